@@ -1,0 +1,40 @@
+// The application object: the program's start routine runs in InitInstance.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace ui {
+
+class Dialog;
+
+class WinApp {
+public:
+    virtual ~WinApp() = default;
+    // The program's start; returns false so that no message pump runs afterwards.
+    virtual bool InitInstance() = 0;
+
+    void SetRegistryKey(std::string_view key) { m_registryKey = key; }
+    const std::string& registryKey() const { return m_registryKey; }
+
+    Dialog* m_pMainWnd = nullptr;
+    std::string m_pszAppName;  // executable file name without extension
+
+private:
+    std::string m_registryKey;
+};
+
+// Defined by the program: builds its application object.
+std::unique_ptr<WinApp> CreateApplication();
+
+// Runs one application object to its end on the calling thread.
+int RunApplication(WinApp& app);
+
+// The running application (nullptr outside RunApplication).
+WinApp* AfxGetApp();
+
+// Common controls initialisation (a no-op where nothing needs registering).
+void InitCommonControls();
+
+}  // namespace ui
