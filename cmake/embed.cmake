@@ -1,7 +1,13 @@
-# Writes the bytes of IN as a C++ array (ui::headless::kCompiledResources) into OUT.
+# Writes the bytes of IN as a C++ array NAMESPACE::NAME (and NAME##Size) into OUT.
+if(NOT NAMESPACE)
+  set(NAMESPACE ui::headless)
+endif()
+if(NOT NAME)
+  set(NAME kCompiledResources)
+endif()
 file(READ ${IN} hex HEX)
 string(LENGTH "${hex}" len)
 math(EXPR n "${len} / 2")
 string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," body "${hex}")
 string(REGEX REPLACE "((0x..,){32})" "\\1\n" body "${body}")
-file(WRITE ${OUT} "// Generated from the compiled resources; do not edit.\n#include <cstddef>\n#include <cstdint>\nnamespace ui::headless {\nextern const std::uint8_t kCompiledResources[];\nextern const std::size_t kCompiledResourcesSize;\nconst std::uint8_t kCompiledResources[] = {\n${body}\n};\nconst std::size_t kCompiledResourcesSize = ${n};\n}\n")
+file(WRITE ${OUT} "// Generated from compiled resources; do not edit.\n#include <cstddef>\n#include <cstdint>\nnamespace ${NAMESPACE} {\nextern const std::uint8_t ${NAME}[];\nextern const std::size_t ${NAME}Size;\nconst std::uint8_t ${NAME}[] = {\n${body}\n};\nconst std::size_t ${NAME}Size = ${n};\n}\n")
