@@ -1,10 +1,146 @@
-// The main window: hidden behind the notification-area icon, it owns the printer
-// state, the status display and the settings controls.
+// The main window: hidden behind the notification-area icon, it owns every piece
+// of state that outlives one dialog (the current printer, the printer list, the
+// language and ink-popup option, the printer's settings, the last status) and
+// drives all printer work from its three timers.
+//
+// One class, several files: each subsystem implements its members in its own
+// file (see the comments on each group below).
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "os/process.h"
+#include "res/resource.h"
 #include "ui/dialog.h"
 
 class CStatusClientDlg : public ui::Dialog {
 public:
+    // Main-window timers, 1000 ms each.
+    static constexpr unsigned kLocateTimer = 1;
+    static constexpr unsigned kReadyWaitTimer = 2;
+    static constexpr unsigned kStatusTimer = 3;
+    static constexpr unsigned kTimerInterval = 1000;
+    static constexpr unsigned WM_TRAYNOTIFY = ui::WM_USER + 100;
+
     CStatusClientDlg();
+    ~CStatusClientDlg() override;
+
+    // ---- Framework overrides and message dispatch (status_client_dlg.cpp) ----
+    void OnCommand(int id, int code) override;
+    void OnTimer(unsigned id) override;
+    void OnScroll(int ctrlId, int code, int pos, bool horizontal) override;
+    bool OnMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
+    void DoDataExchange(ui::DataExchange& dx) override;
+    int IconResource() const override { return IDI_APP; }
+    // Starts a main-window timer (restarting a running one) and remembers that it runs.
+    void StartTimer(unsigned id);
+    void StopTimer(unsigned id);
+    bool IsTimerRunning(unsigned id) const;
+
+    // ---- Start-up (app/startup.cpp) ----
+    bool OnInitDialog() override;
+    void LoadStartValues();
+    void PrepareSettingsControls();
+    // The start dialog for a ready printer; reads the settings when it closes by itself.
+    void ShowStartDialog();
+    // Program directory + "\" + name.
+    std::string ProgramFile(const std::string& name) const;
+
+    // ---- Window frame, language and links (app/main_window.cpp) ----
+    bool OnSysCommand(unsigned cmd) override;
+    ui::CtlColor OnCtlColor(int ctrlId) override;
+    int CursorFor(int ctrlId) override;
+    void OnCancel() override;
+    void OnOK() override;
+    void SwitchLanguage(const std::string& language);  // "0" German, "1" English
+    void OnHelp();
+    void OnManual();
+    void OnHomepage();
+    void ShowAboutBox();
+
+    // ---- Notification-area icon (app/tray_icon.cpp) ----
+    void AddTrayIcon();
+    void DeleteTrayIcon();
+    std::intptr_t OnTrayNotify(std::uintptr_t wParam, std::intptr_t lParam);
+    void OnTaskbarCreated();
+    void OnWindowPosChanging(unsigned& flags) override;
+    void OnTrayToolbox();
+    void OnTrayExit();
+
+    // ---- Printer discovery (printer/discovery.cpp) ----
+    void StartupPass();
+    void LocatePass();
+    void ReadyWaitPass();
+    void OnPrinterListChanged();
+    void OnSelectPrinter();
+    void ShowNotFoundText();
+    void ResetInkDisplays();
+
+    // ---- Status poller and display (status/poller.cpp) ----
+    void pollStatus();
+    void updateStatusDisplay();
+    void startStatusTimer();
+    void stopStatusTimer();
+
+    // ---- Ink pictures and the low-ink warning (status/ink_pictures.cpp) ----
+    void updateInkPictures();
+
+    // ---- Printer settings (settings/printer_settings.cpp) ----
+    void ReadPaperHandling();
+    void ReadPrintOptions();
+    void ReadLeftMargin();
+    void ReadTopMargin();
+    void RefreshSettingsDisplay();
+    void ShowLeftMargin();
+    void ShowTopMargin();
+    void ApplySettings();
+    void SetDefaultSettings();
+    void OnSettingsCommand(int id, int code);  // the settings controls' clicks and changes
+    void OnSettingsScroll(int ctrlId, int pos);
+
+    // ---- Settings file (settings/settings_file.cpp) ----
+    void SettingsFileStep();     // last step of RefreshSettingsDisplay
+    void WriteSettingsFile();    // m_strInkPopup, " ", m_strLanguage; silently skipped on failure
+    void OnInkPopupOption();     // check box 1015
+
+    // ---- Maintenance (maintenance/maintenance_commands.cpp) ----
+    void OnMaintenance(int buttonId);  // 1042, 1054, 1083, 1116, 1118
+
+    // ---- Driver online update (update/update_command.cpp) ----
+    void OnOnlineUpdate();  // command 1021
+
+    // ---- State owned by the main window ----
+    // Settings file values.
+    std::string m_strInkPopup = "1";
+    std::string m_strLanguage = "0";
+    // Whether the window may become visible (set by "ZEV Toolbox").
+    std::int32_t m_bShowAllowed = 0;
+    // Current printer.
+    std::string m_strDevicePath;   // at most 199 characters
+    std::string m_strDeviceId;     // the last device ID read
+    std::string m_strPrinterText;  // the printer list's text (exchanged with 1022)
+    std::string m_strPathLog;      // every accepted printer's path, in order
+    // Printer settings.
+    std::uint16_t m_wPaperHandling = 0x4000;
+    std::uint16_t m_wPrintOptions = 0;
+    std::int32_t m_nTopMargin = 0;
+    std::int32_t m_nLeftMargin = 0;
+    // Last poll.
+    int m_nState = 0;
+    std::string m_strActivity;
+    std::string m_strPen1Kind;
+    std::string m_strPen2Kind;
+    std::string m_strPen1Level;
+    std::string m_strPen2Level;
+
+private:
+    std::unique_ptr<os::NamedMutex> m_instanceMutex;
+    unsigned m_runningTimers = 0;  // bit n: timer n runs
 };
+
+// The "TaskbarCreated" message, registered once when the application starts.
+unsigned TaskbarCreatedMessage();
+void RegisterTaskbarCreatedMessage();
