@@ -3,6 +3,7 @@
 // record it byte for byte and tests can read it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -30,7 +31,8 @@ struct TrayIconRecord {
         const std::size_t n = text.size() < kTrayTipBytes - 1 ? text.size() : kTrayTipBytes - 1;
         text.copy(tip.data(), n);
     }
-    std::string tipText() const { return std::string(tip.data()); }
+    // Stops at the field's end even when nothing terminated it.
+    std::string tipText() const { return std::string(tip.data(), std::find(tip.begin(), tip.end(), '\0') - tip.begin()); }
 };
 
 }  // namespace ui
