@@ -115,7 +115,9 @@ struct MenuEntry {
 class Harness {
 public:
     Harness();
-    ~Harness();
+    virtual ~Harness();
+    // Tears down every running instance (they unwind as if their windows were destroyed).
+    void stopAll() { m_instances.clear(); }
 
     os::headless::Machine& machine() { return *m_machine; }
     ui::headless::ResourceSet& resources() { return m_resources; }
