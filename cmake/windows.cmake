@@ -13,8 +13,11 @@ target_link_libraries(zev_core PUBLIC zev_win32)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_SOURCE_DIR}/src/res -I ${CMAKE_SOURCE_DIR}/src")
 set(ZEV_STATIC_LINK -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/src/app/main_app.cpp)
-  add_executable(ZevStatus WIN32 ${CMAKE_SOURCE_DIR}/src/app/main_app.cpp ${ZEV_RC_MAIN})
+if(EXISTS ${ZEV_RC_MAIN})
+  # The entry point lives in the Win32 backend and the program in zev_core; the
+  # executable itself only adds the compiled resources.
+  add_executable(ZevStatus WIN32 ${ZEV_RC_MAIN})
+  set_target_properties(ZevStatus PROPERTIES LINKER_LANGUAGE CXX)
   target_compile_options(ZevStatus PRIVATE ${ZEV_WARNINGS})
   target_link_libraries(ZevStatus PRIVATE zev_core zev_win32)
   target_link_options(ZevStatus PRIVATE ${ZEV_STATIC_LINK})

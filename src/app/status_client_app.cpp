@@ -1,6 +1,7 @@
 #include "app/status_client_app.h"
 
 #include "app/status_client_dlg.h"
+#include "emulator/install.h"
 
 namespace ui {
 std::unique_ptr<WinApp> CreateApplication() { return std::make_unique<CStatusClientApp>(); }
@@ -9,6 +10,13 @@ std::unique_ptr<WinApp> CreateApplication() { return std::make_unique<CStatusCli
 bool CStatusClientApp::InitInstance() {
     ui::InitCommonControls();
     SetRegistryKey("Vom lokalen Anwendungs-Assistenten generierte Anwendungen");
+
+    // With ZEV_EMULATOR set the program talks to emulated printers; a scenario that
+    // cannot be read must not leave the program running on half of it.
+    if (const auto problem = emulator::installFromEnvironment()) {
+        ui::MessageBox(*problem, m_pszAppName, ui::MB_OK | ui::MB_ICONSTOP);
+        return false;
+    }
 
     CStatusClientDlg dlg;
     m_pMainWnd = &dlg;
