@@ -23,7 +23,7 @@ if(NOT ZEV_FUZZ)
   enable_testing()
   find_package(GTest REQUIRED)
   file(GLOB_RECURSE ZEV_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
-  list(FILTER ZEV_TEST_SOURCES EXCLUDE REGEX "/tests/wine/")
+  list(FILTER ZEV_TEST_SOURCES EXCLUDE REGEX "/tests/(wine|win32)/")
   # Test-only fixture windows, compiled like the program's resources.
   set(ZEV_FIXTURE_RES ${CMAKE_BINARY_DIR}/fixture.res)
   set(ZEV_FIXTURE_CPP ${CMAKE_BINARY_DIR}/fixture_res_data.cpp)

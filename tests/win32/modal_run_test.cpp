@@ -1,0 +1,187 @@
+// Modal runs on real windows: results, keys, nesting, and messages of other
+// windows while a popup or a message box is open.
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "backend_test_resource.h"
+#include "scripted_dialog.h"
+
+namespace w32test {
+namespace {
+
+constexpr unsigned kTick = 1;
+constexpr unsigned kAct = 2;
+
+TEST(ModalRun, TemplateThatCannotBeCreatedGivesMinusOne) {
+    ScriptedDialog missing(IDD_BT_MISSING);
+    EXPECT_EQ(missing.DoModal(), -1);
+    EXPECT_FALSE(missing.hasWindow());
+}
+
+struct KeyCase {
+    const char* name;
+    int templateId;
+    int target;  // the control with the focus
+    WPARAM key;
+    int expected;
+};
+
+class ModalKeys : public testing::TestWithParam<KeyCase> {};
+
+// Posted input goes through our loop's dialog-key handling, like typed keys.
+TEST_P(ModalKeys, EndTheRunWithTheDialogManagersCommand) {
+    const KeyCase& c = GetParam();
+    ScriptedDialog dlg(c.templateId);
+    dlg.onInit = [&](ScriptedDialog& d) { ::PostMessageW(d.item(c.target), WM_KEYDOWN, c.key, 0); };
+    EXPECT_EQ(dlg.DoModal(), c.expected);
+    EXPECT_FALSE(dlg.timedOut);
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32, ModalKeys,
+                         testing::Values(KeyCase{"EscOnButton", IDD_BT_SMALL, IDOK, VK_ESCAPE, IDCANCEL},
+                                         KeyCase{"EscInEdit", IDD_BT_CONTROLS, IDC_BT_EDIT, VK_ESCAPE, IDCANCEL},
+                                         KeyCase{"EnterInEditPressesDefault", IDD_BT_CONTROLS, IDC_BT_EDIT,
+                                                 VK_RETURN, IDOK}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ModalRun, CloseBoxPostedToTheDialogReachesOnCancel) {
+    ScriptedDialog dlg(IDD_BT_SMALL);
+    dlg.onInit = [](ScriptedDialog& d) { ::PostMessageW(d.hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0); };
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_EQ(dlg.commands.back(), (Command{IDCANCEL, BN_CLICKED}));
+}
+
+TEST(ModalRun, OwnerTimersFireWhileAPopupRunsAndTheOwnerIsDisabledMeanwhile) {
+    ScriptedDialog parent(IDD_BT_SMALL);
+    int ticksDuringChild = 0;
+    bool childOpen = false;
+    bool ownerEnabledDuringChild = true;
+    int childResult = 0;
+    parent.onInit = [](ScriptedDialog& d) {
+        d.SetTimer(kTick, 20);
+        d.SetTimer(kAct, 1);
+    };
+    parent.onTimer = [&](ScriptedDialog& d, unsigned id) {
+        if (id == kTick && childOpen) ++ticksDuringChild;
+        if (id != kAct) return;
+        d.KillTimer(kAct);
+        ScriptedDialog child(IDD_BT_SMALL, &d);
+        child.onInit = [](ScriptedDialog& c) { c.SetTimer(kTick, 300); };
+        child.onTimer = [&](ScriptedDialog& c, unsigned) {
+            ownerEnabledDuringChild = ::IsWindowEnabled(d.hwnd()) != FALSE;
+            c.EndDialog(IDOK);
+        };
+        childOpen = true;
+        childResult = child.DoModal();
+        childOpen = false;
+        EXPECT_TRUE(::IsWindowEnabled(d.hwnd()));
+        d.EndDialog(IDOK);
+    };
+    EXPECT_EQ(parent.DoModal(), IDOK);
+    EXPECT_EQ(childResult, IDOK);
+    EXPECT_GE(ticksDuringChild, 3);
+    EXPECT_FALSE(ownerEnabledDuringChild);
+}
+
+BOOL CALLBACK CancelBoxWithCaption(HWND hwnd, LPARAM caption) {
+    wchar_t text[64] = {};
+    ::GetWindowTextW(hwnd, text, 64);
+    if (std::wstring(text) != reinterpret_cast<const wchar_t*>(caption) || !::IsWindowVisible(hwnd)) return TRUE;
+    ::PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+    return FALSE;
+}
+
+TEST(ModalRun, TimersFireWhileAMessageBoxIsOpen) {
+    ScriptedDialog dlg(IDD_BT_SMALL);
+    int ticksDuringBox = 0;
+    bool boxOpen = false;
+    int boxResult = 0;
+    dlg.onInit = [](ScriptedDialog& d) {
+        d.SetTimer(kTick, 20);
+        d.SetTimer(kAct, 1);
+    };
+    dlg.onTimer = [&](ScriptedDialog& d, unsigned id) {
+        if (id == kTick && boxOpen && ++ticksDuringBox == 5)
+            ::EnumThreadWindows(::GetCurrentThreadId(), CancelBoxWithCaption,
+                                reinterpret_cast<LPARAM>(L"Schließen?"));
+        if (id != kAct) return;
+        d.KillTimer(kAct);
+        boxOpen = true;
+        boxResult = ui::MessageBox("Timers keep running.", "Schließen?", MB_OKCANCEL);
+        boxOpen = false;
+        d.EndDialog(IDOK);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_FALSE(dlg.timedOut);
+    EXPECT_EQ(boxResult, IDCANCEL);
+    EXPECT_GE(ticksDuringBox, 5);
+}
+
+TEST(ModalRun, EndingTheOuterDialogWaitsForTheInnerRun) {
+    ScriptedDialog outer(IDD_BT_SMALL);
+    bool outerStillOpen = false;
+    outer.onInit = [](ScriptedDialog& d) { d.SetTimer(kAct, 1); };
+    outer.onTimer = [&](ScriptedDialog& d, unsigned id) {
+        if (id != kAct) return;
+        d.KillTimer(kAct);
+        ScriptedDialog inner(IDD_BT_SMALL, &d);
+        inner.onInit = [&](ScriptedDialog& i) {
+            d.EndDialog(7);
+            i.SetTimer(kTick, 50);
+        };
+        inner.onTimer = [&](ScriptedDialog& i, unsigned) {
+            outerStillOpen = d.hasWindow();
+            i.EndDialog(IDOK);
+        };
+        EXPECT_EQ(inner.DoModal(), IDOK);
+    };
+    EXPECT_EQ(outer.DoModal(), 7);
+    EXPECT_TRUE(outerStillOpen);
+}
+
+TEST(ModalRun, EndedDuringInitialisationNeverShows) {
+    ScriptedDialog dlg(IDD_BT_SMALL);
+    dlg.onInit = [](ScriptedDialog& d) { d.EndDialog(IDCANCEL); };
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_FALSE(dlg.sawShowFlag);
+}
+
+TEST(ModalRun, ShowVetoedByTheWindowPositionHandlerKeepsTheWindowHidden) {
+    ScriptedDialog dlg(IDD_BT_SMALL);
+    dlg.hideGuard = true;
+    bool hiddenAfterStart = false;
+    bool hiddenAfterShow = false;
+    bool visibleAfterGuardLifted = false;
+    dlg.onInit = [](ScriptedDialog& d) { d.SetTimer(kAct, 1); };
+    dlg.onTimer = [&](ScriptedDialog& d, unsigned) {
+        d.KillTimer(kAct);
+        hiddenAfterStart = !d.IsWindowVisible();
+        d.ShowWindow(SW_SHOW);
+        hiddenAfterShow = !d.IsWindowVisible();
+        d.hideGuard = false;
+        d.ShowWindow(SW_SHOW);
+        visibleAfterGuardLifted = d.IsWindowVisible();
+        d.EndDialog(IDOK);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_TRUE(hiddenAfterStart);
+    EXPECT_TRUE(hiddenAfterShow);
+    EXPECT_TRUE(visibleAfterGuardLifted);
+}
+
+TEST(ModalRun, HandlerExceptionLeavesTheRunAndTheNextRunWorks) {
+    ScriptedDialog failing(IDD_BT_SMALL);
+    failing.onInit = [](ScriptedDialog& d) { d.SetTimer(kAct, 1); };
+    failing.onTimer = [](ScriptedDialog&, unsigned) { throw std::runtime_error("handler failed"); };
+    EXPECT_THROW(failing.DoModal(), std::runtime_error);
+    EXPECT_FALSE(failing.hasWindow());
+
+    ScriptedDialog next(IDD_BT_SMALL);
+    next.onInit = [](ScriptedDialog& d) { d.EndDialog(IDOK); };
+    EXPECT_EQ(next.DoModal(), IDOK);
+}
+
+}  // namespace
+}  // namespace w32test

@@ -1,0 +1,144 @@
+// The Win32 OS services and their conversions.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+
+#include "os/clock.h"
+#include "os/files.h"
+#include "os/process.h"
+#include "os/win32/file_time.h"
+#include "os/win32/text_mode.h"
+#include "os/win32/wide.h"
+
+namespace w32test {
+namespace {
+
+using os::win32::ToUtf8;
+using os::win32::ToWide;
+
+struct WideCase {
+    const char* utf8;
+    const wchar_t* wide;
+};
+
+TEST(Wide, ConvertsBothWays) {
+    const WideCase cases[] = {
+        {"", L""},
+        {"data.txt", L"data.txt"},
+        {"Übernehmen", L"\u00dcbernehmen"},
+        {"Papierränder €", L"Papierr\u00e4nder \u20ac"},
+        {"\xF0\x9F\x98\x80", L"\xD83D\xDE00"},  // outside the BMP: a surrogate pair
+    };
+    for (const WideCase& c : cases) {
+        EXPECT_EQ(ToWide(c.utf8), c.wide) << c.utf8;
+        EXPECT_EQ(ToUtf8(c.wide), c.utf8) << c.utf8;
+    }
+}
+
+TEST(Wide, BrokenInputBecomesReplacementCharacters) {
+    EXPECT_EQ(ToWide("a\xC3"), L"a\uFFFD");       // cut in the middle of a character
+    EXPECT_EQ(ToWide("\xFF" "b"), L"\uFFFD" L"b");
+    EXPECT_EQ(ToUtf8(std::wstring(1, L'\xD800')), "\xEF\xBF\xBD");  // unpaired surrogate
+}
+
+struct LineEndCase {
+    const char* program;
+    const char* disk;
+};
+
+TEST(TextMode, LineEndsAreCrLfOnDisk) {
+    const LineEndCase cases[] = {{"1 0", "1 0"}, {"a\nb", "a\r\nb"}, {"\n\n", "\r\n\r\n"}, {"a\rb", "a\rb"}};
+    for (const LineEndCase& c : cases) {
+        EXPECT_EQ(os::win32::ToDiskLineEnds(c.program), c.disk);
+        EXPECT_EQ(os::win32::FromDiskLineEnds(c.disk), c.program);
+    }
+    EXPECT_EQ(os::win32::FromDiskLineEnds("ends in \r"), "ends in \r");
+}
+
+TEST(FileTime, UnixSecondsRoundTripAndOutOfRangeIsRefused) {
+    for (std::int64_t s : {std::int64_t{0}, std::int64_t{-1}, std::int64_t{1'700'000'000}, -os::win32::kSecondsFrom1601To1970}) {
+        const auto ft = os::win32::FileTimeFromUnixSeconds(s);
+        ASSERT_TRUE(ft.has_value()) << s;
+        EXPECT_EQ(os::win32::UnixSecondsFromFileTime(*ft), s);
+    }
+    EXPECT_FALSE(os::win32::FileTimeFromUnixSeconds(-os::win32::kSecondsFrom1601To1970 - 1).has_value());
+    EXPECT_FALSE(os::win32::FileTimeFromUnixSeconds(INT64_MAX).has_value());
+    const os::LocalTime none = os::ToLocalTime(INT64_MAX);
+    EXPECT_EQ(none.year, 0);
+    EXPECT_GE(os::ToLocalTime(86400 * 365).year, 1970);
+    EXPECT_GE(os::GetLocalTime().year, 2020);
+}
+
+// A fresh folder under the temporary directory with a non-ASCII name.
+class Files : public testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH + 1];
+        ASSERT_GT(::GetTempPathW(MAX_PATH + 1, temp), 0u);
+        m_dir = ToUtf8(temp) + "zev_größe_" + std::to_string(::GetCurrentProcessId());
+        ::CreateDirectoryW(ToWide(m_dir).c_str(), nullptr);
+    }
+    void TearDown() override {
+        for (const char* name : {"\\data.txt", "\\moved.txt", "\\other.txt"}) os::DeleteFile(m_dir + name);
+        ::RemoveDirectoryW(ToWide(m_dir).c_str());
+    }
+    std::string path(const char* name) const { return m_dir + "\\" + name; }
+    std::string m_dir;
+};
+
+TEST_F(Files, WriteReadStatusRenameDelete) {
+    EXPECT_FALSE(os::ReadTextFile(path("data.txt")).has_value());
+    ASSERT_TRUE(os::WriteTextFile(path("data.txt"), "1 0\n"));
+    EXPECT_EQ(os::ReadTextFile(path("data.txt")), "1 0\n");
+    ASSERT_TRUE(os::WriteTextFile(path("data.txt"), "0 1"));  // truncates
+    EXPECT_EQ(os::ReadTextFile(path("data.txt")), "0 1");
+
+    const auto status = os::GetFileStatus(path("data.txt"));
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(status->size, 3u);
+    EXPECT_LT(std::llabs(status->lastWriteUtc - static_cast<std::int64_t>(std::time(nullptr))), 3600);
+
+    ASSERT_TRUE(os::WriteTextFile(path("other.txt"), "x"));
+    EXPECT_FALSE(os::RenameFile(path("data.txt"), path("other.txt")));  // the target exists
+    EXPECT_TRUE(os::RenameFile(path("data.txt"), path("moved.txt")));
+    EXPECT_FALSE(os::FileExists(path("data.txt")));
+    EXPECT_TRUE(os::FileExists(path("moved.txt")));
+    EXPECT_FALSE(os::FileExists(m_dir));  // a folder is not a file
+    EXPECT_TRUE(os::DeleteFile(path("moved.txt")));
+    EXPECT_FALSE(os::DeleteFile(path("moved.txt")));
+    EXPECT_FALSE(os::GetFileStatus(path("moved.txt")).has_value());
+    EXPECT_FALSE(os::WriteTextFile(path("no folder\\data.txt"), "1 0"));
+}
+
+TEST(Directories, SystemAndCurrentDirectoryAreKnown) {
+    std::string system = os::SystemDirectory();
+    for (char& c : system) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_TRUE(system.ends_with("\\system32")) << system;
+    EXPECT_FALSE(os::CurrentDirectory().empty());
+}
+
+TEST(Process, CommandLineNamesThisProgram) {
+    EXPECT_NE(os::GetCommandLine().find("zev_win32_tests"), std::string::npos) << os::GetCommandLine();
+}
+
+TEST(Process, SecondOwnerOfTheMutexLearnsThatItExisted) {
+    const std::string name = "ZevBackendTestMutex" + std::to_string(::GetCurrentProcessId());
+    {
+        auto first = os::CreateOwnedMutex(name);
+        auto second = os::CreateOwnedMutex(name);
+        EXPECT_FALSE(first->alreadyExisted());
+        EXPECT_TRUE(second->alreadyExisted());
+    }
+    EXPECT_FALSE(os::CreateOwnedMutex(name)->alreadyExisted());  // released with its last holder
+}
+
+TEST(Process, HiddenLaunchRunsAndAMissingProgramIsReported) {
+    auto child = os::LaunchHidden("cmd /C exit 0");
+    ASSERT_NE(child, nullptr);
+    EXPECT_TRUE(child->wait(30000));
+    EXPECT_EQ(os::LaunchHidden("Z:\\no\\such\\program.exe"), nullptr);
+}
+
+}  // namespace
+}  // namespace w32test

@@ -1,0 +1,209 @@
+// Windows messages reaching the Dialog overridables.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "backend_test_resource.h"
+#include "scripted_dialog.h"
+#include "os/win32/wide.h"
+#include "ui/menu.h"
+
+namespace w32test {
+namespace {
+
+// Runs `body` on the controls dialog once it is up, then ends the run.
+void WithControls(ScriptedDialog& dlg, const std::function<void(ScriptedDialog&)>& body) {
+    dlg.onInit = [](ScriptedDialog& d) { d.SetTimer(1, 1); };
+    dlg.onTimer = [&body](ScriptedDialog& d, unsigned) {
+        d.KillTimer(1);
+        body(d);
+        d.EndDialog(IDOK);
+    };
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+}
+
+TEST(Routing, SettingAnEditsTextRaisesItsChangeNotificationOnce) {
+    ScriptedDialog dlg(IDD_BT_CONTROLS);
+    std::vector<Command> changes;
+    WithControls(dlg, [&](ScriptedDialog& d) {
+        d.commands.clear();
+        d.SetDlgItemText(IDC_BT_EDIT, "abc");
+        d.SetDlgItemText(IDC_BT_UMLAUT, "no notification from a static");
+        // EN_UPDATE comes first, as on Windows; only the change is of interest.
+        std::erase_if(d.commands, [](const Command& c) { return c.code == EN_UPDATE; });
+        changes = d.commands;
+    });
+    EXPECT_EQ(changes, (std::vector<Command>{{IDC_BT_EDIT, EN_CHANGE}}));
+}
+
+struct ScrollCase {
+    const char* name;
+    UINT msg;
+    int code;
+    short pos;
+    bool horizontal;
+};
+
+class ScrollRouting : public testing::TestWithParam<ScrollCase> {};
+
+TEST_P(ScrollRouting, ControlScrollMessagesCarryIdCodeAndSignedPosition) {
+    const ScrollCase& c = GetParam();
+    ScriptedDialog dlg(IDD_BT_CONTROLS);
+    WithControls(dlg, [&](ScriptedDialog& d) {
+        ::SendMessageW(d.hwnd(), c.msg, MAKEWPARAM(c.code, static_cast<WORD>(c.pos)),
+                       reinterpret_cast<LPARAM>(d.item(IDC_BT_SPIN)));
+    });
+    EXPECT_EQ(dlg.scrolls, (std::vector<Scroll>{{IDC_BT_SPIN, c.code, c.pos, c.horizontal}}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32, ScrollRouting,
+                         testing::Values(ScrollCase{"Vertical", WM_VSCROLL, SB_THUMBPOSITION, 17, false},
+                                         ScrollCase{"Horizontal", WM_HSCROLL, SB_ENDSCROLL, 595, true},
+                                         ScrollCase{"Negative", WM_VSCROLL, SB_THUMBPOSITION, -3, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Routing, ClickOnTheUpDownArrowReportsTheNewPosition) {
+    ScriptedDialog dlg(IDD_BT_CONTROLS);
+    WithControls(dlg, [](ScriptedDialog& d) {
+        d.SpinSetRange(IDC_BT_SPIN, 0, 10);
+        d.SpinSetPos(IDC_BT_SPIN, 4);
+        RECT r;
+        ::GetClientRect(d.item(IDC_BT_SPIN), &r);
+        const LPARAM upperHalf = MAKELPARAM(r.right / 2, r.bottom / 4);
+        ::SendMessageW(d.item(IDC_BT_SPIN), WM_LBUTTONDOWN, MK_LBUTTON, upperHalf);
+        ::SendMessageW(d.item(IDC_BT_SPIN), WM_LBUTTONUP, 0, upperHalf);
+    });
+    ASSERT_FALSE(dlg.scrolls.empty());
+    EXPECT_EQ(dlg.scrolls.front(), (Scroll{IDC_BT_SPIN, SB_THUMBPOSITION, 5, false}));
+}
+
+struct ColourCase {
+    const char* name;
+    UINT msg;
+    int control;  // 0: the dialog itself
+};
+
+class ColourRouting : public testing::TestWithParam<ColourCase> {};
+
+TEST_P(ColourRouting, DecisionIsAppliedToTheDeviceContextWithAWindowOwnedBrush) {
+    const ColourCase& c = GetParam();
+    ScriptedDialog dlg(IDD_BT_CONTROLS);
+    dlg.colour = {RGB(200, 0, 0), true, RGB(255, 255, 255), false};
+    HBRUSH first = nullptr, second = nullptr;
+    COLORREF text = 0, brushColour = 0;
+    int mode = 0;
+    WithControls(dlg, [&](ScriptedDialog& d) {
+        HWND from = c.control ? d.item(c.control) : d.hwnd();
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        d.colourRequests.clear();
+        first = reinterpret_cast<HBRUSH>(::SendMessageW(d.hwnd(), c.msg, reinterpret_cast<WPARAM>(dc),
+                                                        reinterpret_cast<LPARAM>(from)));
+        second = reinterpret_cast<HBRUSH>(::SendMessageW(d.hwnd(), c.msg, reinterpret_cast<WPARAM>(dc),
+                                                         reinterpret_cast<LPARAM>(from)));
+        text = ::GetTextColor(dc);
+        mode = ::GetBkMode(dc);
+        LOGBRUSH lb{};
+        ::GetObjectW(first, sizeof lb, &lb);
+        brushColour = lb.lbColor;
+        ::DeleteDC(dc);
+    });
+    EXPECT_EQ(dlg.colourRequests, (std::vector<int>{c.control, c.control}));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(text, RGB(200, 0, 0));
+    EXPECT_EQ(mode, TRANSPARENT);
+    EXPECT_EQ(brushColour, RGB(255, 255, 255));
+}
+
+INSTANTIATE_TEST_SUITE_P(Win32, ColourRouting,
+                         testing::Values(ColourCase{"Dialog", WM_CTLCOLORDLG, 0},
+                                         ColourCase{"Static", WM_CTLCOLORSTATIC, IDC_BT_UMLAUT},
+                                         ColourCase{"Edit", WM_CTLCOLOREDIT, IDC_BT_EDIT},
+                                         ColourCase{"Button", WM_CTLCOLORBTN, IDOK}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Routing, DefaultColourLeavesThePaintingToTheSystem) {
+    ScriptedDialog dlg(IDD_BT_CONTROLS);
+    LRESULT answer = 1;
+    WithControls(dlg, [&](ScriptedDialog& d) {
+        HDC dc = ::CreateCompatibleDC(nullptr);
+        answer = ::SendMessageW(d.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                reinterpret_cast<LPARAM>(d.item(IDC_BT_UMLAUT)));
+        ::DeleteDC(dc);
+    });
+    EXPECT_EQ(answer, reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE)));  // the dialog manager's own
+}
+
+TEST(Routing, RegisteredAndUserMessagesReachOnMessageWithTheirResult) {
+    ScriptedDialog dlg(IDD_BT_SMALL);
+    const UINT registered = ui::RegisterWindowMessage("ZevBackendTestMessage");
+    std::vector<unsigned> seen;
+    dlg.onMessage = [&](unsigned msg, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) {
+        if (msg != registered && msg != WM_USER + 100) return false;
+        seen.push_back(msg);
+        result = static_cast<std::intptr_t>(wParam) + lParam;
+        return true;
+    };
+    LRESULT a = 0, b = 0, unhandled = -1;
+    WithControls(dlg, [&](ScriptedDialog& d) {
+        a = ::SendMessageW(d.hwnd(), registered, 40, 2);
+        b = ::SendMessageW(d.hwnd(), WM_USER + 100, 1, 0x204);
+        unhandled = ::SendMessageW(d.hwnd(), WM_USER + 101, 1, 1);
+    });
+    EXPECT_NE(registered, 0u);
+    EXPECT_EQ(seen, (std::vector<unsigned>{registered, WM_USER + 100}));
+    EXPECT_EQ(a, 42);
+    EXPECT_EQ(b, 0x205);
+    EXPECT_EQ(unhandled, 0);
+}
+
+TEST(Routing, SystemMenuItemCarriesItsUmlautTextAndItsCommand) {
+    ScriptedDialog dlg(IDD_BT_SMALL);
+    std::wstring itemText;
+    WithControls(dlg, [&](ScriptedDialog& d) {
+        ASSERT_TRUE(d.HasSystemMenu());
+        d.AppendSystemMenuSeparator();
+        d.AppendSystemMenuItem(16, "&Info über ZEV...");
+        wchar_t buf[64] = {};
+        ::GetMenuStringW(::GetSystemMenu(d.hwnd(), FALSE), 16, buf, 64, MF_BYCOMMAND);
+        itemText = buf;
+        ::SendMessageW(d.hwnd(), WM_SYSCOMMAND, 16, 0);
+    });
+    EXPECT_EQ(itemText, L"&Info \u00fcber ZEV...");
+    EXPECT_EQ(dlg.sysCommands, (std::vector<unsigned>{16}));
+}
+
+TEST(Routing, MouseMoveOverAControlAsksForItsCursorBeforeDispatch) {
+    ScriptedDialog dlg(IDD_BT_CONTROLS);
+    dlg.cursorForLink = IDC_BT_CURSOR;
+    HCURSOR shown = nullptr;
+    dlg.onInit = [](ScriptedDialog& d) {
+        ::PostMessageW(d.item(IDC_BT_LINK), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
+        d.SetTimer(1, 1);
+    };
+    dlg.onTimer = [&](ScriptedDialog& d, unsigned) {
+        d.KillTimer(1);
+        shown = ::GetCursor();
+        d.EndDialog(IDOK);
+    };
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    ASSERT_FALSE(dlg.cursorRequests.empty());
+    EXPECT_EQ(dlg.cursorRequests.front(), IDC_BT_LINK);
+    EXPECT_EQ(shown, ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_BT_CURSOR)));
+}
+
+TEST(Routing, DragIconIsTheDialogsIconResource) {
+    ScriptedDialog dlg(IDD_BT_SMALL);
+    dlg.icon = IDI_BT_ICON;
+    LRESULT answer = 0;
+    LRESULT loaded = 0;
+    WithControls(dlg, [&](ScriptedDialog& d) {
+        answer = ::SendMessageW(d.hwnd(), WM_QUERYDRAGICON, 0, 0);
+        loaded = reinterpret_cast<LRESULT>(d.window()->paintIcon.get());
+    });
+    EXPECT_NE(answer, 0);
+    EXPECT_EQ(answer, loaded);
+}
+
+}  // namespace
+}  // namespace w32test
