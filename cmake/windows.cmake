@@ -2,6 +2,10 @@
 enable_language(RC)
 file(GLOB ZEV_WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/ui/win32/*.cpp ${CMAKE_SOURCE_DIR}/src/os/win32/*.cpp)
+# WinMain is linked as an object: from a library it would be looked for only
+# after the C runtime asks for it, which is too late.
+set(ZEV_WIN32_ENTRY ${CMAKE_SOURCE_DIR}/src/ui/win32/entry.cpp)
+list(REMOVE_ITEM ZEV_WIN32_SOURCES ${ZEV_WIN32_ENTRY})
 add_library(zev_win32 STATIC ${ZEV_WIN32_SOURCES})
 target_include_directories(zev_win32 PUBLIC ${CMAKE_SOURCE_DIR}/src)
 target_compile_options(zev_win32 PRIVATE ${ZEV_WARNINGS})
@@ -14,10 +18,9 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_SOURCE_DIR}/src/res -I ${CMAKE_
 set(ZEV_STATIC_LINK -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections)
 
 if(EXISTS ${ZEV_RC_MAIN})
-  # The entry point lives in the Win32 backend and the program in zev_core; the
-  # executable itself only adds the compiled resources.
-  add_executable(ZevStatus WIN32 ${ZEV_RC_MAIN})
-  set_target_properties(ZevStatus PROPERTIES LINKER_LANGUAGE CXX)
+  # The entry point is the Win32 backend's and the program lives in zev_core;
+  # the executable adds the entry point and the compiled resources.
+  add_executable(ZevStatus WIN32 ${ZEV_WIN32_ENTRY} ${ZEV_RC_MAIN})
   target_compile_options(ZevStatus PRIVATE ${ZEV_WARNINGS})
   target_link_libraries(ZevStatus PRIVATE zev_core zev_win32)
   target_link_options(ZevStatus PRIVATE ${ZEV_STATIC_LINK})
