@@ -1,0 +1,56 @@
+#include "e2e_options.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string_view>
+
+namespace e2e {
+namespace {
+
+Options g_options;
+
+std::wstring ModuleDirectory() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L'\\'));
+}
+
+}  // namespace
+
+Options ParseOptions() {
+    Options o;
+    o.programDir = ModuleDirectory();
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    for (int i = 1; argv && i < argc; ++i) {
+        const std::wstring_view arg = argv[i];
+        auto take = [&](std::wstring_view name, std::wstring& into) {
+            if (arg.substr(0, name.size()) == name) into = arg.substr(name.size());
+        };
+        take(L"--results=", o.resultsFile);
+        take(L"--shots=", o.screenshotDir);
+        take(L"--work=", o.workDir);
+    }
+    LocalFree(argv);
+    if (o.workDir.empty()) o.workDir = o.programDir;
+    return o;
+}
+
+const Options& options() { return g_options; }
+void SetOptions(Options o) { g_options = std::move(o); }
+
+std::wstring WorkFile(const std::wstring& name) {
+    const std::wstring path = g_options.workDir + L"\\" + name;
+    DeleteFileW(path.c_str());
+    return path;
+}
+
+}  // namespace e2e

@@ -1,0 +1,41 @@
+#include "program_process.h"
+
+#include "e2e_options.h"
+
+namespace e2e {
+
+std::wstring ProgramPath(const std::wstring& file) {
+    const bool absolute = file.size() > 2 && file[1] == L':';
+    return absolute ? file : options().programDir + L"\\" + file;
+}
+
+std::unique_ptr<ProgramProcess> ProgramProcess::Start(const std::wstring& exe, const std::wstring& arguments) {
+    const std::wstring path = ProgramPath(exe);
+    std::wstring commandLine = L"\"" + path + L"\"";
+    if (!arguments.empty()) commandLine += L" " + arguments;
+    const std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
+
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi{};
+    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
+                        &pi)) {
+        return nullptr;
+    }
+    CloseHandle(pi.hThread);
+    return std::unique_ptr<ProgramProcess>(new ProgramProcess(pi.hProcess, pi.dwProcessId));
+}
+
+ProgramProcess::~ProgramProcess() {
+    if (running()) {
+        TerminateProcess(m_process, 1);
+        WaitForSingleObject(m_process, 5000);
+    }
+    CloseHandle(m_process);
+}
+
+bool ProgramProcess::waitForExit(DWORD timeoutMs) { return WaitForSingleObject(m_process, timeoutMs) == WAIT_OBJECT_0; }
+
+bool ProgramProcess::running() const { return WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT; }
+
+}  // namespace e2e

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# Runs the Wine end-to-end tests of a Windows build:
+#
+#   tests/wine/run-e2e.sh [BUILD_DIR] [--gtest_filter=...]
+#
+# BUILD_DIR defaults to build/win64; its wine/ folder must hold the driver
+# (cmake --build build/win64 --target zev_e2e). The driver runs inside a Wine
+# virtual desktop on a private Xvfb server, starts the programs under test in
+# that same desktop, and writes one line per test to BUILD_DIR/e2e/results.txt;
+# the verdict comes from that file, not from wine's exit code. Screenshots go to
+# BUILD_DIR/screenshots/.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+build=$root/build/win64
+if [[ $# -gt 0 && $1 != --* ]]; then build=$(cd "$1" && pwd); shift; fi
+driver=$build/wine/zev_e2e_driver.exe
+out=$build/e2e
+shots=$build/screenshots
+timeout_s=${ZEV_E2E_TIMEOUT:-900}
+desktop=ZEVTEST
+geometry=${ZEV_E2E_GEOMETRY:-1024x768}
+
+[[ -f $driver ]] || { echo "run-e2e: no driver at $driver (build the zev_e2e target)" >&2; exit 2; }
+
+source "$root/scripts/lib/wine_env.sh"
+wine_env_init "$build/wineprefix-e2e"
+
+mkdir -p "$out" "$shots" "$out/work"
+rm -f "$out/results.txt" "$shots"/*.request "$shots"/*.png
+
+cleanup() {
+  wine_stop
+  xvfb_stop
+}
+trap cleanup EXIT
+
+xvfb_start "$geometry"      # always private: the tests must not depend on a desktop session
+wine_warm_prefix "$desktop"
+
+# Windows paths of our folders (Wine maps the Unix root to drive Z:).
+results_w=$(unix_to_wine "$out/results.txt")
+args=(--results="$results_w" --shots="$(unix_to_wine "$shots")" --work="$(unix_to_wine "$out/work")" "$@")
+
+echo "run-e2e: driver $(basename "$driver") on DISPLAY=$DISPLAY, prefix $WINEPREFIX"
+wine explorer "/desktop=$desktop,$geometry" "$(unix_to_wine "$driver")" "${args[@]}" \
+  >"$out/wine.log" 2>&1 &
+wine_pid=$!
+
+finished() { tr -d '\r' <"$out/results.txt" 2>/dev/null | grep -qx DONE; }
+
+# Answer screenshot requests until the driver has written its last line.
+deadline=$((SECONDS + timeout_s))
+while ((SECONDS < deadline)) && ! finished; do
+  for request in "$shots"/*.request; do
+    [[ -e $request ]] || continue
+    name=${request%.request}
+    import -display "$DISPLAY" -window root "png:$name.png.part" 2>>"$out/import.log" \
+      && mv -f "$name.png.part" "$name.png"
+    rm -f "$request"
+  done
+  if ! kill -0 "$wine_pid" 2>/dev/null; then
+    sleep 2   # the driver may outlive the wine command that started it
+    kill -0 "$wine_pid" 2>/dev/null || finished || break
+  fi
+  sleep 0.2
+done
+
+cat "$out/results.txt" 2>/dev/null || true
+if ! finished; then
+  echo "run-e2e: the driver did not finish (time-out ${timeout_s}s or crash); wine log: $out/wine.log" >&2
+  tail -20 "$out/wine.log" >&2 || true
+  exit 1
+fi
+summary=$(grep '^SUMMARY ' "$out/results.txt" | tail -1)
+passed=$(sed -E 's/^SUMMARY ([0-9]+) passed.*/\1/' <<<"$summary")
+failed=$(sed -E 's/.* ([0-9]+) failed.*/\1/' <<<"$summary")
+echo "run-e2e: screenshots in $shots"
+if [[ $failed != 0 || $passed == 0 ]]; then
+  echo "run-e2e: FAILED ($passed passed, $failed failed)" >&2
+  exit 1
+fi
+echo "run-e2e: ok ($passed passed)"
