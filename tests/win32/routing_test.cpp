@@ -6,6 +6,7 @@
 #include "backend_test_resource.h"
 #include "scripted_dialog.h"
 #include "os/win32/wide.h"
+#include "ui/app.h"
 #include "ui/menu.h"
 
 namespace w32test {
@@ -203,6 +204,36 @@ TEST(Routing, DragIconIsTheDialogsIconResource) {
     });
     EXPECT_NE(answer, 0);
     EXPECT_EQ(answer, loaded);
+}
+
+// F1 arrives as WM_HELP at the window with the focus; the framework turns it
+// into the help command of the application's main window.
+class HelpKeyApp : public ui::WinApp {
+public:
+    bool InitInstance() override {
+        ScriptedDialog main(IDD_BT_SMALL);
+        m_pMainWnd = &main;
+        WithControls(main, [](ScriptedDialog& d) {
+            ScriptedDialog popup(IDD_BT_SMALL, &d);
+            popup.onInit = [](ScriptedDialog& p) {
+                HELPINFO info{};
+                info.cbSize = sizeof info;
+                ::SendMessageW(p.hwnd(), WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+                p.EndDialog(IDOK);
+            };
+            popup.DoModal();
+        });
+        commands = main.commands;
+        m_pMainWnd = nullptr;
+        return false;
+    }
+    std::vector<Command> commands;
+};
+
+TEST(Routing, HelpKeyBecomesTheMainWindowsHelpCommand) {
+    HelpKeyApp app;
+    ui::RunApplication(app);
+    EXPECT_EQ(app.commands, (std::vector<Command>{{0xE146, 0}}));
 }
 
 }  // namespace
