@@ -183,5 +183,29 @@ TEST(ModalRun, HandlerExceptionLeavesTheRunAndTheNextRunWorks) {
     EXPECT_EQ(next.DoModal(), IDOK);
 }
 
+TEST(ModalRun, HandlerExceptionDuringAMessageBoxFailsTheBoxsCaller) {
+    ScriptedDialog dlg(IDD_BT_SMALL);
+    bool boxOpen = false;
+    bool callerContinued = false;
+    dlg.onInit = [](ScriptedDialog& d) {
+        d.SetTimer(kTick, 20);
+        d.SetTimer(kAct, 1);
+    };
+    dlg.onTimer = [&](ScriptedDialog& d, unsigned id) {
+        if (id == kTick && boxOpen) {
+            d.KillTimer(kTick);
+            ::EnumThreadWindows(::GetCurrentThreadId(), CancelBoxWithCaption, reinterpret_cast<LPARAM>(L"Box"));
+            throw std::runtime_error("timer failed under the box");
+        }
+        if (id != kAct) return;
+        d.KillTimer(kAct);
+        boxOpen = true;
+        ui::MessageBox("text", "Box", MB_OK);
+        callerContinued = true;
+    };
+    EXPECT_THROW(dlg.DoModal(), std::runtime_error);
+    EXPECT_FALSE(callerContinued);
+}
+
 }  // namespace
 }  // namespace w32test

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "ui/win32/dialog_procedure.h"
 #include "ui/win32/resources.h"
 #include "os/win32/wide.h"
 
@@ -77,7 +78,10 @@ void Win32Backend::postMessage(Window& w, unsigned msg, std::uintptr_t wParam, s
 int Win32Backend::messageBox(std::string_view text, std::string_view caption, unsigned type) {
     // MessageBoxW runs its own loop, which dispatches the messages of every
     // window of the thread: timers keep firing while the box is open.
-    return ::MessageBoxW(pickOwner(), ToWide(text).c_str(), ToWide(caption).c_str(), type);
+    const int answer = ::MessageBoxW(pickOwner(), ToWide(text).c_str(), ToWide(caption).c_str(), type);
+    // A handler that failed inside the box's own loop fails its caller here.
+    RethrowHandlerException();
+    return answer;
 }
 
 void Win32Backend::setCursor(int cursorResource) {
@@ -115,7 +119,9 @@ void Win32Backend::setDefaultMenuItem(MenuHandle& menu, unsigned command) {
 
 void Win32Backend::trackPopupMenu(MenuHandle& menu, unsigned flags, Point at, Window& owner) {
     // Without TPM_RETURNCMD the chosen item is posted to the owner as WM_COMMAND.
-    if (owner.handle() != nullptr) ::TrackPopupMenu(menu.menu, flags, at.x, at.y, 0, owner.handle(), nullptr);
+    if (owner.handle() == nullptr) return;
+    ::TrackPopupMenu(menu.menu, flags, at.x, at.y, 0, owner.handle(), nullptr);
+    RethrowHandlerException();  // from a handler run by the menu's own loop
 }
 
 void Win32Backend::destroyMenu(MenuHandle* menu) {
