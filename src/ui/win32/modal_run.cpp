@@ -2,6 +2,9 @@
 // our own loop, so that every window of the thread keeps receiving its
 // messages (the main window's timers fire while a popup is open) and so that a
 // handler's exception can leave the loop in an orderly way.
+#include <string_view>
+#include <vector>
+
 #include "ui/win32/dialog_procedure.h"
 #include "ui/win32/win32_backend.h"
 
