@@ -1,0 +1,15 @@
+// The C library's decimal-to-integer conversion as the printer answers need
+// it, with its overflow made well defined.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace printer {
+
+// Leading blanks (space, \t \n \v \f \r) and one sign are allowed; conversion
+// stops at the first non-digit; no digits give 0. A number beyond the signed
+// 32-bit range is held at its ends, as a 32-bit strtol does.
+std::int32_t ParseDecimalInt32(std::string_view text);
+
+}  // namespace printer

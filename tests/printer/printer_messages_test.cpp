@@ -1,0 +1,192 @@
+// The message boxes of the identity test, the interface walk and the dialog
+// device check, as a program running on the headless backend shows them.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "emulator/emulated_bus_fixture.h"
+#include "printer/command_channel.h"
+#include "printer/commands.h"
+#include "printer/device_check.h"
+#include "printer/device_path.h"
+#include "printer/display_name.h"
+#include "printer/identity.h"
+#include "printer/interface_walk.h"
+
+namespace {
+
+using Boxes = std::vector<std::string>;  // "text/caption"
+
+class PrinterMessages : public zevtest::EmulatedBusTest {
+protected:
+    // Runs `work` as the program and answers every box it shows with OK.
+    Boxes run(std::function<void()> work) {
+        h.start(std::move(work));
+        Boxes boxes;
+        while (auto box = h.messageBox()) {
+            EXPECT_EQ(box->messageType(), ui::MB_OK);
+            boxes.push_back(box->messageText() + "/" + box->caption());
+            box->answer(ui::IDOK);
+        }
+        EXPECT_TRUE(h.primary().finished());
+        return boxes;
+    }
+};
+
+struct IdentityCase {
+    const char* id;
+    printer::Identity identity;
+    int fehlerBoxes;
+};
+
+class IdentityMessages : public PrinterMessages, public ::testing::WithParamInterface<IdentityCase> {};
+
+TEST_P(IdentityMessages, OnlyAMissingKeyShowsFehler) {
+    const IdentityCase& c = GetParam();
+    printer::Identity identity{};
+    const Boxes boxes = run([&] { identity = printer::IdentifyPrinter(c.id); });
+    EXPECT_EQ(identity, c.identity);
+    EXPECT_EQ(boxes, Boxes(static_cast<std::size_t>(c.fehlerBoxes), "fehler/tq"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, IdentityMessages,
+                         ::testing::Values(IdentityCase{"MFG:brenlato;MDL:zev;", printer::Identity::Zev, 0},
+                                           IdentityCase{"MDL:zev;", printer::Identity::MfgMissing, 1},
+                                           IdentityCase{"MFG:brenlato;SN:A1;", printer::Identity::MdlMissing, 1},
+                                           IdentityCase{"MFG:x;", printer::Identity::MfgMismatch, 0},
+                                           IdentityCase{"MFG:brenlato", printer::Identity::MfgMismatch, 0}));
+
+struct WalkCase {
+    const char* name;
+    std::function<void(emulator::EmulatedBus&)> setUp;
+    printer::WalkEnd end;
+    std::vector<std::string> visited;  // printer names in visiting order
+    Boxes boxes;
+};
+
+class WalkMessages : public PrinterMessages, public ::testing::WithParamInterface<WalkCase> {};
+
+TEST_P(WalkMessages, VisitsCandidatesAndReportsWhatTheWalkMeets) {
+    const WalkCase& c = GetParam();
+    bus.addPrinter("B2");
+    bus.addPrinter("C3");
+    c.setUp(bus);
+    printer::WalkEnd end{};
+    std::vector<std::string> visited;
+    const Boxes boxes = run([&] {
+        end = printer::WalkPrinterInterfaces([&](const std::string& p) {
+            for (const char* name : {"A1", "B2", "C3"}) {
+                if (bus.printer(name)->interfacePath() == p) visited.push_back(name);
+            }
+        });
+    });
+    EXPECT_EQ(end, c.end);
+    EXPECT_EQ(visited, c.visited);
+    EXPECT_EQ(boxes, c.boxes);
+}
+
+void unplugAll(emulator::EmulatedBus& b) {
+    for (const char* name : {"A1", "B2", "C3"}) b.printer(name)->faults.unplugged = true;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, WalkMessages,
+    ::testing::Values(
+        WalkCase{"all", [](emulator::EmulatedBus&) {}, printer::WalkEnd::Completed, {"A1", "B2", "C3"}, {}},
+        WalkCase{"none", unplugAll, printer::WalkEnd::NoInterface, {}, {}},
+        WalkCase{"invalid set", [](emulator::EmulatedBus& b) { b.setInterfaceSetInvalid(true); },
+                 printer::WalkEnd::NoInterface, {}, {"invalid HANDLE/ERROR"}},
+        WalkCase{"detail fails",
+                 [](emulator::EmulatedBus& b) { b.printer("B2")->faults.detailFails = true; },
+                 printer::WalkEnd::DetailFailed, {"A1"}, {"no interface detail data found/ERROR"}},
+        WalkCase{"detail too large",
+                 [](emulator::EmulatedBus& b) { b.printer("A1")->faults.detailTooLarge = true; },
+                 printer::WalkEnd::Completed, {"B2", "C3"}, {}},
+        WalkCase{"not candidates",
+                 [](emulator::EmulatedBus& b) {
+                     b.printer("A1")->identity.path = "\\\\?\\USB#VID_7A51&PID_6004#A1#{x}";
+                     b.printer("C3")->identity.path = "\\\\?\\usb#vid_7a51&pid_6004#" + std::string(80, 'c') + "#{x}";
+                 },
+                 printer::WalkEnd::Completed, {"B2"}, {}}),
+    [](const ::testing::TestParamInfo<WalkCase>& info) {
+        std::string name = info.param.name;
+        for (char& ch : name) {
+            if (ch == ' ') ch = '_';
+        }
+        return name;
+    });
+
+TEST_F(PrinterMessages, TheDetailFailureIsShownAfterTheEarlierCandidatesWereHandled) {
+    bus.addPrinter("B2").faults.detailFails = true;
+    int visitedWhenShown = -1;
+    int visited = 0;
+    h.start([&] { printer::WalkPrinterInterfaces([&](const std::string&) { ++visited; }); });
+    auto box = h.messageBox();
+    ASSERT_TRUE(box);
+    visitedWhenShown = visited;
+    box->answer(ui::IDOK);
+    EXPECT_EQ(visitedWhenShown, 1);
+}
+
+TEST_F(PrinterMessages, TheDeviceCheckPassesOnlyAReadableZev) {
+    struct Case {
+        const char* name;
+        void (*setUp)(emulator::EmulatedPrinter&);
+        bool accepted;
+        Boxes boxes;
+    };
+    const Case cases[] = {
+        {"ready", [](emulator::EmulatedPrinter&) {}, true, {}},
+        {"id fails", [](emulator::EmulatedPrinter& p) { p.faults.idFails = true; }, false, {}},
+        {"no model", [](emulator::EmulatedPrinter& p) { p.faults.rawId = "MFG:brenlato;S:0;"; }, false, {"fehler/tq"}},
+        {"other maker", [](emulator::EmulatedPrinter& p) { p.identity.mfg = "acme"; }, false, {}},
+    };
+    // One program runs every case; each box is answered before the next case starts.
+    std::vector<bool> accepted;
+    std::vector<Boxes> shown;
+    h.start([&] {
+        for (const Case& c : cases) {
+            a1.faults = {};
+            a1.identity.mfg = "brenlato";
+            c.setUp(a1);
+            accepted.push_back(printer::ReadZevDeviceId(path()).has_value());
+        }
+    });
+    Boxes all;
+    while (auto box = h.messageBox()) {
+        all.push_back(box->messageText() + "/" + box->caption());
+        box->answer(ui::IDOK);
+    }
+    ASSERT_EQ(accepted.size(), std::size(cases));
+    Boxes expectedBoxes;
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].name);
+        EXPECT_EQ(accepted[i], cases[i].accepted);
+        expectedBoxes.insert(expectedBoxes.end(), cases[i].boxes.begin(), cases[i].boxes.end());
+    }
+    EXPECT_EQ(all, expectedBoxes);
+}
+
+TEST_F(PrinterMessages, AQueryThatCannotOpenTheDeviceShowsNothing) {
+    a1.faults.openFails = true;
+    std::optional<std::int32_t> value = 1;
+    EXPECT_EQ(run([&] { value = printer::SendQuery(path(), printer::kQueryPaperHandling, printer::QueryKind::Word); }),
+              Boxes{});
+    EXPECT_EQ(value, std::nullopt);
+}
+
+TEST_F(PrinterMessages, RebuildingAPathShowsOneFehlerPerMissingPart) {
+    std::optional<std::string> rebuilt = "unchanged";
+    EXPECT_EQ(run([&] { rebuilt = printer::RebuildDevicePath("garbage", "A1"); }), (Boxes{"fehler/tq", "fehler/tq"}));
+    EXPECT_EQ(rebuilt, std::nullopt);
+}
+
+TEST_F(PrinterMessages, AListEntryWithoutItsSerialShowsFehler) {
+    std::optional<std::string> serial = "unchanged";
+    EXPECT_EQ(run([&] { serial = printer::SerialFromDisplayName("BRENLATO ZEV"); }), Boxes{"fehler/tq"});
+    EXPECT_EQ(serial, std::nullopt);
+}
+
+}  // namespace
