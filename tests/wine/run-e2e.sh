@@ -47,7 +47,7 @@ wine explorer "/desktop=$desktop,$geometry" "$(unix_to_wine "$driver")" "${args[
   >"$out/wine.log" 2>&1 &
 wine_pid=$!
 
-finished() { tr -d '\r' <"$out/results.txt" 2>/dev/null | grep -qx DONE; }
+finished() { [[ -f $out/results.txt ]] && tr -d '\r' <"$out/results.txt" | grep -qx DONE; }
 
 # Answer screenshot requests until the driver has written its last line.
 deadline=$((SECONDS + timeout_s))
