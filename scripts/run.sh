@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Builds ZevStatus.exe (x86_64) and runs it under Wine with the built-in
+# printer emulator (ZEV_EMULATOR=demo), in a Wine virtual desktop that has a
+# taskbar with a notification area.
+#
+#   bash scripts/run.sh            # the program
+#   bash scripts/run.sh fixture    # the dialog-layer fixture windows instead
+#
+# With a display the program runs until you end it ("Beenden" in the tray
+# icon's menu). Without one, an Xvfb server is started and the script tours the
+# program as a user would (tray icon, its menu, "ZEV Toolbox"), saving
+# screenshots in build/screenshots/, and then ends it.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+what=${1:-program}
+geometry=1024x768
+width=${geometry%x*} height=${geometry#*x}
+desktop=ZEV
+shots=$root/build/screenshots
+
+bash scripts/setup.sh
+cmake --preset win64 >build/run-configure.log 2>&1 || { cat build/run-configure.log; exit 1; }
+if [[ $what == fixture ]]; then
+  cmake --build --preset win64 --target fixture_app -j2
+  exe=$root/build/win64/wine/fixture_app.exe
+  main_caption='^Fixture parent$'
+else
+  cmake --build --preset win64 --target ZevStatus -j2
+  exe=$root/build/win64/ZevStatus.exe
+  main_caption='^BRENLATO ZEV USB Status Client'
+fi
+[[ -f $exe ]] || { echo "run: $exe was not built" >&2; exit 1; }
+
+source scripts/lib/wine_env.sh
+wine_env_init "$root/build/win64/wineprefix-run"
+export ZEV_EMULATOR=${ZEV_EMULATOR:-demo}
+
+tour=0
+if [[ -z ${DISPLAY:-} ]]; then
+  tour=1
+  xvfb_start "$geometry"
+fi
+trap 'wine_stop; xvfb_stop' EXIT
+wine_warm_prefix "$desktop"
+
+echo "run: $(basename "$exe") with ZEV_EMULATOR=$ZEV_EMULATOR on DISPLAY=$DISPLAY"
+# Started from its own folder with its quoted full path, as Explorer would.
+(cd "$(dirname "$exe")" && exec wine explorer "/desktop=$desktop,$geometry" "$(unix_to_wine "$exe")") \
+  >"$root/build/run-wine.log" 2>&1 &
+wine_pid=$!
+
+if ((!tour)); then
+  wait "$wine_pid" || true
+  exit 0
+fi
+
+# --- Tour without a display ---------------------------------------------------
+mkdir -p "$shots"
+rm -f "$shots"/run-*.png
+shot() { import -display "$DISPLAY" -window root "$shots/run-$1.png" && echo "run: saved $shots/run-$1.png"; }
+# wait_for SECONDS COMMAND...: polls the command until it succeeds.
+wait_for() {
+  local until=$((SECONDS + $1)); shift
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < until)) || return 1
+    sleep 0.25
+  done
+}
+window_exists() { xdotool search --name "$main_caption"; }
+window_visible() { xdotool search --onlyvisible --name "$main_caption"; }
+
+if ! wait_for 90 window_exists; then
+  shot 1-no-window || true
+  echo "run: no window of $(basename "$exe") appeared; wine log: build/run-wine.log" >&2
+  exit 1
+fi
+
+if [[ $what == fixture ]]; then
+  wait_for 15 window_visible || true
+  shot 1-fixture
+  window_visible >/dev/null || { echo "run: the fixture window did not show" >&2; exit 1; }
+  exit 0
+fi
+
+# A start dialog may greet a ready printer; it closes with Enter.
+sleep 3   # let the start-up pass and its dialog settle before the first picture
+shot 1-started
+if xdotool search --onlyvisible --name '^BRENLATO ZEV (Programmstart|Program start)' >/dev/null 2>&1; then
+  xdotool mousemove $((width / 2)) $((height / 2)) key Return
+  sleep 1
+fi
+
+# The tray icon is the first one at the right end of the taskbar.
+xdotool mousemove $((width - 11)) $((height - 10)) click 3
+sleep 1   # the menu has no window title to poll for
+shot 2-tray-menu
+xdotool key Down Return    # "ZEV Toolbox" is the menu's first item
+if wait_for 15 window_visible; then
+  sleep 1   # let the first status poll fill the window
+  shot 3-main-window
+  echo "run: the main window is open (screenshots in $shots)"
+else
+  shot 3-no-main-window || true
+  echo "run: the main window did not open from the tray menu" >&2
+  exit 1
+fi

@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# Runs every test: installs what is missing, builds the three presets, runs the
+# headless suite (ASan+UBSan), the fuzzers for a short while, and the Wine
+# end-to-end tests. Ends with one line "stages: N passed, N failed, N skipped"
+# and a non-zero exit status when any stage failed.
+#
+#   bash scripts/test.sh            # everything
+#   ZEV_FUZZ_SECONDS=60 bash scripts/test.sh
+set -uo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+logs=$root/build/logs
+mkdir -p "$logs"
+started=$SECONDS
+passed=0 failed=0 skipped=0
+declare -A outcome
+
+# stage NAME quiet|loud COMMAND... : quiet stages keep their output in the log
+# and show its end only on failure; loud ones (the test runs) show everything.
+stage() {
+  local name=$1 mode=$2
+  shift 2
+  local log=$logs/${name// /-}.log t0=$SECONDS rc
+  echo "=== $name"
+  if [[ $mode == loud ]]; then
+    "$@" 2>&1 | tee "$log"
+    rc=${PIPESTATUS[0]}
+  else
+    "$@" >"$log" 2>&1
+    rc=$?
+  fi
+  if ((rc == 0)); then
+    passed=$((passed + 1)); outcome[$name]=passed
+    echo "=== $name: passed ($((SECONDS - t0)) s)"
+  else
+    [[ $mode == quiet ]] && tail -60 "$log"
+    failed=$((failed + 1)); outcome[$name]=failed
+    echo "=== $name: FAILED ($((SECONDS - t0)) s, exit $rc, log $log)"
+  fi
+}
+
+skip() {
+  skipped=$((skipped + 1)); outcome[$1]=skipped
+  echo "=== $1: skipped ($2)"
+}
+
+build_preset() {
+  cmake --preset "$1" && cmake --build --preset "$1" -j2
+}
+
+stage "setup" quiet bash scripts/setup.sh
+
+stage "linux build" quiet build_preset linux
+if [[ ${outcome[linux build]} == passed ]]; then
+  stage "headless tests" loud ctest --preset linux -j2
+else
+  skip "headless tests" "the linux build failed"
+fi
+
+stage "win32 build" quiet build_preset win32
+stage "win64 build" quiet build_preset win64
+
+if compgen -G "fuzz/*.cpp" >/dev/null; then
+  stage "fuzzers" loud bash scripts/fuzz.sh "${ZEV_FUZZ_SECONDS:-20}"
+else
+  skip "fuzzers" "no fuzz targets in fuzz/ yet"
+fi
+
+# The Wine runs need only their own programs, so they still run when another
+# part of the win64 build is broken.
+if [[ -f build/win64/build.ninja ]]; then
+  stage "wine e2e build" quiet cmake --build build/win64 --target zev_e2e -j2
+  if [[ ${outcome[wine e2e build]} == passed ]]; then
+    stage "wine e2e tests" loud bash tests/wine/run-e2e.sh build/win64
+  else
+    skip "wine e2e tests" "their programs did not build"
+  fi
+  if [[ -f tests/win32/run-win32-tests.sh ]]; then
+    stage "win32 backend build" quiet cmake --build build/win64 --target zev_win32_tests -j2
+    if [[ ${outcome[win32 backend build]} == passed ]]; then
+      stage "win32 backend tests" loud bash tests/win32/run-win32-tests.sh build/win64
+    else
+      skip "win32 backend tests" "they did not build"
+    fi
+  fi
+else
+  skip "wine e2e tests" "build/win64 was not configured"
+fi
+
+echo
+for name in "${!outcome[@]}"; do printf '  %-22s %s\n' "$name" "${outcome[$name]}"; done | sort
+echo "total time: $((SECONDS - started)) s; logs in $logs"
+echo "stages: $passed passed, $failed failed, $skipped skipped"
+((failed == 0))
