@@ -9,6 +9,8 @@ std::unique_ptr<WinApp> CreateApplication() { return std::make_unique<CStatusCli
 
 bool CStatusClientApp::InitInstance() {
     ui::InitCommonControls();
+    // Before any window exists, so no taskbar restart can go unnoticed.
+    RegisterTaskbarCreatedMessage();
     SetRegistryKey("Vom lokalen Anwendungs-Assistenten generierte Anwendungen");
 
     // With ZEV_EMULATOR set the program talks to emulated printers; a scenario that

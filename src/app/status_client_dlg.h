@@ -49,7 +49,7 @@ public:
     // Program directory + "\" + name.
     std::string ProgramFile(const std::string& name) const;
 
-    // ---- Window frame, language and links (app/main_window.cpp) ----
+    // ---- Window frame, language and links (app/window_frame.cpp) ----
     bool OnSysCommand(unsigned cmd) override;
     ui::CtlColor OnCtlColor(int ctrlId) override;
     int CursorFor(int ctrlId) override;
@@ -101,7 +101,7 @@ public:
     void OnSettingsCommand(int id, int code);  // the settings controls' clicks and changes
     void OnSettingsScroll(int ctrlId, int pos);
 
-    // ---- Settings file (settings/settings_file.cpp) ----
+    // ---- Settings file (settings/settings_file_steps.cpp) ----
     void SettingsFileStep();     // last step of RefreshSettingsDisplay
     void WriteSettingsFile();    // m_strInkPopup, " ", m_strLanguage; silently skipped on failure
     void OnInkPopupOption();     // check box 1015

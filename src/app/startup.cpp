@@ -1,0 +1,108 @@
+// The main window's opening sequence, the single-instance guard and the start
+// dialog. The order of the steps matters: a refused second instance has already
+// put up its icon and may have created data.txt before it finds the first one.
+#include <string>
+
+#include "app/program_directory.h"
+#include "app/start_dlg.h"
+#include "app/status_client_dlg.h"
+#include "os/process.h"
+#include "settings/settings_file.h"
+#include "ui/menu.h"
+
+namespace {
+
+constexpr const char* kInstanceMutexName = "KeinDoppelstart";
+
+// Runs one start-dialog twin; its result as DoModal gives it.
+template <class StartDialog>
+int RunStartDialog(ui::Dialog& owner, const std::string& printer) {
+    StartDialog dlg(&owner);
+    dlg.m_strPrinter = printer;
+    return dlg.DoModal();
+}
+
+}  // namespace
+
+bool CStatusClientDlg::OnInitDialog() {
+    ui::Dialog::OnInitDialog();
+
+    if (HasSystemMenu()) {
+        const std::string about = ui::LoadString(IDS_ABOUTBOX);
+        if (!about.empty()) {
+            AppendSystemMenuSeparator();
+            AppendSystemMenuItem(ID_SYSCMD_ABOUT, about);
+        }
+    }
+
+    AddTrayIcon();
+    LoadStartValues();
+
+    m_instanceMutex = os::CreateOwnedMutex(kInstanceMutexName);
+    if (m_instanceMutex->alreadyExisted()) {
+        ui::MessageBox("Die Anwendung wurde bereits gestartet!", "Fehler!", ui::MB_OK | ui::MB_ICONSTOP);
+        DeleteTrayIcon();
+        ui::Dialog::OnCancel();  // ends the program
+        return true;
+    }
+
+    PrepareSettingsControls();
+
+    m_wPaperHandling = 0x4000;
+    m_wPrintOptions = 0;
+    m_nTopMargin = 0;
+    m_nLeftMargin = 0;
+    // The option read from data.txt comes back with the first settings refresh.
+    m_strInkPopup = "1";
+
+    SetIcon(IDI_APP);
+    StartupPass();
+    return true;
+}
+
+void CStatusClientDlg::LoadStartValues() {
+    const std::string path = ProgramFile(std::string(settings::kSettingsFileName));
+    if (settings::ReadSettingsFile(path, m_strInkPopup, m_strLanguage)) return;
+    m_strInkPopup = "1";
+    m_strLanguage = "0";
+    settings::WriteSettingsFile(path, m_strInkPopup, m_strLanguage);
+}
+
+void CStatusClientDlg::PrepareSettingsControls() {
+    EnableItem(IDC_PRINTER_LIST, false);
+    EnableItem(IDC_TOLERANCE, false);
+    EnableItem(IDC_TOLERANCE_SPIN, false);
+    EnableItem(IDC_DRYTIME, false);
+    EnableItem(IDC_DRYTIME_SPIN, false);
+    SpinSetRange(IDC_TOLERANCE_SPIN, 0, 31);
+    SpinSetRange(IDC_DRYTIME_SPIN, 0, 120);
+    SpinSetRange(IDC_TOP_MARGIN_SPIN, 0, 345);
+    SpinSetPos(IDC_TOP_MARGIN_SPIN, 0);
+    SetDlgItemText(IDC_TOP_MARGIN, "0.0");
+    SpinSetRange(IDC_LEFT_MARGIN_SPIN, 0, 595);
+    SpinSetPos(IDC_LEFT_MARGIN_SPIN, 0);
+    SetDlgItemText(IDC_LEFT_MARGIN, "0.0");
+    SetDlgItemText(IDC_DRYTIME, "0");
+}
+
+void CStatusClientDlg::ShowStartDialog() {
+    const bool german = m_strLanguage == "0";
+    if (!german && m_strLanguage != "1") return;
+
+    const std::string printer = GetDlgItemText(IDC_PRINTER_LIST);
+    const int result = german ? RunStartDialog<CStartDlg>(*this, printer) : RunStartDialog<CstartEDlg>(*this, printer);
+    if (result == -1) {
+        ui::AfxMessageBox(german ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !",
+                          ui::MB_OK);
+    } else if (result == ui::IDCANCEL) {
+        // The dialog closed by itself: the printer is ready for the first reads.
+        ReadPaperHandling();
+        ReadPrintOptions();
+        ReadLeftMargin();
+        ReadTopMargin();
+    }
+}
+
+std::string CStatusClientDlg::ProgramFile(const std::string& name) const {
+    return app::ProgramDirectory(os::GetCommandLine()) + "\\" + name;
+}

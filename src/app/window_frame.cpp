@@ -1,0 +1,89 @@
+// The main window as a frame: system-menu commands, colours, the hand cursor,
+// Cancel and Enter, the language switch and the help, manual and home-page links.
+#include <algorithm>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "app/about_dlg.h"
+#include "app/black_on_white.h"
+#include "app/language_texts.h"
+#include "app/maker_links.h"
+#include "app/status_client_dlg.h"
+#include "os/shell.h"
+
+namespace {
+
+// The buttons, links and flags that show a hand while the mouse is over them.
+constexpr std::array<int, 15> kHandCursorControls{
+    IDC_MANUAL, IDC_HOMEPAGE, IDC_CLEAN_NORMAL, IDC_SETTINGS_OK,    IDC_CLEAN_MEDIUM,
+    IDC_CLEAN_SUPER, IDC_DEFAULTS, IDC_ONLINE_UPDATE, IDC_CALIBRATE_START, IDC_CALIBRATE_RESET,
+    ui::IDCANCEL, ID_HELP, IDC_FLAG_DE, IDC_FLAG_EN, IDC_SELECT_PRINTER,
+};
+
+void OpenWithShell(const std::string& target) { os::ShellOpen("open", target, "", "", ui::SW_SHOW); }
+
+}  // namespace
+
+bool CStatusClientDlg::OnSysCommand(unsigned cmd) {
+    // The system keeps the low four bits of a system command for itself.
+    switch (cmd & 0xFFF0) {
+        case ID_SYSCMD_ABOUT:
+            ShowAboutBox();
+            return true;
+        case ui::SC_MINIMIZE:
+            // Hidden first, so minimising leaves no task-bar entry; the icon stays.
+            ShowWindow(ui::SW_HIDE);
+            return false;
+        default:
+            return false;
+    }
+}
+
+ui::CtlColor CStatusClientDlg::OnCtlColor(int) { return app::BlackOnWhite(); }
+
+int CStatusClientDlg::CursorFor(int ctrlId) {
+    const bool hand = std::find(kHandCursorControls.begin(), kHandCursorControls.end(), ctrlId) != kHandCursorControls.end();
+    return hand ? IDC_CURSOR_HAND : 0;
+}
+
+void CStatusClientDlg::OnCancel() {
+    // Cancel, Esc and the close box only hide the window; "Beenden" ends the program.
+    UpdateData(true);
+    ShowWindow(ui::SW_HIDE);
+    WriteSettingsFile();
+}
+
+void CStatusClientDlg::OnOK() {
+    // Enter must neither end the tray program nor send settings the user has not
+    // confirmed with OK or Apply, nor hide what is being typed: it does nothing.
+}
+
+void CStatusClientDlg::SwitchLanguage(const std::string& language) {
+    const bool german = language == "0";
+    if (!german && language != "1") return;
+    m_strLanguage = language;
+    for (const app::LanguageText& t : app::MainWindowLanguageTexts()) SetDlgItemText(t.controlId, german ? t.german : t.english);
+    UpdateData(true);
+    WriteSettingsFile();
+}
+
+void CStatusClientDlg::OnHelp() {
+    if (m_strLanguage == "0") OpenWithShell(ProgramFile("zev_help_de.chm"));
+    else if (m_strLanguage == "1") OpenWithShell(ProgramFile("zev_help_en.chm"));
+}
+
+void CStatusClientDlg::OnManual() {
+    if (m_strLanguage == "0") OpenWithShell(ProgramFile("Manual_ZEV_aktuell.pdf"));
+    else if (m_strLanguage == "1") OpenWithShell(ProgramFile("Manual_ZEV_aktuell_Englisch.pdf"));
+}
+
+void CStatusClientDlg::OnHomepage() {
+    if (m_strLanguage == "0") OpenWithShell(std::string(app::kGermanHomepage));
+    else if (m_strLanguage == "1") OpenWithShell(std::string(app::kEnglishHomepage));
+}
+
+void CStatusClientDlg::ShowAboutBox() {
+    CAboutDlg about(this);
+    about.DoModal();
+}

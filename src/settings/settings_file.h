@@ -1,0 +1,35 @@
+// data.txt in the program directory: the ink-level popup option and the
+// language, as "<option> <language>" with no line end. Every reader and writer
+// of the file goes through here so they all agree on what a valid file is.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace settings {
+
+inline constexpr std::string_view kSettingsFileName = "data.txt";
+
+// The first two whitespace-separated tokens of the file. A token that is not
+// exactly "0" or "1" is refused (nullopt) just like a missing one, so a stray
+// or damaged file can never hand the program a value it has no behaviour for;
+// the caller keeps what it had instead.
+struct SettingsTokens {
+    std::optional<std::string> inkPopup;
+    std::optional<std::string> language;
+};
+SettingsTokens ParseSettingsText(std::string_view text);
+
+// The file's whole content: option, one blank, language.
+std::string SettingsFileContent(std::string_view inkPopup, std::string_view language);
+
+// Overwrites the values the file holds validly; the others stay as they are.
+// False when the file cannot be opened (nothing is changed then).
+bool ReadSettingsFile(const std::string& path, std::string& inkPopup, std::string& language);
+
+// Creates or truncates the file and writes the content. False when it cannot
+// be written; callers skip that silently.
+bool WriteSettingsFile(const std::string& path, std::string_view inkPopup, std::string_view language);
+
+}  // namespace settings

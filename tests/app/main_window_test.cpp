@@ -1,0 +1,242 @@
+// The main window as a frame: language flags, hiding instead of ending, links,
+// system menu, about box, colours and the hand cursor.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/shell_test_support.h"
+
+namespace {
+
+using namespace zevtest;
+using namespace shelltest;
+
+struct SwitchedText {
+    int id;
+    const char* german;
+    const char* english;
+};
+
+// Written out here rather than taken from the program's table, so a wrong or
+// missing entry there shows up.
+const SwitchedText kSwitched[] = {
+    {1019, "Standard", "Default"},
+    {57670, "Hilfe", "Help"},
+    {2, "Abbrechen", "Cancel"},
+    {1027, "Handbuch", "Manual"},
+    {1016, "OK", "OK"},
+    {1020, "Drucker auswählen", "Select Printer"},
+    {1021, "Treiber Online-Update", "Driver Online-Update"},
+    {1002, "Secure Feed ein", "Secure feed on"},
+    {1007, "hinten", "Back"},
+    {1008, "vorne", "Front"},
+    {1013, "aus", "off"},
+    {1014, "ein", "on"},
+    {1015, "aktivieren", "enable"},
+    {1061, "Papiereinzug", "Paperfeed"},
+    {1062, "Papierausgabe", "Paperdump"},
+    {1065, "Auswurf", "Ejection"},
+    {1063, "Trocknungszeit", "Dry Time"},
+    {1064, "Sekunden", "seconds"},
+    {1070, "Papierränder", "Alignment"},
+    {1066, "oben Y", "top Y"},
+    {1067, "links X", "left X"},
+    {1068, "Auto-Alignment-Sensor ausschalten", "Auto-alignment off"},
+    {1069, "Tintenbackup-Modus erlauben", "Allow ink backup mode"},
+    {1073, "Momentaner Status", "Current Status"},
+    {1081, "Tintenfüllstand", "Ink Levels"},
+    {1082, "Druckkopf-Reinigung", "Pen-Cleaning"},
+    {1048, "Ansicht aktualisieren", "Refresh Window"},
+    {1117, "Druckkopf Kalibrierung", "Pen Calibration"},
+};
+
+const std::pair<int, const char*> kUntouched[] = {
+    {IDC_HOMEPAGE, "Homepage"}, {IDC_APPLY, "Übernehmen"},       {IDC_CLEAN_NORMAL, "Normal"},
+    {IDC_CLEAN_MEDIUM, "Medium"}, {IDC_CLEAN_SUPER, "Super"},    {IDC_CALIBRATE_START, "Start"},
+    {IDC_CALIBRATE_RESET, "Reset"}, {IDC_INKPOPUP_GROUP, "Inklevel Popup"},
+    {IDC_TOLERANCE_LABEL, "Secure Feed Tolerance"},
+};
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override {
+        h.startApp();
+        OpenFromTray(h);
+    }
+    void setLanguage(const std::string& language) {
+        OnProgram(h, [language](CStatusClientDlg& dlg) { dlg.m_strLanguage = language; });
+    }
+    std::vector<os::headless::ShellCall>& shellCalls() { return h.machine().shellCalls; }
+
+    AppHarness h;
+};
+
+TEST_F(MainWindow, TheEnglishFlagSwitchesExactlyTheListedTextsAndWritesDataTxt) {
+    auto w = h.main();
+    const std::string caption = w.caption();
+    ASSERT_EQ(w.text(IDC_INK_GROUP), "Tintenstand");
+
+    w.click(IDC_FLAG_EN);
+    for (const auto& t : kSwitched) EXPECT_EQ(w.text(t.id), t.english) << t.id;
+    for (const auto& [id, text] : kUntouched) EXPECT_EQ(w.text(id), text) << id;
+    EXPECT_EQ(w.caption(), caption);
+    EXPECT_EQ(h.settingsFile(), "1 1");
+
+    w.click(IDC_FLAG_DE);
+    for (const auto& t : kSwitched) EXPECT_EQ(w.text(t.id), t.german) << t.id;
+    for (const auto& [id, text] : kUntouched) EXPECT_EQ(w.text(id), text) << id;
+    EXPECT_EQ(h.settingsFile(), "1 0");
+}
+
+TEST_F(MainWindow, AFlagStillSwitchesWhenDataTxtCannotBeWritten) {
+    h.machine().commandLine = "\"C:\\Nowhere\\ZevStatus.exe\"";
+    h.main().click(IDC_FLAG_EN);
+    EXPECT_EQ(h.main().text(IDC_CALIBRATION_GROUP), "Pen Calibration");
+    EXPECT_EQ(MainDialog(h).m_strLanguage, "1");
+    EXPECT_FALSE(h.messageBox());
+}
+
+TEST_F(MainWindow, CancelEscAndTheCloseBoxHideTheWindowAndStoreTheChoices) {
+    struct Case {
+        const char* name;
+        void (*act)(WindowView&);
+    } cases[] = {
+        {"Cancel", [](WindowView& w) { w.click(ui::IDCANCEL); }},
+        {"Esc", [](WindowView& w) { w.escape(); }},
+        {"close box", [](WindowView& w) { w.closeBox(); }},
+    };
+    h.main().click(IDC_FLAG_EN);
+    OnProgram(h, [](CStatusClientDlg& dlg) { dlg.m_strInkPopup = "0"; });
+    for (const auto& c : cases) {
+        h.trayMouse(ui::WM_LBUTTONDBLCLK);
+        ASSERT_TRUE(h.main().visible()) << c.name;
+        h.removeFile(kDataFile);
+        auto w = h.main();
+        c.act(w);
+        EXPECT_FALSE(h.main().visible()) << c.name;
+        EXPECT_FALSE(h.primary().finished()) << c.name;
+        EXPECT_EQ(h.trayIcons().size(), 1u) << c.name;
+        EXPECT_EQ(h.settingsFile(), "0 1") << c.name;
+    }
+}
+
+TEST_F(MainWindow, EnterNeitherEndsNorHidesTheProgram) {
+    h.main().enter();
+    EXPECT_FALSE(h.primary().finished());
+    EXPECT_TRUE(h.main().visible());
+}
+
+TEST_F(MainWindow, MinimiseHidesTheWindowAndTheIconBringsItBack) {
+    h.main().minimize();
+    EXPECT_FALSE(h.main().visible());
+    EXPECT_FALSE(h.primary().finished());
+    h.trayMouse(ui::WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(h.main().visible());
+}
+
+TEST_F(MainWindow, HelpManualAndHomepageOpenTheDocumentOfTheLanguage) {
+    struct Case {
+        const char* language;
+        int command;
+        const char* target;
+    } cases[] = {
+        {"0", ID_HELP, "C:\\ZEV\\zev_help_de.chm"},
+        {"1", ID_HELP, "C:\\ZEV\\zev_help_en.chm"},
+        {"0", IDC_MANUAL, "C:\\ZEV\\Manual_ZEV_aktuell.pdf"},
+        {"1", IDC_MANUAL, "C:\\ZEV\\Manual_ZEV_aktuell_Englisch.pdf"},
+        {"0", IDC_HOMEPAGE, "https://www.brenlato.example/de/"},
+        {"1", IDC_HOMEPAGE, "https://www.brenlato.example/en/"},
+    };
+    constexpr unsigned kWmCommand = 0x0111;
+    for (const auto& c : cases) {
+        setLanguage(c.language);
+        shellCalls().clear();
+        // The help button is hidden: its command comes from the help key.
+        h.main().send(kWmCommand, static_cast<std::uintptr_t>(c.command));
+        ASSERT_EQ(shellCalls().size(), 1u) << c.target;
+        const auto& call = shellCalls()[0];
+        EXPECT_EQ(call.verb, "open");
+        EXPECT_EQ(call.file, c.target);
+        EXPECT_EQ(call.parameters, "");
+        EXPECT_EQ(call.directory, "");
+        EXPECT_EQ(call.showCmd, ui::SW_SHOW);
+    }
+}
+
+TEST_F(MainWindow, WithAnUnknownLanguageTheLinksOpenNothing) {
+    setLanguage("2");
+    h.main().click(IDC_MANUAL);
+    h.main().click(IDC_HOMEPAGE);
+    EXPECT_TRUE(shellCalls().empty());
+}
+
+TEST_F(MainWindow, TheSystemMenuItemOpensTheAboutBoxWhateverItsLowBits) {
+    for (unsigned cmd : {16u, 16u | 0x7u}) {
+        h.main().sysCommand(cmd);
+        ASSERT_TRUE(h.has(IDD_ABOUTBOX)) << cmd;
+        auto about = h.window(IDD_ABOUTBOX);
+        EXPECT_EQ(about.caption(), "Info über ZEV");
+        EXPECT_FALSE(h.main().enabled()) << "the about box is modal";
+        about.enter();
+        EXPECT_FALSE(h.has(IDD_ABOUTBOX));
+        EXPECT_TRUE(h.main().visible());
+    }
+}
+
+TEST_F(MainWindow, TheAboutBoxShowsTheSupportAddressAsAMailLink) {
+    h.main().sysCommand(ID_SYSCMD_ABOUT);
+    auto about = h.window(IDD_ABOUTBOX);
+    EXPECT_EQ(about.text(IDC_SUPPORT_LINK), "support@brenlato.example");
+    const auto font = about.font(IDC_SUPPORT_LINK);
+    ASSERT_TRUE(font);
+    EXPECT_EQ(font->height, 8);
+    EXPECT_EQ(font->weight, 400);
+    EXPECT_TRUE(font->underline);
+    EXPECT_FALSE(font->italic);
+    EXPECT_FALSE(font->strikeOut);
+    EXPECT_EQ(font->face, "Ms Sans Serif");
+
+    const ui::CtlColor link = about.colour(IDC_SUPPORT_LINK);
+    EXPECT_EQ(link.text, 0xC80000u);
+    EXPECT_TRUE(link.transparent);
+    EXPECT_EQ(link.brush, ui::kWhite);
+    EXPECT_FALSE(link.useDefault);
+    EXPECT_EQ(about.colour(0).text, ui::kBlack);
+    EXPECT_EQ(about.colour(ui::IDOK).text, ui::kBlack);
+
+    about.click(IDC_SUPPORT_LINK);
+    ASSERT_EQ(shellCalls().size(), 1u);
+    EXPECT_EQ(shellCalls()[0].verb, "open");
+    EXPECT_EQ(shellCalls()[0].file, "mailto:support@brenlato.example");
+    EXPECT_EQ(shellCalls()[0].parameters, "");
+    EXPECT_EQ(shellCalls()[0].showCmd, ui::SW_SHOWNORMAL);
+
+    auto& dlg = *about.raw().dialog;
+    EXPECT_EQ(dlg.CursorFor(IDC_SUPPORT_LINK), IDC_CURSOR_HAND);
+    EXPECT_EQ(dlg.CursorFor(ui::IDOK), IDC_CURSOR_HAND);
+    EXPECT_EQ(dlg.CursorFor(-1), 0);
+    EXPECT_TRUE(h.has(IDD_ABOUTBOX)) << "the link leaves the box open";
+}
+
+TEST_F(MainWindow, PaintsEveryControlBlackOnWhite) {
+    for (int id : {0, IDC_STATUS_LINE, IDC_SECURE_FEED, IDC_TOLERANCE, IDC_INK_GROUP}) {
+        const ui::CtlColor c = h.main().colour(id);
+        EXPECT_FALSE(c.useDefault) << id;
+        EXPECT_TRUE(c.transparent) << id;
+        EXPECT_EQ(c.text, ui::kBlack) << id;
+        EXPECT_EQ(c.brush, ui::kWhite) << id;
+    }
+}
+
+TEST_F(MainWindow, TheHandCursorShowsOverTheListedButtonsAndFlagsOnly) {
+    const std::set<int> hand{1027, 1052, 1042, 1016, 1054, 1083, 1019, 1021, 1116, 1118, 2, 57670, 1059, 1060, 1020};
+    auto& dlg = MainDialog(h);
+    for (const auto& control : h.main().raw().controls) {
+        const int expected = hand.count(control.id) ? IDC_CURSOR_HAND : 0;
+        EXPECT_EQ(dlg.CursorFor(control.id), expected) << control.id;
+    }
+    h.main().mouseOver(IDC_HOMEPAGE);
+    EXPECT_EQ(h.primary().backend().cursor(), IDC_CURSOR_HAND);
+}
+
+}  // namespace

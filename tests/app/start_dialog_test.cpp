@@ -1,0 +1,117 @@
+// The program-start dialog as the start-up pass shows it for a ready printer.
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "app/shell_test_support.h"
+
+namespace {
+
+using namespace zevtest;
+using namespace shelltest;
+
+const std::string kPrinterName = "BRENLATO ZEV SERIAL NUMBER: A1 ;";
+
+class StartDialog : public ::testing::Test {
+protected:
+    void SetUp() override { h.startApp(); }
+    // Shows the start dialog the way the start-up pass does, for `language`.
+    void show(const std::string& language) {
+        OnProgram(h, [language](CStatusClientDlg& dlg) {
+            dlg.m_strLanguage = language;
+            dlg.SetDlgItemText(IDC_PRINTER_LIST, kPrinterName);
+            dlg.ShowStartDialog();
+        });
+    }
+    static std::vector<int> fullRun() {
+        std::vector<int> positions(101);
+        std::iota(positions.begin(), positions.end(), 0);
+        return positions;
+    }
+
+    AppHarness h;
+};
+
+TEST_F(StartDialog, ItNamesThePrinterFillsItsBarAndClosesItselfAfterHalfASecond) {
+    struct Case {
+        const char* language;
+        int templateId;
+    } cases[] = {{"0", IDD_START_DE}, {"1", IDD_START_EN}};
+    for (const auto& c : cases) {
+        show(c.language);
+        ASSERT_TRUE(h.has(c.templateId)) << c.language;
+        auto start = h.window(c.templateId);
+        EXPECT_EQ(start.text(IDC_PRINTER_TEXT), kPrinterName);
+        EXPECT_EQ(start.caption(), "BRENLATO ZEV Programmstart");
+        EXPECT_EQ(start.timers(), std::vector<unsigned>{10000u});
+
+        h.advance(499ms);
+        ASSERT_TRUE(h.has(c.templateId)) << c.language;
+        EXPECT_TRUE(start.progressHistory(IDC_START_PROGRESS).empty());
+        h.advance(1ms);
+        EXPECT_FALSE(h.has(c.templateId)) << c.language;
+        EXPECT_FALSE(h.messageBox());
+    }
+}
+
+TEST_F(StartDialog, TheBarRunsEveryPositionFromZeroToAHundred) {
+    show("0");
+    auto start = h.window(IDD_START_DE);
+    // Enter in the German dialog runs the bar but leaves the dialog open.
+    start.enter();
+    ASSERT_TRUE(h.has(IDD_START_DE));
+    EXPECT_EQ(start.progressHistory(IDC_START_PROGRESS), fullRun());
+    h.advance(500ms);
+    EXPECT_FALSE(h.has(IDD_START_DE));
+}
+
+TEST_F(StartDialog, EnterClosesTheEnglishDialogAtOnce) {
+    show("1");
+    auto start = h.window(IDD_START_EN);
+    start.enter();
+    EXPECT_FALSE(h.has(IDD_START_EN));
+    EXPECT_TRUE(start.open() == false);
+}
+
+TEST_F(StartDialog, EscClosesItWithoutWaiting) {
+    show("0");
+    h.window(IDD_START_DE).escape();
+    EXPECT_FALSE(h.has(IDD_START_DE));
+}
+
+TEST_F(StartDialog, AnUnknownLanguageShowsNoStartDialog) {
+    show("x");
+    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+}
+
+TEST_F(StartDialog, ADialogThatCannotBeCreatedIsReportedInItsLanguage) {
+    struct Case {
+        const char* language;
+        int templateId;
+        const char* message;
+    } cases[] = {
+        {"0", IDD_START_DE, "Dialogbox kann nicht erstellt werden !"},
+        {"1", IDD_START_EN, "Dialog box could not be created !"},
+    };
+    for (const auto& c : cases) {
+        h.primary().backend().failTemplate(c.templateId);
+        show(c.language);
+        auto box = h.messageBox();
+        ASSERT_TRUE(box) << c.language;
+        EXPECT_EQ(box->messageText(), c.message);
+        EXPECT_EQ(box->caption(), "ZevStatus");
+        EXPECT_EQ(box->messageType(), ui::MB_OK);
+        box->answer(ui::IDOK);
+    }
+}
+
+TEST_F(StartDialog, ItIsPaintedBlackOnWhite) {
+    show("1");
+    const ui::CtlColor c = h.window(IDD_START_EN).colour(IDC_WAIT_TEXT);
+    EXPECT_FALSE(c.useDefault);
+    EXPECT_TRUE(c.transparent);
+    EXPECT_EQ(c.text, ui::kBlack);
+    EXPECT_EQ(c.brush, ui::kWhite);
+}
+
+}  // namespace

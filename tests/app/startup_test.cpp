@@ -1,0 +1,138 @@
+// Start-up of the program: single instance, the start values from data.txt and
+// the main window's first state.
+#include <gtest/gtest.h>
+
+#include "app/shell_test_support.h"
+
+namespace {
+
+using namespace zevtest;
+using namespace shelltest;
+
+constexpr const char* kMutexName = "KeinDoppelstart";
+
+TEST(Startup, ASecondInstanceIsRefusedAndTheFirstRunsOn) {
+    AppHarness h;
+    h.startApp();
+    h.removeFile(kDataFile);
+
+    Instance& second = h.startApp();
+    const ui::Window* box = second.backend().topWindow();
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(box->kind, ui::headless::WindowKind::MessageBox);
+    EXPECT_EQ(box->text, "Die Anwendung wurde bereits gestartet!");
+    EXPECT_EQ(box->caption, "Fehler!");
+    EXPECT_EQ(box->type, ui::MB_OK | ui::MB_ICONSTOP);
+    EXPECT_EQ(second.backend().trayIcons().size(), 1u) << "its own icon comes before the check";
+    EXPECT_EQ(h.settingsFile(), "1 0") << "so does the missing data.txt";
+
+    second.act([](HeadlessBackend& b) { b.answerMessageBox(*b.topWindow(), ui::IDOK); });
+    EXPECT_TRUE(second.finished());
+    EXPECT_TRUE(second.backend().trayIcons().empty()) << "no dead icon is left behind";
+
+    EXPECT_FALSE(h.primary().finished());
+    EXPECT_EQ(h.trayIcons().size(), 1u);
+    EXPECT_EQ(h.machine().mutexes.at(kMutexName), 1);
+    OpenFromTray(h);
+    EXPECT_TRUE(h.main().visible());
+}
+
+TEST(Startup, EndingThroughTheMenuLetsTheNextStartRun) {
+    AppHarness h;
+    h.startApp();
+    h.trayMouse(ui::WM_RBUTTONDOWN);
+    h.chooseMenu(ID_TRAY_EXIT);
+    ASSERT_TRUE(h.primary().finished());
+    EXPECT_EQ(h.machine().mutexes.count(kMutexName), 0u);
+
+    Instance& next = h.startApp();
+    ASSERT_FALSE(next.finished());
+    ASSERT_NE(next.backend().topWindow(), nullptr);
+    EXPECT_EQ(next.backend().topWindow()->kind, ui::headless::WindowKind::Dialog);
+    EXPECT_EQ(next.backend().topWindow()->templateId, IDD_MAIN);
+}
+
+TEST(Startup, TheStartValuesComeFromDataTxt) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> file;
+        std::string language;
+        std::optional<std::string> fileAfter;
+    } cases[] = {
+        {"missing", std::nullopt, "0", "1 0"},
+        {"English", "1 1", "1", "1 1"},
+        {"popup off, English", "0 1", "1", "0 1"},
+        {"line end from another tool", "0 1\r\n", "1", "0 1\r\n"},
+        {"one token", "0", "0", "0"},
+        {"outside the format", "11 2", "0", "11 2"},
+    };
+    for (const auto& c : cases) {
+        AppHarness h;
+        if (c.file) h.settingsFile(*c.file);
+        h.startApp();
+        EXPECT_EQ(MainDialog(h).m_strLanguage, c.language) << c.name;
+        // The option is reset until the first settings refresh reads the file again.
+        EXPECT_EQ(MainDialog(h).m_strInkPopup, "1") << c.name;
+        EXPECT_EQ(h.settingsFile(), c.fileAfter) << c.name;
+    }
+}
+
+TEST(Startup, WithoutAQuotedProgramPathDataTxtIsNotFound) {
+    AppHarness h;
+    h.settingsFile("1 1");
+    h.machine().commandLine = "C:\\ZEV\\ZevStatus.exe";
+    h.startApp();
+    EXPECT_EQ(MainDialog(h).m_strLanguage, "0");
+    EXPECT_EQ(h.settingsFile(), "1 1") << "the file in the real folder is left alone";
+    EXPECT_FALSE(h.primary().finished());
+}
+
+TEST(Startup, AProgramFolderThatCannotBeWrittenStillStartsWithDefaults) {
+    AppHarness h;
+    h.machine().commandLine = "\"C:\\Nowhere\\ZevStatus.exe\"";
+    h.startApp();
+    EXPECT_FALSE(h.primary().finished());
+    EXPECT_EQ(MainDialog(h).m_strLanguage, "0");
+    EXPECT_EQ(MainDialog(h).m_strInkPopup, "1");
+}
+
+TEST(Startup, TheMainWindowStartsHiddenWithItsSettingsControlsPrepared) {
+    AppHarness h;
+    h.startApp();
+    auto w = h.main();
+    EXPECT_FALSE(w.visible());
+    EXPECT_EQ(w.raw().icon, IDI_APP);
+
+    for (int id : {IDC_PRINTER_LIST, IDC_TOLERANCE, IDC_TOLERANCE_SPIN, IDC_DRYTIME, IDC_DRYTIME_SPIN})
+        EXPECT_FALSE(w.itemEnabled(id)) << id;
+    struct Spin {
+        int id;
+        std::pair<int, int> range;
+    } spins[] = {
+        {IDC_TOLERANCE_SPIN, {0, 31}},
+        {IDC_DRYTIME_SPIN, {0, 120}},
+        {IDC_TOP_MARGIN_SPIN, {0, 345}},
+        {IDC_LEFT_MARGIN_SPIN, {0, 595}},
+    };
+    for (const auto& s : spins) EXPECT_EQ(w.range(s.id), s.range) << s.id;
+    EXPECT_EQ(w.spinPos(IDC_TOP_MARGIN_SPIN), 0);
+    EXPECT_EQ(w.spinPos(IDC_LEFT_MARGIN_SPIN), 0);
+    EXPECT_EQ(w.text(IDC_TOP_MARGIN), "0.0");
+    EXPECT_EQ(w.text(IDC_LEFT_MARGIN), "0.0");
+    EXPECT_EQ(w.text(IDC_DRYTIME), "0");
+
+    const CStatusClientDlg& dlg = MainDialog(h);
+    EXPECT_EQ(dlg.m_wPaperHandling, 0x4000);
+    EXPECT_EQ(dlg.m_wPrintOptions, 0);
+    EXPECT_EQ(dlg.m_nTopMargin, 0);
+    EXPECT_EQ(dlg.m_nLeftMargin, 0);
+}
+
+TEST(Startup, TheSystemMenuEndsWithASeparatorAndTheAboutItem) {
+    AppHarness h;
+    h.startApp();
+    const std::vector<std::pair<unsigned, std::string>> expected{{0u, ""}, {16u, "&Info über ZEV..."}};
+    EXPECT_EQ(h.main().systemMenuAdditions(), expected);
+}
+
+}  // namespace

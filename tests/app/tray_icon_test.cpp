@@ -1,0 +1,145 @@
+// The notification-area icon: its record, its menu and the start-hidden guard.
+#include <gtest/gtest.h>
+
+#include "app/shell_test_support.h"
+#include "ui/app.h"
+
+namespace {
+
+using namespace zevtest;
+using namespace shelltest;
+
+class TrayIcon : public ::testing::Test {
+protected:
+    void SetUp() override { h.startApp(); }
+    HeadlessBackend& backend() { return h.primary().backend(); }
+    bool mainIsForeground() { return backend().foreground() == &h.main().raw(); }
+
+    AppHarness h;
+};
+
+TEST_F(TrayIcon, TheShellGetsTheFirstRecordLayoutWithIdOneAndTheProgramName) {
+    const auto icons = h.trayIcons();
+    ASSERT_EQ(icons.size(), 1u);
+    const ui::TrayIconRecord& r = icons[0];
+    EXPECT_EQ(r.size, 88u);
+    EXPECT_EQ(r.iconId, 1u);
+    EXPECT_EQ(r.flags, 7u);
+    EXPECT_EQ(r.callbackMessage, 1124u);
+    EXPECT_EQ(r.iconResource, IDI_APP);
+    EXPECT_EQ(r.tipText(), "ZevStatus");
+    EXPECT_EQ(backend().trayIcons()[0].ownerSerial, h.main().raw().serial);
+}
+
+TEST_F(TrayIcon, DoubleClickShowsNothingUntilTheToolboxHasBeenChosen) {
+    h.trayMouse(ui::WM_LBUTTONDBLCLK);
+    EXPECT_FALSE(h.main().visible());
+
+    OpenFromTray(h);
+    EXPECT_TRUE(h.main().visible());
+
+    h.main().click(ui::IDCANCEL);
+    ASSERT_FALSE(h.main().visible());
+    h.trayMouse(ui::WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(h.main().visible());
+    EXPECT_TRUE(mainIsForeground());
+}
+
+TEST_F(TrayIcon, TheMenuOffersTheToolboxThenABoldExitAtTheCursor) {
+    backend().m_cursorPos = {612, 745};
+    h.trayMouse(ui::WM_RBUTTONDOWN);
+    const auto menu = h.popupMenu();
+    ASSERT_TRUE(menu);
+    ASSERT_EQ(menu->size(), 2u);
+    EXPECT_EQ((*menu)[0].id, unsigned(ID_TRAY_TOOLBOX));
+    EXPECT_EQ((*menu)[0].text, "ZEV Toolbox");
+    EXPECT_FALSE((*menu)[0].isDefault);
+    EXPECT_EQ((*menu)[1].id, unsigned(ID_TRAY_EXIT));
+    EXPECT_EQ((*menu)[1].text, "Beenden");
+    EXPECT_TRUE((*menu)[1].isDefault);
+
+    const auto* open = backend().openMenu();
+    EXPECT_EQ(open->flags, ui::TPM_LEFTALIGN | ui::TPM_RIGHTBUTTON);
+    EXPECT_EQ(open->at.x, 612);
+    EXPECT_EQ(open->at.y, 745);
+    EXPECT_EQ(open->ownerSerial, h.main().raw().serial);
+    EXPECT_TRUE(mainIsForeground());
+
+    h.dismissMenu();
+    EXPECT_FALSE(h.popupMenu());
+    EXPECT_EQ(backend().menusLoaded(), 1);
+    EXPECT_EQ(backend().menusDestroyed(), 1);
+    EXPECT_FALSE(h.main().visible());
+}
+
+TEST_F(TrayIcon, OnlyTheRightButtonPressOpensTheMenu) {
+    for (unsigned msg : {ui::WM_RBUTTONUP, ui::WM_LBUTTONDOWN, ui::WM_LBUTTONUP, ui::WM_MOUSEMOVE}) {
+        h.trayMouse(msg);
+        EXPECT_FALSE(h.popupMenu()) << msg;
+    }
+    EXPECT_EQ(backend().menusLoaded(), 0);
+    EXPECT_FALSE(h.main().visible());
+}
+
+TEST_F(TrayIcon, MessagesForAnotherIconIdAreIgnored) {
+    OpenFromTray(h);
+    h.main().click(ui::IDCANCEL);
+    for (unsigned msg : {ui::WM_LBUTTONDBLCLK, ui::WM_RBUTTONDOWN}) {
+        h.main().send(CStatusClientDlg::WM_TRAYNOTIFY, 2, static_cast<std::intptr_t>(msg));
+        EXPECT_FALSE(h.popupMenu()) << msg;
+        EXPECT_FALSE(h.main().visible()) << msg;
+    }
+}
+
+TEST_F(TrayIcon, ATaskbarRestartBringsTheSameIconBackWithAWorkingMenu) {
+    const auto before = h.trayIcons();
+    h.restartTaskbar();
+    const auto after = h.trayIcons();
+    ASSERT_EQ(after.size(), 1u);
+    EXPECT_EQ(after[0].tipText(), before[0].tipText());
+    EXPECT_EQ(after[0].iconId, 1u);
+    EXPECT_EQ(after[0].callbackMessage, before[0].callbackMessage);
+
+    OpenFromTray(h);
+    EXPECT_TRUE(h.main().visible());
+}
+
+TEST_F(TrayIcon, BeendenEndsTheProgramAndTakesTheIconAway) {
+    OpenFromTray(h);
+    h.trayMouse(ui::WM_RBUTTONDOWN);
+    h.chooseMenu(ID_TRAY_EXIT);
+    EXPECT_TRUE(h.primary().finished());
+    EXPECT_TRUE(backend().trayIcons().empty());
+}
+
+TEST(TrayTip, ANameLongerThanTheTipFieldIsCutToFit) {
+    AppHarness h;
+    const std::string name(100, 'N');
+    h.start([name] {
+        auto app = ui::CreateApplication();
+        app->m_pszAppName = name;
+        ui::RunApplication(*app);
+    });
+    const auto icons = h.trayIcons();
+    ASSERT_EQ(icons.size(), 1u);
+    EXPECT_EQ(icons[0].tipText(), name.substr(0, 63));
+    EXPECT_EQ(icons[0].tip[63], '\0');
+}
+
+TEST(TrayIconLate, WithoutANotificationAreaTheProgramRunsOnUntilTheTaskbarComes) {
+    AppHarness h;
+    h.start([] {
+        // The shell refuses the icon while the taskbar is not there yet.
+        static_cast<HeadlessBackend&>(ui::backend()).setTrayAvailable(false);
+        auto app = ui::CreateApplication();
+        app->m_pszAppName = "ZevStatus";
+        ui::RunApplication(*app);
+    });
+    EXPECT_TRUE(h.trayIcons().empty());
+    EXPECT_FALSE(h.primary().finished());
+    h.primary().backend().setTrayAvailable(true);
+    h.restartTaskbar();
+    EXPECT_EQ(h.trayIcons().size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+// The main window's readers and writers of data.txt after start-up: the
+// settings refresh's file step and the ink-level popup check box.
+#include <gtest/gtest.h>
+
+#include "app/shell_test_support.h"
+
+namespace {
+
+using namespace zevtest;
+using namespace shelltest;
+
+class SettingsFileSteps : public ::testing::Test {
+protected:
+    void SetUp() override {
+        h.startApp();
+        OpenFromTray(h);
+    }
+    void refresh() {
+        OnProgram(h, [](CStatusClientDlg& dlg) { dlg.SettingsFileStep(); });
+    }
+    void setValues(const std::string& inkPopup, const std::string& language) {
+        OnProgram(h, [=](CStatusClientDlg& dlg) {
+            dlg.m_strInkPopup = inkPopup;
+            dlg.m_strLanguage = language;
+        });
+    }
+    // The calibration group's title tells the applied language apart.
+    std::string calibrationTitle() { return h.main().text(IDC_CALIBRATION_GROUP); }
+
+    AppHarness h;
+};
+
+TEST_F(SettingsFileSteps, TheRefreshAppliesWhatTheFileHoldsAndRewritesItWithoutLineEnd) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> file;
+        int checked;
+        const char* title;
+        const char* fileAfter;
+    } cases[] = {
+        {"popup off, English", "0 1", 0, "Pen Calibration", "0 1"},
+        {"popup on, German", "1 0", 1, "Druckkopf Kalibrierung", "1 0"},
+        {"line end from another tool", "0 1\r\n", 0, "Pen Calibration", "0 1"},
+        {"missing", std::nullopt, 1, "Druckkopf Kalibrierung", "1 0"},
+    };
+    for (const auto& c : cases) {
+        setValues("1", "1");
+        h.main().click(IDC_FLAG_EN);
+        if (c.file) h.settingsFile(*c.file);
+        else h.removeFile(kDataFile);
+        refresh();
+        EXPECT_EQ(h.main().checked(IDC_INKPOPUP_ENABLE), c.checked) << c.name;
+        EXPECT_EQ(calibrationTitle(), c.title) << c.name;
+        EXPECT_EQ(h.settingsFile(), c.fileAfter) << c.name;
+    }
+}
+
+TEST_F(SettingsFileSteps, ValuesTheFileDoesNotHoldValidlyStayAsTheyWere) {
+    struct Case {
+        const char* file;
+        const char* inkPopup;
+        const char* language;
+    } cases[] = {
+        {"", "0", "1"},
+        {"1", "1", "1"},
+        {"10 en", "0", "1"},
+        {"1 2", "1", "1"},
+    };
+    for (const auto& c : cases) {
+        setValues("0", "1");
+        h.settingsFile(c.file);
+        refresh();
+        EXPECT_EQ(MainDialog(h).m_strInkPopup, c.inkPopup) << '"' << c.file << '"';
+        EXPECT_EQ(MainDialog(h).m_strLanguage, c.language) << '"' << c.file << '"';
+        EXPECT_EQ(h.settingsFile(), std::string(c.inkPopup) + " " + c.language) << '"' << c.file << '"';
+    }
+}
+
+TEST_F(SettingsFileSteps, AnUnknownLanguageInMemoryChangesNoTexts) {
+    setValues("1", "7");
+    h.settingsFile("0");
+    refresh();
+    EXPECT_EQ(h.main().text(IDC_CALIBRATION_GROUP), "Druckkopf Kalibrierung");
+    EXPECT_EQ(h.main().text(IDC_INK_GROUP), "Tintenstand") << "the switch did not run";
+    EXPECT_EQ(h.settingsFile(), "0") << "nor did it rewrite the file";
+}
+
+TEST_F(SettingsFileSteps, TheInkPopupCheckBoxWritesEveryClick) {
+    h.settingsFile("1 1");
+    refresh();
+    ASSERT_EQ(h.main().checked(IDC_INKPOPUP_ENABLE), 1);
+    h.main().click(IDC_INKPOPUP_ENABLE);
+    EXPECT_EQ(h.settingsFile(), "0 1");
+    EXPECT_EQ(MainDialog(h).m_strInkPopup, "0");
+    h.main().click(IDC_INKPOPUP_ENABLE);
+    EXPECT_EQ(h.settingsFile(), "1 1");
+    EXPECT_EQ(MainDialog(h).m_strInkPopup, "1");
+}
+
+TEST_F(SettingsFileSteps, DeletingTheFileWhileInEnglishBringsBackGermanAtTheNextRefresh) {
+    h.main().click(IDC_FLAG_EN);
+    ASSERT_EQ(calibrationTitle(), "Pen Calibration");
+    h.removeFile(kDataFile);
+    refresh();
+    EXPECT_EQ(calibrationTitle(), "Druckkopf Kalibrierung");
+    EXPECT_EQ(h.settingsFile(), "1 0");
+}
+
+}  // namespace
