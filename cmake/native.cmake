@@ -52,6 +52,11 @@ if(NOT ZEV_FUZZ)
     target_link_libraries(zev_bench PRIVATE zev_core zev_headless benchmark::benchmark benchmark::benchmark_main)
   endif()
 else()
+  # The program's code is instrumented too, so the fuzzers see the coverage of
+  # the parsers they drive, not only of their own entry points.
+  foreach(lib zev_core zev_headless)
+    target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  endforeach()
   file(GLOB ZEV_FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/fuzz/*.cpp)
   foreach(src IN LISTS ZEV_FUZZ_SOURCES)
     get_filename_component(name ${src} NAME_WE)
