@@ -53,7 +53,7 @@ bool CStatusClientDlg::OnInitDialog() {
     m_nTopMargin = 0;
     m_nLeftMargin = 0;
     // The option read from data.txt comes back with the first settings refresh.
-    m_strInkPopup = "1";
+    m_strInkPopup = settings::kInkPopupOn;
 
     SetIcon(IDI_APP);
     StartupPass();
@@ -61,11 +61,8 @@ bool CStatusClientDlg::OnInitDialog() {
 }
 
 void CStatusClientDlg::LoadStartValues() {
-    const std::string path = ProgramFile(std::string(settings::kSettingsFileName));
-    if (settings::ReadSettingsFile(path, m_strInkPopup, m_strLanguage)) return;
-    m_strInkPopup = "1";
-    m_strLanguage = "0";
-    settings::WriteSettingsFile(path, m_strInkPopup, m_strLanguage);
+    settings::ReadOrCreateSettingsFile(ProgramFile(std::string(settings::kSettingsFileName)), m_strInkPopup,
+                                       m_strLanguage);
 }
 
 void CStatusClientDlg::PrepareSettingsControls() {
@@ -86,8 +83,8 @@ void CStatusClientDlg::PrepareSettingsControls() {
 }
 
 void CStatusClientDlg::ShowStartDialog() {
-    const bool german = m_strLanguage == "0";
-    if (!german && m_strLanguage != "1") return;
+    const bool german = m_strLanguage == settings::kGerman;
+    if (!german && m_strLanguage != settings::kEnglish) return;
 
     const std::string printer = GetDlgItemText(IDC_PRINTER_LIST);
     const int result = german ? RunStartDialog<CStartDlg>(*this, printer) : RunStartDialog<CstartEDlg>(*this, printer);

@@ -11,6 +11,7 @@
 #include "app/maker_links.h"
 #include "app/status_client_dlg.h"
 #include "os/shell.h"
+#include "settings/settings_file.h"
 
 namespace {
 
@@ -60,8 +61,8 @@ void CStatusClientDlg::OnOK() {
 }
 
 void CStatusClientDlg::SwitchLanguage(const std::string& language) {
-    const bool german = language == "0";
-    if (!german && language != "1") return;
+    const bool german = language == settings::kGerman;
+    if (!german && language != settings::kEnglish) return;
     m_strLanguage = language;
     for (const app::LanguageText& t : app::MainWindowLanguageTexts()) SetDlgItemText(t.controlId, german ? t.german : t.english);
     UpdateData(true);
@@ -69,18 +70,18 @@ void CStatusClientDlg::SwitchLanguage(const std::string& language) {
 }
 
 void CStatusClientDlg::OnHelp() {
-    if (m_strLanguage == "0") OpenWithShell(ProgramFile("zev_help_de.chm"));
-    else if (m_strLanguage == "1") OpenWithShell(ProgramFile("zev_help_en.chm"));
+    if (m_strLanguage == settings::kGerman) OpenWithShell(ProgramFile("zev_help_de.chm"));
+    else if (m_strLanguage == settings::kEnglish) OpenWithShell(ProgramFile("zev_help_en.chm"));
 }
 
 void CStatusClientDlg::OnManual() {
-    if (m_strLanguage == "0") OpenWithShell(ProgramFile("Manual_ZEV_aktuell.pdf"));
-    else if (m_strLanguage == "1") OpenWithShell(ProgramFile("Manual_ZEV_aktuell_Englisch.pdf"));
+    if (m_strLanguage == settings::kGerman) OpenWithShell(ProgramFile("Manual_ZEV_aktuell.pdf"));
+    else if (m_strLanguage == settings::kEnglish) OpenWithShell(ProgramFile("Manual_ZEV_aktuell_Englisch.pdf"));
 }
 
 void CStatusClientDlg::OnHomepage() {
-    if (m_strLanguage == "0") OpenWithShell(std::string(app::kGermanHomepage));
-    else if (m_strLanguage == "1") OpenWithShell(std::string(app::kEnglishHomepage));
+    if (m_strLanguage == settings::kGerman) OpenWithShell(std::string(app::kGermanHomepage));
+    else if (m_strLanguage == settings::kEnglish) OpenWithShell(std::string(app::kEnglishHomepage));
 }
 
 void CStatusClientDlg::ShowAboutBox() {

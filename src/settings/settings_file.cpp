@@ -23,7 +23,8 @@ std::string_view NextToken(std::string_view& rest) {
 }
 
 std::optional<std::string> AcceptedValue(std::string_view token) {
-    if (token == "0" || token == "1") return std::string(token);
+    // Both tokens are one of the two digits.
+    if (token == kInkPopupOff || token == kInkPopupOn) return std::string(token);
     return std::nullopt;
 }
 
@@ -51,6 +52,13 @@ bool ReadSettingsFile(const std::string& path, std::string& inkPopup, std::strin
     if (tokens.inkPopup) inkPopup = *tokens.inkPopup;
     if (tokens.language) language = *tokens.language;
     return true;
+}
+
+void ReadOrCreateSettingsFile(const std::string& path, std::string& inkPopup, std::string& language) {
+    if (ReadSettingsFile(path, inkPopup, language)) return;
+    inkPopup = kInkPopupOn;
+    language = kGerman;
+    WriteSettingsFile(path, inkPopup, language);
 }
 
 bool WriteSettingsFile(const std::string& path, std::string_view inkPopup, std::string_view language) {

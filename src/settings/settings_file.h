@@ -11,6 +11,12 @@ namespace settings {
 
 inline constexpr std::string_view kSettingsFileName = "data.txt";
 
+// The values a token may hold.
+inline const std::string kInkPopupOn = "1";
+inline const std::string kInkPopupOff = "0";
+inline const std::string kGerman = "0";
+inline const std::string kEnglish = "1";
+
 // The first two whitespace-separated tokens of the file. A token that is not
 // exactly "0" or "1" is refused (nullopt) just like a missing one, so a stray
 // or damaged file can never hand the program a value it has no behaviour for;
@@ -27,6 +33,10 @@ std::string SettingsFileContent(std::string_view inkPopup, std::string_view lang
 // Overwrites the values the file holds validly; the others stay as they are.
 // False when the file cannot be opened (nothing is changed then).
 bool ReadSettingsFile(const std::string& path, std::string& inkPopup, std::string& language);
+
+// ReadSettingsFile, but a file that cannot be opened is replaced by the
+// defaults (popup on, German), which are then also written to a new file.
+void ReadOrCreateSettingsFile(const std::string& path, std::string& inkPopup, std::string& language);
 
 // Creates or truncates the file and writes the content. False when it cannot
 // be written; callers skip that silently.

@@ -5,15 +5,10 @@
 #include "settings/settings_file.h"
 
 void CStatusClientDlg::SettingsFileStep() {
-    const std::string path = ProgramFile(std::string(settings::kSettingsFileName));
-    if (!settings::ReadSettingsFile(path, m_strInkPopup, m_strLanguage)) {
-        // A missing file starts over from the defaults: popup on, German.
-        m_strInkPopup = "1";
-        m_strLanguage = "0";
-        settings::WriteSettingsFile(path, m_strInkPopup, m_strLanguage);
-    }
-    CheckDlgButton(IDC_INKPOPUP_ENABLE, m_strInkPopup == "1" ? ui::BST_CHECKED : ui::BST_UNCHECKED);
-    if (m_strLanguage == "0" || m_strLanguage == "1") SwitchLanguage(m_strLanguage);
+    settings::ReadOrCreateSettingsFile(ProgramFile(std::string(settings::kSettingsFileName)), m_strInkPopup,
+                                       m_strLanguage);
+    CheckDlgButton(IDC_INKPOPUP_ENABLE, m_strInkPopup == settings::kInkPopupOn ? ui::BST_CHECKED : ui::BST_UNCHECKED);
+    SwitchLanguage(m_strLanguage);  // does nothing for a language it does not know
 }
 
 void CStatusClientDlg::WriteSettingsFile() {
@@ -22,7 +17,8 @@ void CStatusClientDlg::WriteSettingsFile() {
 }
 
 void CStatusClientDlg::OnInkPopupOption() {
-    m_strInkPopup = IsDlgButtonChecked(IDC_INKPOPUP_ENABLE) == ui::BST_CHECKED ? "1" : "0";
+    const bool checked = IsDlgButtonChecked(IDC_INKPOPUP_ENABLE) == ui::BST_CHECKED;
+    m_strInkPopup = checked ? settings::kInkPopupOn : settings::kInkPopupOff;
     UpdateData(true);
     WriteSettingsFile();
 }
