@@ -2,5 +2,4 @@
 // implementation is being written. Each is removed from here as it lands.
 #include "app/status_client_dlg.h"
 
-void CStatusClientDlg::OnMaintenance(int) {}
 void CStatusClientDlg::OnOnlineUpdate() {}

@@ -1,0 +1,307 @@
+// The maintenance buttons of the main window and their dialogs, against an
+// emulated printer.
+#include <gtest/gtest.h>
+
+#include "maintenance/maintenance_test_support.h"
+#include "res/resource.h"
+
+namespace {
+
+using namespace zevtest;
+
+TEST(MaintenanceDialogs, EachButtonOpensItsTwinNamingThePrinterWithStartEnabled) {
+    struct Case {
+        int button;
+        const char* language;
+        int templateId;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {IDC_CLEAN_NORMAL, "0", 200, "Druckkopfreinigung normal"},
+        {IDC_CLEAN_NORMAL, "1", 201, "Pen Cleaning normal"},
+        {IDC_CLEAN_MEDIUM, "0", 202, "Druckkopfreinigung medium"},
+        {IDC_CLEAN_SUPER, "1", 205, "Pen Cleaning super"},
+        {IDC_CALIBRATE_START, "0", 210, "Druckkopf Kalibrierung"},
+        {IDC_CALIBRATE_START, "1", 211, "Pen Alignment"},
+        {IDC_CALIBRATE_RESET, "0", 215, "Reset Druckkopf Kalibrierung"},
+        {IDC_CALIBRATE_RESET, "1", 212, "Reset Pen Calibration"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption);
+        MaintenanceWorld w(c.language);
+        w.press(c.button);
+        auto dlg = w.h.top();
+        EXPECT_EQ(dlg.templateId(), c.templateId);
+        EXPECT_EQ(dlg.caption(), c.caption);
+        EXPECT_EQ(dlg.text(IDC_PRINTER_TEXT), kPrinterA1);
+        EXPECT_TRUE(dlg.itemEnabled(ui::IDOK));
+        EXPECT_FALSE(w.statusTimerRuns());
+        if (c.button != IDC_CALIBRATE_RESET) {
+            EXPECT_TRUE(dlg.itemVisible(IDC_INSTRUCTION));
+            EXPECT_FALSE(dlg.itemVisible(IDC_WAIT_TEXT));
+            EXPECT_FALSE(dlg.itemVisible(IDC_AUTOCLOSE_TEXT));
+        }
+    }
+}
+
+TEST(MaintenanceDialogs, CleaningSendsItsButtonInTwoWritesAndClosesAfterItsTime) {
+    struct Case {
+        int button;
+        const char* language;
+        const char* command;
+        std::chrono::milliseconds closesAfter;
+    };
+    const Case cases[] = {
+        {IDC_CLEAN_NORMAL, "1", "uifp.multi_button_push 20;Exit;", 30s},
+        {IDC_CLEAN_MEDIUM, "0", "uifp.multi_button_push 21;Exit;", 60s},
+        {IDC_CLEAN_SUPER, "1", "uifp.multi_button_push 22;Exit;", 65s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        MaintenanceWorld w(c.language);
+        w.press(c.button);
+        auto dlg = w.h.top();
+        dlg.click(ui::IDOK);
+        EXPECT_EQ(w.writes(), (std::vector<std::string>{kEsc + "%P" + c.command, kUel}));
+        EXPECT_FALSE(dlg.itemEnabled(ui::IDOK));
+        EXPECT_FALSE(dlg.itemVisible(IDC_INSTRUCTION));
+        EXPECT_TRUE(dlg.itemVisible(IDC_WAIT_TEXT));
+        EXPECT_TRUE(dlg.itemVisible(IDC_AUTOCLOSE_TEXT));
+        EXPECT_EQ(w.h.bus.openHandles(), 0u);
+
+        w.h.advance(c.closesAfter - 1ms);
+        EXPECT_TRUE(dlg.open());
+        EXPECT_FALSE(w.statusTimerRuns());
+        w.h.advance(1ms);
+        EXPECT_FALSE(dlg.open());
+        EXPECT_TRUE(w.statusTimerRuns());
+        EXPECT_EQ(w.writes().size(), 2u);
+    }
+}
+
+TEST(MaintenanceDialogs, ClosingBeforeStartSendsNothingAndResumesPolling) {
+    for (int button : {IDC_CLEAN_NORMAL, IDC_CALIBRATE_START, IDC_CALIBRATE_RESET}) {
+        SCOPED_TRACE(button);
+        MaintenanceWorld w("1");
+        w.press(button);
+        auto dlg = w.h.top();
+        w.h.advance(3s);
+        dlg.click(ui::IDCANCEL);
+        EXPECT_FALSE(dlg.open());
+        EXPECT_TRUE(w.writes().empty());
+        EXPECT_TRUE(w.statusTimerRuns());
+        EXPECT_EQ(w.h.bus.openHandles(), 0u);
+    }
+}
+
+TEST(MaintenanceDialogs, StartTakesEffectOnceEvenWhenEnterFollows) {
+    MaintenanceWorld w("0");
+    w.press(IDC_CLEAN_NORMAL);
+    auto dlg = w.h.top();
+    dlg.click(ui::IDOK);
+    dlg.enter();
+    EXPECT_EQ(w.writes().size(), 2u);
+}
+
+TEST(MaintenanceDialogs, CleaningWithoutDeviceSendsNothingButStillCloses) {
+    MaintenanceWorld w("0");
+    w.h.printer("A1").faults.openFails = true;
+    w.press(IDC_CLEAN_NORMAL);
+    auto dlg = w.h.top();
+    dlg.click(ui::IDOK);
+    w.h.advance(30s);
+    EXPECT_FALSE(dlg.open());
+    EXPECT_TRUE(w.writes().empty());
+    EXPECT_TRUE(w.statusTimerRuns());
+}
+
+TEST(MaintenanceDialogs, ProgressTextsBlinkRedAndBlackEveryHalfSecond) {
+    MaintenanceWorld w("1");
+    w.press(IDC_CLEAN_NORMAL);
+    auto dlg = w.h.top();
+    dlg.click(ui::IDOK);
+    const ui::Colour red = ui::RGB(255, 0, 0);
+    std::vector<ui::Colour> seen;
+    for (int i = 0; i < 4; ++i) {
+        w.h.advance(500ms);
+        seen.push_back(dlg.colour(IDC_WAIT_TEXT).text);
+        EXPECT_EQ(dlg.colour(IDC_AUTOCLOSE_TEXT).text, seen.back());
+        EXPECT_EQ(dlg.colour(IDC_PRINTER_TEXT).text, ui::kBlack);
+        EXPECT_EQ(dlg.colour(IDC_WAIT_TEXT).brush, ui::kWhite);
+    }
+    EXPECT_EQ(seen, (std::vector<ui::Colour>{red, ui::kBlack, red, ui::kBlack}));
+    EXPECT_EQ(dlg.redraws(IDC_WAIT_TEXT), 4);
+}
+
+TEST(MaintenanceDialogs, AlignmentSendsOneWriteAndClosesWhenThePrinterIsReadyAgain) {
+    MaintenanceWorld w("1");
+    w.press(IDC_CALIBRATE_START);
+    auto dlg = w.h.top();
+    dlg.click(ui::IDOK);
+    const std::string frame = kEsc + "%Puifp.multi_button_push 3;Exit;" + kUel;
+    ASSERT_EQ(w.writes(), std::vector<std::string>{frame});
+    EXPECT_EQ(frame.size(), 42u);
+    EXPECT_EQ(w.h.bus.openHandles(), 0u);
+
+    // The emulated printer prints its alignment page for 15 seconds (state 4).
+    w.h.advance(10s);
+    EXPECT_TRUE(dlg.open());
+    EXPECT_EQ(dlg.text(IDC_MAINT_STATE), "4");
+    EXPECT_FALSE(w.statusTimerRuns());
+    w.h.advance(6s);
+    EXPECT_FALSE(dlg.open());
+    EXPECT_TRUE(w.statusTimerRuns());
+    EXPECT_FALSE(w.h.messageBox().has_value());
+}
+
+TEST(MaintenanceDialogs, AlignmentReadsTheStateCodeAsHexadecimal) {
+    struct Case {
+        std::uint8_t state;
+        bool closes;
+        const char* shown;
+    };
+    const Case cases[] = {{0x0E, false, "14"}, {0xFF, false, "255"}, {0x10, false, "16"}, {0x00, true, ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.shown);
+        MaintenanceWorld w("0");
+        w.press(IDC_CALIBRATE_START);
+        auto dlg = w.h.top();
+        dlg.click(ui::IDOK);
+        w.h.printer("A1").condition.state = c.state;
+        w.h.advance(3s);
+        EXPECT_EQ(dlg.open(), !c.closes);
+        if (!c.closes) {
+            EXPECT_EQ(dlg.text(IDC_MAINT_STATE), c.shown);
+        }
+    }
+}
+
+TEST(MaintenanceDialogs, AlignmentStaysOpenWhileThePrinterIsUnpluggedAndClosesWhenItIsBackAndReady) {
+    MaintenanceWorld w("0");
+    w.press(IDC_CALIBRATE_START);
+    auto dlg = w.h.top();
+    dlg.click(ui::IDOK);
+    w.h.printer("A1").faults.unplugged = true;
+    w.h.advance(60s);
+    EXPECT_TRUE(dlg.open());
+    EXPECT_FALSE(w.h.messageBox().has_value());
+    w.h.printer("A1").faults.unplugged = false;
+    w.h.advance(1s);
+    EXPECT_FALSE(dlg.open());
+}
+
+TEST(MaintenanceDialogs, AlignmentWithoutDeviceSendsNothingAndWaitsForTheUser) {
+    MaintenanceWorld w("1");
+    w.h.printer("A1").faults.openFails = true;
+    w.press(IDC_CALIBRATE_START);
+    auto dlg = w.h.top();
+    dlg.click(ui::IDOK);
+    w.h.printer("A1").faults.openFails = false;
+    w.h.advance(30s);
+    EXPECT_TRUE(dlg.open());
+    EXPECT_TRUE(w.writes().empty());
+    dlg.click(ui::IDCANCEL);
+    EXPECT_TRUE(w.statusTimerRuns());
+}
+
+TEST(MaintenanceDialogs, AlignmentReportsDamagedStatusFields) {
+    struct Case {
+        const char* name;
+        std::optional<std::string> rawStatus;
+        std::optional<std::string> rawId;
+        const char* text;
+        const char* caption;
+        bool openAfterAnswer;
+    };
+    const Case cases[] = {
+        // A short value is reported and then read like any other: its state reads 0.
+        {"short status", "30080", std::nullopt, "invalid status string", "error", false},
+        {"no status key", std::nullopt, "MFG:brenlato;MDL:zev;SN:A1;", "fehler", "tq", true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MaintenanceWorld w("0");
+        w.press(IDC_CALIBRATE_START);
+        auto dlg = w.h.top();
+        dlg.click(ui::IDOK);
+        w.h.printer("A1").faults.rawStatus = c.rawStatus;
+        w.h.printer("A1").faults.rawId = c.rawId;
+        w.h.advance(1s);
+        auto box = w.h.messageBox();
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->messageText(), c.text);
+        EXPECT_EQ(box->caption(), c.caption);
+        box->answer(ui::IDOK);
+        EXPECT_EQ(dlg.open(), c.openAfterAnswer);
+    }
+}
+
+TEST(MaintenanceDialogs, ResetSendsTheResetFrameAndConfirmsInGermanInBothLanguages) {
+    for (const char* language : {"0", "1"}) {
+        SCOPED_TRACE(language);
+        MaintenanceWorld w(language);
+        w.press(IDC_CALIBRATE_RESET);
+        auto dlg = w.h.top();
+        // The instruction blinks from the start.
+        w.h.advance(500ms);
+        EXPECT_EQ(dlg.colour(IDC_WAIT_TEXT).text, ui::RGB(255, 0, 0));
+        dlg.click(ui::IDOK);
+        EXPECT_EQ(w.writes(), std::vector<std::string>{kEsc + "%Ppen_align.reset;" + kQueryTrailer});
+        EXPECT_EQ(w.h.printer("A1").calibrationResets(), 1);
+        auto box = w.h.messageBox();
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->messageText(),
+                  "Die Druckkopfkalibrierung wurde erfolgreich zurückgesetzt.\n"
+                  "Bitte schalten Sie den Drucker aus und wieder ein.\n"
+                  "Betätigen Sie zwei mal die Einschalttaste.");
+        EXPECT_EQ(box->caption(), "Hinweis");
+        EXPECT_EQ(box->messageType(), ui::MB_OK);
+        EXPECT_FALSE(w.statusTimerRuns());
+        box->answer(ui::IDOK);
+        EXPECT_FALSE(dlg.open());
+        EXPECT_TRUE(w.statusTimerRuns());
+    }
+}
+
+TEST(MaintenanceDialogs, ResetWithoutDeviceKeepsStartDisabledAndShowsNothing) {
+    MaintenanceWorld w("0");
+    w.h.printer("A1").faults.openFails = true;
+    w.press(IDC_CALIBRATE_RESET);
+    auto dlg = w.h.top();
+    dlg.click(ui::IDOK);
+    EXPECT_TRUE(dlg.open());
+    EXPECT_FALSE(dlg.itemEnabled(ui::IDOK));
+    EXPECT_FALSE(w.h.messageBox().has_value());
+    EXPECT_TRUE(w.writes().empty());
+}
+
+TEST(MaintenanceDialogs, ADialogThatCannotBeCreatedIsReportedAndPollingStaysStopped) {
+    struct Case {
+        const char* language;
+        int templateId;
+        const char* text;
+    };
+    const Case cases[] = {{"0", 200, "Dialogbox kann nicht erstellt werden !"},
+                          {"1", 201, "Dialog box could not be created !"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        MaintenanceWorld w(c.language);
+        w.h.primary().backend().failTemplate(c.templateId);
+        w.press(IDC_CLEAN_NORMAL);
+        auto box = w.h.messageBox();
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->messageText(), c.text);
+        EXPECT_EQ(box->caption(), "ZevStatus");
+        box->answer(ui::IDOK);
+        EXPECT_FALSE(w.statusTimerRuns());
+    }
+}
+
+TEST(MaintenanceDialogs, AnUnknownLanguageOpensNothing) {
+    MaintenanceWorld w("2");
+    w.press(IDC_CLEAN_NORMAL);
+    EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
+    EXPECT_TRUE(w.statusTimerRuns());
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+// A running program with one emulated ZEV printer "A1" already current, for the
+// maintenance scenarios.
+#pragma once
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "harness/app_harness.h"
+#include "harness/preset_main_window.h"
+
+namespace zevtest {
+
+inline const std::string kEsc = "\x1b";
+inline const std::string kUel = kEsc + "%-12345X";
+inline const std::string kQueryTrailer = "udw.quit;" + kEsc + "E" + kUel;
+inline const std::string kPrinterA1 = "BRENLATO ZEV SERIAL NUMBER: A1 ;";
+
+struct MaintenanceWorld {
+    explicit MaintenanceWorld(const std::string& language) {
+        h.addPrinter("A1");
+        startPresetMainWindow(h, {language, h.printer("A1").interfacePath(), kPrinterA1});
+    }
+
+    void press(int button) { sendCommand(h.main(), button); }
+    std::vector<std::string> writes() const { return h.bus.log().writesTo("A1"); }
+    bool statusTimerRuns() {
+        const auto t = h.main().timers();
+        return std::find(t.begin(), t.end(), 3u) != t.end();
+    }
+
+    AppHarness h;
+};
+
+}  // namespace zevtest
