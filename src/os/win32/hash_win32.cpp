@@ -1,0 +1,69 @@
+// SHA-256 on Windows through the CNG primitives (BCrypt).
+#include "os/hash.h"
+
+// The platform headers come first, in the order windows_api.h sets up.
+#include "os/win32/windows_api.h"
+
+#include <bcrypt.h>
+
+#include <array>
+#include <vector>
+
+#include "os/win32/unique_handle.h"
+#include "os/win32/wide.h"
+
+namespace os {
+
+namespace {
+
+struct CloseAlgorithm {
+    void operator()(BCRYPT_ALG_HANDLE h) const { ::BCryptCloseAlgorithmProvider(h, 0); }
+};
+struct DestroyHash {
+    void operator()(BCRYPT_HASH_HANDLE h) const { ::BCryptDestroyHash(h); }
+};
+using UniqueAlgorithm = win32::Unique<BCRYPT_ALG_HANDLE, CloseAlgorithm>;
+using UniqueHash = win32::Unique<BCRYPT_HASH_HANDLE, DestroyHash>;
+
+constexpr ULONG kSha256Bytes = 32;
+
+bool ok(NTSTATUS status) { return status >= 0; }
+
+std::string hexOf(const std::array<UCHAR, kSha256Bytes>& bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    hex.reserve(bytes.size() * 2);
+    for (UCHAR b : bytes) {
+        hex.push_back(kDigits[b >> 4]);
+        hex.push_back(kDigits[b & 15u]);
+    }
+    return hex;
+}
+
+}  // namespace
+
+std::optional<std::string> Sha256OfFile(const std::string& path) {
+    auto file = win32::FromFileHandle(::CreateFileW(win32::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return std::nullopt;
+
+    BCRYPT_ALG_HANDLE rawAlgorithm = nullptr;
+    if (!ok(::BCryptOpenAlgorithmProvider(&rawAlgorithm, BCRYPT_SHA256_ALGORITHM, nullptr, 0))) return std::nullopt;
+    UniqueAlgorithm algorithm(rawAlgorithm);
+    BCRYPT_HASH_HANDLE rawHash = nullptr;
+    if (!ok(::BCryptCreateHash(algorithm.get(), &rawHash, nullptr, 0, nullptr, 0, 0))) return std::nullopt;
+    UniqueHash hash(rawHash);
+
+    std::vector<UCHAR> chunk(64 * 1024);
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr)) return std::nullopt;
+        if (got == 0) break;
+        if (!ok(::BCryptHashData(hash.get(), chunk.data(), got, 0))) return std::nullopt;
+    }
+    std::array<UCHAR, kSha256Bytes> digest{};
+    if (!ok(::BCryptFinishHash(hash.get(), digest.data(), kSha256Bytes, 0))) return std::nullopt;
+    return hexOf(digest);
+}
+
+}  // namespace os
