@@ -51,10 +51,4 @@ void Canvas::fillOutlined(const Shape& shape, const Shape& inner, Colour fillCol
     fill(inner, fillColour);
 }
 
-void Canvas::setPixel(int x, int y, Colour colour, float alpha) {
-    if (x < 0 || y < 0 || x >= m_width || y >= m_height) return;
-    Pixel& p = m_pixels[static_cast<std::size_t>(y) * m_width + x];
-    p = {colour.r / 255.0f, colour.g / 255.0f, colour.b / 255.0f, alpha};
-}
-
 }  // namespace artgen

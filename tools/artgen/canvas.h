@@ -35,7 +35,6 @@ public:
     // Paints `shape` in `lineColour`, then `inner` in `fillColour`: an outline
     // as wide as the gap between the two shapes.
     void fillOutlined(const Shape& shape, const Shape& inner, Colour fillColour, Colour lineColour);
-    void setPixel(int x, int y, Colour colour, float alpha);
 
 private:
     void blend(Pixel& dst, Colour c, float a);

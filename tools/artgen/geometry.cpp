@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <utility>
 
 namespace artgen {
@@ -113,18 +112,6 @@ Shape transformed(Shape s, double scale, Pt offset) {
     return {box, [s = std::move(s), scale, offset](double x, double y) {
                 return s.inside((x - offset.x) / scale, (y - offset.y) / scale);
             }};
-}
-
-std::vector<Pt> rotated(const std::vector<Pt>& points, Pt centre, double degrees) {
-    const double r = degrees * std::numbers::pi / 180.0;
-    const double c = std::cos(r), s = std::sin(r);
-    std::vector<Pt> out;
-    out.reserve(points.size());
-    for (const Pt& p : points) {
-        const double dx = p.x - centre.x, dy = p.y - centre.y;
-        out.push_back({centre.x + dx * c - dy * s, centre.y + dx * s + dy * c});
-    }
-    return out;
 }
 
 }  // namespace artgen

@@ -36,6 +36,5 @@ Shape subtract(Shape a, Shape b);
 
 // The same shape moved and scaled about the origin: p' = p * scale + offset.
 Shape transformed(Shape s, double scale, Pt offset);
-std::vector<Pt> rotated(const std::vector<Pt>& points, Pt centre, double degrees);
 
 }  // namespace artgen
