@@ -101,6 +101,7 @@ const Control& WindowView::control(int id) const {
 }
 
 std::string WindowView::text(int id) const { return control(id).text; }
+std::vector<std::string> WindowView::textHistory(int id) const { return control(id).textHistory; }
 int WindowView::checked(int id) const { return control(id).check; }
 bool WindowView::itemEnabled(int id) const { return control(id).enabled; }
 bool WindowView::itemVisible(int id) const { return control(id).visible; }

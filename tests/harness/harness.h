@@ -40,6 +40,7 @@ public:
     unsigned messageType() const;
 
     std::string text(int id) const;
+    std::vector<std::string> textHistory(int id) const;  // every text the program set
     int checked(int id) const;
     bool itemEnabled(int id) const;
     bool itemVisible(int id) const;

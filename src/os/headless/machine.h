@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace os::headless {
@@ -41,6 +42,8 @@ public:
     std::map<std::string, int> mutexes;  // name -> open handles
     std::vector<ShellCall> shellCalls;
     std::vector<std::string> launchedProcesses;
+    // Every wait on a launched process: its command line and the longest wait asked for.
+    std::vector<std::pair<std::string, unsigned>> processWaits;
 
 private:
     std::filesystem::path m_root;

@@ -27,10 +27,18 @@ private:
     bool m_existed = false;
 };
 
-// The simulated process ends at once; its command line stays in the machine's log.
+// The simulated process ends at once; its command line and every wait on it
+// stay in the machine's logs.
 class RecordedProcess final : public ProcessHandle {
 public:
-    bool wait(unsigned) override { return true; }
+    explicit RecordedProcess(std::string commandLine) : m_commandLine(std::move(commandLine)) {}
+    bool wait(unsigned ms) override {
+        machine().processWaits.emplace_back(m_commandLine, ms);
+        return true;
+    }
+
+private:
+    std::string m_commandLine;
 };
 
 }  // namespace
@@ -39,7 +47,7 @@ std::unique_ptr<NamedMutex> CreateOwnedMutex(const std::string& name) { return s
 
 std::unique_ptr<ProcessHandle> LaunchHidden(const std::string& commandLine) {
     machine().launchedProcesses.push_back(commandLine);
-    return std::make_unique<RecordedProcess>();
+    return std::make_unique<RecordedProcess>(commandLine);
 }
 
 }  // namespace os

@@ -294,6 +294,7 @@ void HeadlessBackend::setItemText(Window& w, int id, std::string_view text) {
     Control* c = find(w, id);
     if (!c) return;
     c->text = text;
+    c->textHistory.emplace_back(text);
     // An edit control tells its parent about every change, programmatic ones included.
     if (c->kind == ControlKind::Edit) dispatchCommand(w, id, EN_CHANGE);
 }

@@ -30,6 +30,7 @@ struct Control {
     bool notify = false;        // static with SS_NOTIFY
     bool groupStart = false;    // WS_GROUP
     std::string text;
+    std::vector<std::string> textHistory;  // every text the program set, in order
     bool visible = true;
     bool enabled = true;
     int check = 0;

@@ -1,0 +1,183 @@
+// Command 1021 and the update check, against a real loopback HTTP server.
+#include <gtest/gtest.h>
+
+#include "update/update_world.h"
+
+namespace {
+
+using namespace zevtest;
+
+std::vector<std::string> versionRequests(std::string_view letters) {
+    std::vector<std::string> paths;
+    for (char c : letters) paths.push_back(std::string("/zev/update/brmod_") + c + ".txt");
+    return paths;
+}
+
+TEST(UpdateCheck, TheMaskNamesTheNewerFilesInTheOrderAEDFCB) {
+    struct Case {
+        const char* newer;
+        const char* mask;
+    };
+    const Case cases[] = {{"f", "000100"}, {"b", "000001"}, {"a", "100000"}, {"abcdef", "111111"}, {"ec", "010010"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.newer);
+        UpdateWorld w("1");
+        w.outdate(c.newer);
+        w.check();
+        EXPECT_EQ(w.h.top().templateId(), IDD_UPDFOUND_EN);
+        ASSERT_NE(w.install(), nullptr);
+        EXPECT_EQ(w.install()->m_strUpdateMask, c.mask);
+        EXPECT_EQ(w.server.requests(), versionRequests("aedfcb"));
+        for (char letter : std::string("abcdef")) {
+            EXPECT_FALSE(w.h.readFile(std::string("C:\\ZEV\\brmod_") + letter + ".txt").has_value());
+        }
+    }
+}
+
+TEST(UpdateCheck, TheDatesDecideYearFirstAndAnEqualDateIsNotNewer) {
+    struct Case {
+        int day, month, year;
+        const char* server;
+        bool newer;
+    };
+    const Case cases[] = {
+        {31, 12, 2009, "01012010", true},
+        {16, 3, 2010, "15032010", false},
+        {15, 3, 2010, "15032010", false},
+        {15, 3, 2010, "15042009", false},
+        {15, 3, 2010, "0104", false},  // a short date has year 0
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.server);
+        UpdateWorld w("0");
+        w.outdate("");
+        w.install('d', c.day, c.month, c.year);
+        w.publishVersion('d', c.server);
+        w.check();
+        EXPECT_EQ(w.h.top().templateId(), c.newer ? IDD_UPDFOUND_DE : IDD_NOUPDFOUND_DE);
+        if (c.newer) {
+            EXPECT_EQ(w.install()->m_strUpdateMask, "001000");
+        }
+    }
+}
+
+TEST(UpdateCheck, NoNewerFileShowsUpToDateAndClosesTheCheckWithIt) {
+    for (const char* language : {"0", "1"}) {
+        SCOPED_TRACE(language);
+        UpdateWorld w(language);
+        w.outdate("");
+        w.check();
+        const int upToDate = std::string(language) == "0" ? IDD_NOUPDFOUND_DE : IDD_NOUPDFOUND_EN;
+        EXPECT_EQ(w.h.top().templateId(), upToDate);
+        w.h.top().click(ui::IDOK);
+        EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
+    }
+}
+
+TEST(UpdateCheck, AVersionFileMissingOnTheServerStopsTheChain) {
+    UpdateWorld w("1");
+    w.outdate("f");
+    w.server.withdraw("/zev/update/brmod_e.txt");
+    w.check();
+    EXPECT_EQ(w.h.top().templateId(), IDD_UPDONLERROR_EN);
+    EXPECT_EQ(w.server.requests(), versionRequests("ae"));
+    EXPECT_FALSE(w.h.readFile("C:\\ZEV\\brmod_a.txt").has_value());
+    w.h.top().click(ui::IDOK);
+    EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
+}
+
+TEST(UpdateCheck, AVersionFileLeftInTheCurrentDirectoryStandsInForAFailedDownload) {
+    UpdateWorld w("1");
+    w.outdate("");
+    w.server.withdraw("/zev/update/brmod_a.txt");
+    w.h.writeFile("C:\\ZEV\\brmod_a.txt", "01012011");
+    w.check();
+    ASSERT_EQ(w.h.top().templateId(), IDD_UPDFOUND_EN);
+    EXPECT_EQ(w.install()->m_strUpdateMask, "100000");
+    EXPECT_FALSE(w.h.readFile("C:\\ZEV\\brmod_a.txt").has_value());
+}
+
+TEST(UpdateCheck, MissingInstalledFilesGiveOneBoxEachAndNoDownload) {
+    struct Case {
+        const char* language;
+        const char* text;
+    };
+    const Case cases[] = {{"0", "Datei nicht gefunden ! Eventuell kein ZEV Treiber installiert !"},
+                          {"1", "File not found ! Maybe no ZEV driver installed !"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.language);
+        UpdateWorld w(c.language);
+        w.outdate("a");
+        std::filesystem::remove(w.installed('e'));
+        std::filesystem::remove(w.installed('b'));
+        w.runCommand();
+        // Examined in the order a, b, c, f, d, e: the box for b comes first.
+        for (int box = 0; box < 2; ++box) {
+            auto mb = w.h.messageBox();
+            ASSERT_TRUE(mb.has_value());
+            EXPECT_EQ(mb->messageText(), c.text);
+            EXPECT_EQ(mb->caption(), "ZevStatus");
+            EXPECT_EQ(mb->messageType(), ui::MB_OK | ui::MB_ICONEXCLAMATION);
+            mb->answer(ui::IDOK);
+        }
+        EXPECT_FALSE(w.h.messageBox().has_value());
+        EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
+        EXPECT_TRUE(w.server.requests().empty());
+    }
+}
+
+TEST(UpdateCheck, NoMeansNoNetworkAccess) {
+    UpdateWorld w("0");
+    w.outdate("a");
+    w.runCommand();
+    EXPECT_EQ(w.h.top().templateId(), IDD_UPDATE_DE);
+    w.h.top().click(ui::IDCANCEL);
+    EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
+    EXPECT_TRUE(w.server.requests().empty());
+}
+
+TEST(UpdateCheck, AResultWindowThatCannotOpenLeavesTheCheckOpenForAFreshRun) {
+    UpdateWorld w("1");
+    w.outdate("");
+    w.h.primary().backend().failTemplate(IDD_NOUPDFOUND_EN);
+    w.check();
+    auto box = w.h.messageBox();
+    ASSERT_TRUE(box.has_value());
+    EXPECT_EQ(box->messageText(), "Dialogbox kann nicht erstellt werden!");
+    box->answer(ui::IDOK);
+    EXPECT_EQ(w.h.top().templateId(), IDD_UPDATE_EN);
+
+    w.h.primary().backend().failTemplate(IDD_NOUPDFOUND_EN, false);
+    w.h.top().click(ui::IDOK);
+    EXPECT_EQ(w.h.top().templateId(), IDD_NOUPDFOUND_EN);
+    EXPECT_EQ(w.server.requests().size(), 12u);
+}
+
+TEST(UpdateCheck, ACheckWindowThatCannotOpenIsReportedInTheLanguage) {
+    struct Case {
+        const char* language;
+        int templateId;
+        const char* text;
+    };
+    const Case cases[] = {{"0", IDD_UPDATE_DE, "Dialogbox kann nicht erstellt werden !"},
+                          {"1", IDD_UPDATE_EN, "Dialog box could not be created !"}};
+    for (const Case& c : cases) {
+        UpdateWorld w(c.language);
+        w.outdate("");
+        w.h.primary().backend().failTemplate(c.templateId);
+        w.runCommand();
+        auto box = w.h.messageBox();
+        ASSERT_TRUE(box.has_value());
+        EXPECT_EQ(box->messageText(), c.text);
+    }
+}
+
+TEST(UpdateCheck, AnUnknownLanguageDoesNothing) {
+    UpdateWorld w("2");
+    w.outdate("a");
+    w.runCommand();
+    EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
+    EXPECT_FALSE(w.h.messageBox().has_value());
+}
+
+}  // namespace

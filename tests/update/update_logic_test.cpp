@@ -1,0 +1,111 @@
+// The update's pure pieces: dates, version files, the mask and the server address.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "update/update_mask.h"
+#include "update/update_server.h"
+#include "update/version_date.h"
+#include "update/version_file.h"
+
+namespace {
+
+using update::VersionDate;
+
+TEST(UpdateDates, VersionTextsAreReadFieldByFieldAsAtoiReadsThem) {
+    struct Case {
+        const char* text;
+        VersionDate date;
+    };
+    const Case cases[] = {
+        {"15032010", {15, 3, 2010}},
+        {"01012010 and more", {1, 1, 2010}},
+        {"150320109", {15, 3, 2010}},  // only eight characters count
+        {"0103", {1, 3, 0}},
+        {"", {0, 0, 0}},
+        {"xx03ab10", {0, 3, 0}},
+        {" 1-2+201", {1, -2, 201}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(update::ParseDateText(c.text), c.date);
+    }
+}
+
+TEST(UpdateDates, ARemoteDateIsNewerOnlyWhenStrictlyLater) {
+    struct Case {
+        VersionDate local, remote;
+        bool newer;
+    };
+    const Case cases[] = {
+        {{31, 12, 2009}, {1, 1, 2010}, true},
+        {{16, 3, 2010}, {15, 3, 2010}, false},
+        {{15, 3, 2010}, {15, 3, 2010}, false},
+        {{15, 3, 2010}, {16, 3, 2010}, true},
+        {{1, 2, 2010}, {31, 1, 2010}, false},
+        {{1, 1, 2010}, {0, 0, 0}, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(update::IsNewer(c.local, c.remote), c.newer)
+            << c.local.day << "." << c.local.month << "." << c.local.year << " vs " << c.remote.day << "."
+            << c.remote.month << "." << c.remote.year;
+    }
+}
+
+TEST(UpdateVersionFile, TheSecondLineMayCarryTheReplacementsDigest) {
+    using Kind = update::ExpectedDigest::Kind;
+    const std::string hex(64, 'c');
+    struct Case {
+        const char* name;
+        std::string content;
+        VersionDate date;
+        Kind kind;
+    };
+    const Case cases[] = {
+        {"date only", "15032010", {15, 3, 2010}, Kind::None},
+        {"date and line end", "15032010\r\n", {15, 3, 2010}, Kind::None},
+        {"digest", "15032010\n" + hex, {15, 3, 2010}, Kind::Sha256},
+        {"long first line", "15032010 released\r\n" + hex + "\r\n", {15, 3, 2010}, Kind::Sha256},
+        {"short digest", "15032010\n" + hex.substr(1), {15, 3, 2010}, Kind::Unusable},
+        {"zero byte ends the text", std::string("15032010\n\0", 10) + hex, {15, 3, 2010}, Kind::None},
+        {"short first line", "1503\n" + hex, {15, 3, 0}, Kind::Sha256},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const update::VersionFile file = update::ParseVersionFile(c.content);
+        EXPECT_EQ(file.date, c.date);
+        EXPECT_EQ(file.digest.kind, c.kind);
+        if (c.kind == Kind::Sha256) {
+            EXPECT_EQ(file.digest.hex, hex);
+        }
+    }
+}
+
+TEST(UpdateMask, EachMaskCharacterAloneGivesItsPendingFlag) {
+    struct Case {
+        const char* mask;
+        update::MaskFlags flags;
+    };
+    const Case cases[] = {
+        {"011111", {0, 1, 1, 1, 1, 1}},
+        {"000001", {0, 0, 0, 0, 0, 1}},
+        {"01", {0, 1, 0, 0, 0, 0}},
+        {"1x2000111", {1, 0, 2, 0, 0, 0}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mask);
+        EXPECT_EQ(update::PendingFlagsOf(c.mask), c.flags);
+    }
+}
+
+TEST(UpdateServer, TheEnvironmentOverridesTheMakersServer) {
+    ::unsetenv("ZEV_UPDATE_URL");
+    EXPECT_EQ(update::UpdateServerBase(), "https://update.brenlato.example");
+    ::setenv("ZEV_UPDATE_URL", "http://127.0.0.1:8080/", 1);
+    EXPECT_EQ(update::UpdateServerBase(), "http://127.0.0.1:8080");
+    ::setenv("ZEV_UPDATE_URL", "", 1);
+    EXPECT_EQ(update::UpdateServerBase(), "https://update.brenlato.example");
+    ::unsetenv("ZEV_UPDATE_URL");
+}
+
+}  // namespace

@@ -1,0 +1,94 @@
+// A running program, its simulated system folders with installed driver files
+// of chosen dates, and a loopback update server that ZEV_UPDATE_URL points to.
+#pragma once
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "harness/app_harness.h"
+#include "harness/preset_main_window.h"
+#include "res/resource.h"
+#include "update/driver_files.h"
+#include "update/install_dialog.h"
+#include "update/loopback_http_server.h"
+
+namespace zevtest {
+
+inline const std::string kSystemDir = "C:\\windows\\system32";
+
+class UpdateWorld {
+public:
+    explicit UpdateWorld(const std::string& language = "1") {
+        ::setenv("ZEV_UPDATE_URL", server.baseUrl().c_str(), 1);
+        std::filesystem::create_directories(h.host(kSystemDir + "\\spool\\drivers\\w32x86\\3"));
+        startPresetMainWindow(h, {language, "", ""});
+    }
+    ~UpdateWorld() { ::unsetenv("ZEV_UPDATE_URL"); }
+
+    static const update::DriverFile& file(char letter) { return update::DriverFileOf(letter); }
+    std::filesystem::path installed(char letter) { return h.host(update::InstalledPath(file(letter), kSystemDir)); }
+    std::filesystem::path backup(char letter, std::string_view stamp = {}) {
+        return h.host(update::BackupPath(file(letter), kSystemDir, stamp));
+    }
+
+    // An installed file written at noon (UTC) of the given day.
+    void install(char letter, int day, int month, int year, const std::string& content = "old") {
+        write(installed(letter), content);
+        using namespace std::chrono;
+        const sys_days date = year_month_day{std::chrono::year{year}, std::chrono::month{unsigned(month)},
+                                             std::chrono::day{unsigned(day)}};
+        const sys_seconds noon = date + hours{12};
+        std::filesystem::last_write_time(installed(letter), file_clock::from_sys(noon));
+    }
+    void installAll(int day, int month, int year) {
+        for (const auto& f : update::kDriverFiles) install(f.letter, day, month, year);
+    }
+
+    void publishVersion(char letter, const std::string& text) {
+        server.publish(update::VersionFileUrlPath(file(letter)), text);
+    }
+    void publishReplacement(char letter, const std::string& content) {
+        server.publish(update::ReplacementUrlPath(file(letter)), content);
+    }
+    // Every file installed on 1 January 2010; the server has that date for all
+    // but `newer`, which it dates a day later and offers replacements for.
+    void outdate(std::string_view newer) {
+        installAll(1, 1, 2010);
+        for (const auto& f : update::kDriverFiles) {
+            const bool isNewer = newer.find(f.letter) != std::string_view::npos;
+            publishVersion(f.letter, isNewer ? "02012010" : "01012010");
+            if (isNewer) publishReplacement(f.letter, "new " + std::string(f.name));
+        }
+    }
+
+    void runCommand() { sendCommand(h.main(), IDC_ONLINE_UPDATE); }
+    // Command 1021 and "Yes" in the check dialog.
+    void check() {
+        runCommand();
+        h.top().click(ui::IDOK);
+    }
+    // The open install dialog of either language, or nullptr.
+    update::InstallDialog* install() {
+        for (int id : {IDD_UPDFOUND_DE, IDD_UPDFOUND_EN}) {
+            if (h.has(id)) return dynamic_cast<update::InstallDialog*>(h.window(id).raw().dialog);
+        }
+        return nullptr;
+    }
+
+    static std::string read(const std::filesystem::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void write(const std::filesystem::path& p, const std::string& content) {
+        std::ofstream(p, std::ios::binary) << content;
+    }
+
+    LoopbackHttpServer server;  // outlives the program
+    AppHarness h;
+};
+
+}  // namespace zevtest
