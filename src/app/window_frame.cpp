@@ -33,9 +33,11 @@ bool CStatusClientDlg::OnSysCommand(unsigned cmd) {
             ShowAboutBox();
             return true;
         case ui::SC_MINIMIZE:
-            // Hidden first, so minimising leaves no task-bar entry; the icon stays.
+            // Minimising means going back to the icon. The default handling would
+            // show the hidden window again as a minimised task-bar entry, so it
+            // does not run; "ZEV Toolbox" and a double-click bring the window back.
             ShowWindow(ui::SW_HIDE);
-            return false;
+            return true;
         default:
             return false;
     }

@@ -129,9 +129,11 @@ TEST_F(MainWindow, EnterNeitherEndsNorHidesTheProgram) {
 TEST_F(MainWindow, MinimiseHidesTheWindowAndTheIconBringsItBack) {
     h.main().minimize();
     EXPECT_FALSE(h.main().visible());
+    EXPECT_FALSE(h.main().iconic()) << "no minimised task-bar entry is left";
     EXPECT_FALSE(h.primary().finished());
     h.trayMouse(ui::WM_LBUTTONDBLCLK);
     EXPECT_TRUE(h.main().visible());
+    EXPECT_FALSE(h.main().iconic());
 }
 
 TEST_F(MainWindow, HelpManualAndHomepageOpenTheDocumentOfTheLanguage) {
