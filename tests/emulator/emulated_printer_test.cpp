@@ -75,27 +75,6 @@ TEST(EmulatedPrinter, ItsDeviceIdNamesAZevWithItsSerial) {
     EXPECT_EQ(p.deviceId(), "MFG:x;");
 }
 
-TEST(EmulatedPrinter, AnswersQueriesFromItsSettingsAsDecimalText) {
-    struct Case {
-        std::string_view query;
-        std::string answer;
-    };
-    EmulatedPrinter p("A1");
-    p.settings = {0x2013, 12, 1284, 595};
-    const Case cases[] = {
-        {printer::kQueryPaperHandling, "8211"},
-        {printer::kQueryPrintOptions, "12"},
-        {printer::kQueryTopMargin, "1284"},
-        {printer::kQueryLeftMargin, "595"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.query));
-        EXPECT_TRUE(p.receive(frame(printer::FrameKind::Query, c.query), 0).empty());
-        EXPECT_EQ(drain(p), c.answer);
-        EXPECT_TRUE(p.valueStack().empty());
-    }
-}
-
 TEST(EmulatedPrinter, SettingsSurviveASetThenGet) {
     EmulatedPrinter p("A1");
     p.receive(frame(printer::FrameKind::Setting, "ds2.set 70016,24577;"), 0);
