@@ -1,0 +1,20 @@
+// A notice window with one OK button and no logic of its own: it only paints
+// its controls black on white, and OK, Esc or the close box end it.
+#pragma once
+
+#include "app/black_on_white.h"
+#include "ui/dialog.h"
+
+namespace settings {
+
+class PlainNoticeDlg : public ui::Dialog {
+public:
+    using ui::Dialog::Dialog;
+
+    ui::CtlColor OnCtlColor(int ctrlId) override {
+        (void)ctrlId;
+        return app::BlackOnWhite();
+    }
+};
+
+}  // namespace settings

@@ -1,0 +1,318 @@
+// The paper-handling settings block of the main window: reading the settings
+// from the printer, showing and validating them, the defaults, and writing them
+// back on OK or Apply.
+#include <array>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/status_client_dlg.h"
+#include "os/clock.h"
+#include "printer/command_channel.h"
+#include "printer/commands.h"
+#include "printer/decimal_text.h"
+#include "printer/setting_commands.h"
+#include "settings/notready_dlg.h"
+#include "settings/settings_words.h"
+#include "settings/transfer_dlg.h"
+
+namespace {
+
+using settings::TenthsText;
+
+// The dry-time edit is read back with a text buffer of this size.
+constexpr std::size_t kDryTimeTextChars = 100;
+constexpr unsigned kAfterTransferWaitMs = 300;
+
+bool isGerman(const std::string& language) { return language == "0"; }
+bool isEnglish(const std::string& language) { return language == "1"; }
+
+// A message in the active language, with the program's name as caption. An
+// unknown language shows nothing.
+void tellInLanguage(const std::string& language, std::string_view german, std::string_view english) {
+    if (isGerman(language)) ui::AfxMessageBox(german, ui::MB_OK);
+    if (isEnglish(language)) ui::AfxMessageBox(english, ui::MB_OK);
+}
+
+void enableItems(CStatusClientDlg& dlg, std::initializer_list<int> ids, bool enable) {
+    for (int id : ids) dlg.EnableItem(id, enable);
+}
+
+bool isChecked(const CStatusClientDlg& dlg, int id) { return dlg.IsDlgButtonChecked(id) == ui::BST_CHECKED; }
+
+void check(CStatusClientDlg& dlg, int id, bool on) { dlg.CheckDlgButton(id, on ? ui::BST_CHECKED : ui::BST_UNCHECKED); }
+
+constexpr std::string_view kCreateFailedDe = "Dialogbox kann nicht erstellt werden!";
+constexpr std::string_view kCreateFailedEn = "Dialog box could not be created!";
+
+// Runs a notice of the active language modally. Its result, or nullopt when the
+// language is unknown and no notice was shown.
+template <class German, class English>
+std::optional<int> runNotice(CStatusClientDlg& dlg) {
+    if (isGerman(dlg.m_strLanguage)) return German(&dlg).DoModal();
+    if (isEnglish(dlg.m_strLanguage)) return English(&dlg).DoModal();
+    return std::nullopt;
+}
+
+// ---- Change handlers of the edits ----
+
+void onToleranceChanged(CStatusClientDlg& dlg) {
+    int tenths = settings::TenthsFromText(dlg.GetDlgItemText(IDC_TOLERANCE));
+    if (tenths < 0 || tenths >= settings::kToleranceLimitTenths) {
+        tellInLanguage(dlg.m_strLanguage, "Nur Zahlen von 0.0 - 3.1 erlaubt! Wert wird auf 0.0 zurück gesetzt",
+                       "Only numbers between 0.0 and 3.1 allowed ! Value will be set to 0.0");
+        tenths = 0;
+        dlg.SetDlgItemText(IDC_TOLERANCE, "0.0");
+    }
+    dlg.SpinSetPos(IDC_TOLERANCE_SPIN, tenths);
+    dlg.m_wPaperHandling = settings::WithTolerance(dlg.m_wPaperHandling, tenths);
+}
+
+void onDryTimeChanged(CStatusClientDlg& dlg) {
+    const std::int32_t seconds = printer::ParseDecimalInt32(dlg.GetDlgItemText(IDC_DRYTIME));
+    if (seconds >= 0 && seconds <= settings::kDryTimeMaxSeconds) {
+        dlg.SpinSetPos(IDC_DRYTIME_SPIN, seconds);
+    } else {
+        // There has only ever been a German text for this one.
+        ui::AfxMessageBox("Nur Zahlen von 0 - 120 erlaubt! Wert wird auf 0 zurück gesetzt", ui::MB_OK);
+        dlg.SetDlgItemText(IDC_DRYTIME, "0");
+        dlg.SpinSetPos(IDC_DRYTIME_SPIN, 0);
+    }
+    // The word takes what the edit holds now, which a reset above has changed.
+    const std::string text = dlg.GetDlgItemText(IDC_DRYTIME).substr(0, kDryTimeTextChars);
+    dlg.m_wPaperHandling = settings::WithDryTime(dlg.m_wPaperHandling, printer::ParseDecimalInt32(text));
+}
+
+void onTopMarginChanged(CStatusClientDlg& dlg) {
+    int tenths = settings::TenthsFromText(dlg.GetDlgItemText(IDC_TOP_MARGIN));
+    if (tenths < 0 || tenths >= settings::kTopMarginLimitTenths) {
+        tellInLanguage(dlg.m_strLanguage, "Nur Zahlen von 0.0 - 34.5 erlaubt! Wert wird auf 0.0 zurück gesetzt",
+                       "Only numbers between 0.0 and 34.5 allowed! Value will be set to 0.0");
+        tenths = 0;
+        dlg.SetDlgItemText(IDC_TOP_MARGIN, "0.0");
+    }
+    dlg.SpinSetPos(IDC_TOP_MARGIN_SPIN, tenths);
+}
+
+// Any width is accepted; the spin simply stops at its end.
+void onLeftMarginChanged(CStatusClientDlg& dlg) {
+    dlg.SpinSetPos(IDC_LEFT_MARGIN_SPIN, settings::TenthsFromText(dlg.GetDlgItemText(IDC_LEFT_MARGIN)));
+}
+
+// ---- Click handlers ----
+
+void onSecureFeedClicked(CStatusClientDlg& dlg) {
+    const bool on = isChecked(dlg, IDC_SECURE_FEED);
+    dlg.m_wPaperHandling = settings::WithBit(dlg.m_wPaperHandling, settings::kSecureFeedBit, on);
+    enableItems(dlg, {IDC_TOLERANCE, IDC_TOLERANCE_SPIN}, on);
+    dlg.SetDlgItemText(IDC_TOLERANCE, on ? "1.0" : "0.0");
+}
+
+void onOutputFrontClicked(CStatusClientDlg& dlg) {
+    enableItems(dlg, {IDC_DRYTIME, IDC_DRYTIME_SPIN}, true);
+    dlg.SetDlgItemText(IDC_DRYTIME, "3");
+    dlg.m_wPaperHandling = settings::WithBit(dlg.m_wPaperHandling, settings::kOutputBackBit, false);
+    dlg.m_wPaperHandling = settings::WithBit(dlg.m_wPaperHandling, settings::kOutputFrontBit, true);
+}
+
+void onOutputBackClicked(CStatusClientDlg& dlg) {
+    enableItems(dlg, {IDC_DRYTIME, IDC_DRYTIME_SPIN}, false);
+    dlg.SetDlgItemText(IDC_DRYTIME, "0");
+    dlg.m_wPaperHandling = settings::WithBit(dlg.m_wPaperHandling, settings::kOutputFrontBit, false);
+    dlg.m_wPaperHandling = settings::WithBit(dlg.m_wPaperHandling, settings::kOutputBackBit, true);
+}
+
+// With the sensor off the printer cannot feed securely, so secure feed goes with it.
+void onSensorOffClicked(CStatusClientDlg& dlg) {
+    if (isChecked(dlg, IDC_SENSOR_OFF)) {
+        enableItems(dlg, {IDC_SECURE_FEED, IDC_TOLERANCE, IDC_TOLERANCE_SPIN}, false);
+        dlg.SetDlgItemText(IDC_TOLERANCE, "0.0");
+        dlg.m_wPaperHandling = settings::WithBit(dlg.m_wPaperHandling, settings::kSecureFeedBit, false);
+        dlg.m_wPrintOptions = settings::WithBit(dlg.m_wPrintOptions, settings::kSensorOffBit, true);
+        dlg.RefreshSettingsDisplay();
+    } else {
+        enableItems(dlg, {IDC_SECURE_FEED, IDC_TOLERANCE, IDC_TOLERANCE_SPIN}, true);
+        dlg.m_wPrintOptions = settings::WithBit(dlg.m_wPrintOptions, settings::kSensorOffBit, false);
+    }
+}
+
+void onInkBackupClicked(CStatusClientDlg& dlg) {
+    const bool on = isChecked(dlg, IDC_INKBACKUP_ON);
+    dlg.m_wPrintOptions = settings::WithBit(dlg.m_wPrintOptions, settings::kInkBackupBit, on);
+    const std::string& language = dlg.m_strLanguage;
+    if (on) {
+        if (isGerman(language))
+            ui::MessageBox("ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht maschinenlesbar !!!",
+                           "WICHTIGER HINWEIS", ui::MB_OK);
+        if (isEnglish(language))
+            ui::MessageBox("ATTENTION !!! Black will be mixed out of the colours. The print outs will be not machine readable !!!",
+                           "IMPORTANT ADVICE", ui::MB_OK);
+    } else {
+        if (isGerman(language)) ui::MessageBox("Die Ausdrucke sind wieder maschinenlesbar !", "HINWEIS", ui::MB_OK);
+        if (isEnglish(language)) ui::MessageBox("The print outs are machine readable again !", "ADVICE", ui::MB_OK);
+    }
+}
+
+// ---- Apply ----
+
+// The not-ready notice; polling goes on afterwards whatever the notice did.
+void refuseApplyNotReady(CStatusClientDlg& dlg) {
+    if (runNotice<CNotreadyEDlg, CNotreadyDlg>(dlg) == -1)
+        tellInLanguage(dlg.m_strLanguage, kCreateFailedDe, kCreateFailedEn);
+    dlg.StartTimer(CStatusClientDlg::kStatusTimer);
+}
+
+std::array<std::string, 3> settingCommands(const CStatusClientDlg& dlg) {
+    // The margins go out as typed, not as last read from the printer.
+    const double top = settings::DecimalTextValue(dlg.GetDlgItemText(IDC_TOP_MARGIN));
+    const double left = settings::DecimalTextValue(dlg.GetDlgItemText(IDC_LEFT_MARGIN));
+    return {
+        printer::WordSettingCommand(printer::kSetPaperHandling, dlg.m_wPaperHandling),
+        printer::WordSettingCommand(printer::kSetPrintOptions, dlg.m_wPrintOptions),
+        printer::MarginFlowCommand(printer::TopMarginPrinterValue(top), printer::LeftMarginPrinterValue(left)),
+    };
+}
+
+// The confirmation after a successful write. Polling resumes once it is
+// closed; when it could not even be created, polling stays stopped until
+// another operation starts it again.
+void confirmTransfer(CStatusClientDlg& dlg) {
+    const std::optional<int> result = runNotice<CTransferDlg, CTransferEDlg>(dlg);
+    if (result == -1) {
+        tellInLanguage(dlg.m_strLanguage, kCreateFailedDe, kCreateFailedEn);
+        return;
+    }
+    dlg.StartTimer(CStatusClientDlg::kStatusTimer);
+}
+
+void sendSettings(CStatusClientDlg& dlg) {
+    dlg.StopTimer(CStatusClientDlg::kStatusTimer);
+    const std::array<std::string, 3> commands = settingCommands(dlg);
+    if (!printer::WriteSettings(dlg.m_strDevicePath, commands)) {
+        // Nothing was sent and nothing is said, but the poller must not stay
+        // stopped: it is what notices the printer coming back.
+        dlg.StartTimer(CStatusClientDlg::kStatusTimer);
+        return;
+    }
+    confirmTransfer(dlg);
+    os::Sleep(kAfterTransferWaitMs);
+}
+
+}  // namespace
+
+// ---- Reading the settings from the printer ----
+
+void CStatusClientDlg::ReadPaperHandling() {
+    const auto word = printer::SendQuery(m_strDevicePath, printer::kQueryPaperHandling, printer::QueryKind::Word);
+    if (!word) return;
+    m_wPaperHandling = static_cast<std::uint16_t>(*word);
+    RefreshSettingsDisplay();
+}
+
+void CStatusClientDlg::ReadPrintOptions() {
+    const auto word = printer::SendQuery(m_strDevicePath, printer::kQueryPrintOptions, printer::QueryKind::Word);
+    if (!word) return;
+    m_wPrintOptions = static_cast<std::uint16_t>(*word);
+    RefreshSettingsDisplay();
+}
+
+void CStatusClientDlg::ReadLeftMargin() {
+    const auto value = printer::SendQuery(m_strDevicePath, printer::kQueryLeftMargin, printer::QueryKind::Number);
+    if (!value) return;
+    m_nLeftMargin = *value;
+    ShowLeftMargin();
+}
+
+void CStatusClientDlg::ReadTopMargin() {
+    const auto value = printer::SendQuery(m_strDevicePath, printer::kQueryTopMargin, printer::QueryKind::Number);
+    if (!value) return;
+    m_nTopMargin = *value;
+    ShowTopMargin();
+}
+
+// ---- Display ----
+
+// Writing the edits raises their change handlers, which validate the values and
+// store them back into the word.
+void CStatusClientDlg::RefreshSettingsDisplay() {
+    check(*this, IDC_SENSOR_OFF, (m_wPrintOptions & settings::kSensorOffBit) != 0);
+    check(*this, IDC_INKBACKUP_ON, (m_wPrintOptions & settings::kInkBackupBit) != 0);
+
+    if (m_wPaperHandling & settings::kSecureFeedBit) {
+        check(*this, IDC_SECURE_FEED, true);
+        enableItems(*this, {IDC_TOLERANCE, IDC_TOLERANCE_SPIN}, true);
+    } else {
+        check(*this, IDC_SECURE_FEED, false);
+    }
+
+    const bool front = (m_wPaperHandling & settings::kOutputFrontBit) != 0;
+    check(*this, IDC_OUTPUT_FRONT, front);
+    check(*this, IDC_OUTPUT_BACK, !front);
+    enableItems(*this, {IDC_DRYTIME, IDC_DRYTIME_SPIN}, front);
+
+    SetDlgItemText(IDC_TOLERANCE, TenthsText(settings::ToleranceTenths(m_wPaperHandling)));
+    SetDlgItemText(IDC_DRYTIME, std::to_string(settings::DryTimeSeconds(m_wPaperHandling)));
+    SettingsFileStep();
+}
+
+void CStatusClientDlg::ShowLeftMargin() { SetDlgItemText(IDC_LEFT_MARGIN, settings::LeftMarginText(m_nLeftMargin)); }
+
+void CStatusClientDlg::ShowTopMargin() { SetDlgItemText(IDC_TOP_MARGIN, settings::TopMarginText(m_nTopMargin)); }
+
+// ---- Defaults and apply ----
+
+// Only the window changes; the printer gets the defaults with the next apply.
+void CStatusClientDlg::SetDefaultSettings() {
+    m_nTopMargin = settings::kTopMarginOffset;
+    m_nLeftMargin = 0;
+    m_wPaperHandling = settings::kDefaultPaperHandling;
+    m_wPrintOptions = 0;
+    SetDlgItemText(IDC_TOLERANCE, "0.0");
+    enableItems(*this, {IDC_TOLERANCE, IDC_TOLERANCE_SPIN, IDC_DRYTIME, IDC_DRYTIME_SPIN}, false);
+    RefreshSettingsDisplay();
+    ShowLeftMargin();
+    ShowTopMargin();
+}
+
+void CStatusClientDlg::ApplySettings() {
+    if (m_nState != 0) refuseApplyNotReady(*this);
+    else sendSettings(*this);
+    ShowWindow(ui::SW_HIDE);
+}
+
+// ---- Message routing of the settings controls ----
+
+void CStatusClientDlg::OnSettingsCommand(int id, int code) {
+    const bool edited = code == ui::EN_CHANGE;
+    const bool clicked = code == ui::BN_CLICKED;
+    switch (id) {
+        case IDC_TOLERANCE: if (edited) onToleranceChanged(*this); return;
+        case IDC_DRYTIME: if (edited) onDryTimeChanged(*this); return;
+        case IDC_TOP_MARGIN: if (edited) onTopMarginChanged(*this); return;
+        case IDC_LEFT_MARGIN: if (edited) onLeftMarginChanged(*this); return;
+        case IDC_SECURE_FEED: if (clicked) onSecureFeedClicked(*this); return;
+        case IDC_OUTPUT_FRONT: if (clicked) onOutputFrontClicked(*this); return;
+        case IDC_OUTPUT_BACK: if (clicked) onOutputBackClicked(*this); return;
+        case IDC_SENSOR_OFF: if (clicked) onSensorOffClicked(*this); return;
+        case IDC_INKBACKUP_ON: if (clicked) onInkBackupClicked(*this); return;
+        case IDC_SETTINGS_OK:
+        case IDC_APPLY: if (clicked) ApplySettings(); return;
+        case IDC_DEFAULTS: if (clicked) SetDefaultSettings(); return;
+        case IDC_TRAYICON_QUERY: if (clicked) ReadLeftMargin(); return;
+        case IDC_INKBACKUP_GROUP: return;  // a click on the frame itself means nothing
+        default: return;
+    }
+}
+
+// A spin reports its new position with every scroll code; the edit follows it
+// (and its change handler then validates and stores the value).
+void CStatusClientDlg::OnSettingsScroll(int ctrlId, int pos) {
+    switch (ctrlId) {
+        case IDC_TOLERANCE_SPIN: SetDlgItemText(IDC_TOLERANCE, TenthsText(pos)); return;
+        case IDC_DRYTIME_SPIN: SetDlgItemText(IDC_DRYTIME, std::to_string(pos)); return;
+        case IDC_TOP_MARGIN_SPIN: SetDlgItemText(IDC_TOP_MARGIN, TenthsText(pos)); return;
+        case IDC_LEFT_MARGIN_SPIN: SetDlgItemText(IDC_LEFT_MARGIN, TenthsText(pos)); return;
+        default: return;
+    }
+}
