@@ -16,8 +16,9 @@ started=$SECONDS
 passed=0 failed=0 skipped=0
 declare -A outcome
 
-# stage NAME quiet|loud COMMAND... : quiet stages keep their output in the log
-# and show its end only on failure; loud ones (the test runs) show everything.
+# stage NAME quiet|brief|loud COMMAND... : every stage writes its log; quiet
+# shows the log's end only on failure, brief always shows its end (a test
+# runner's summary), loud shows everything as it comes.
 stage() {
   local name=$1 mode=$2
   shift 2
@@ -29,12 +30,14 @@ stage() {
   else
     "$@" >"$log" 2>&1
     rc=$?
+    [[ $mode == brief ]] && tail -4 "$log"
   fi
   if ((rc == 0)); then
     passed=$((passed + 1)); outcome[$name]=passed
     echo "=== $name: passed ($((SECONDS - t0)) s)"
   else
     [[ $mode == quiet ]] && tail -60 "$log"
+    [[ $mode == brief ]] && grep -E 'Failed|\*\*\*|FAIL' "$log" | head -60
     failed=$((failed + 1)); outcome[$name]=failed
     echo "=== $name: FAILED ($((SECONDS - t0)) s, exit $rc, log $log)"
   fi
@@ -53,7 +56,7 @@ stage "setup" quiet bash scripts/setup.sh
 
 stage "linux build" quiet build_preset linux
 if [[ ${outcome[linux build]} == passed ]]; then
-  stage "headless tests" loud ctest --preset linux -j2
+  stage "headless tests" brief ctest --preset linux -j2
 else
   skip "headless tests" "the linux build failed"
 fi
