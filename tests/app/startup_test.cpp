@@ -37,21 +37,6 @@ TEST(Startup, ASecondInstanceIsRefusedAndTheFirstRunsOn) {
     EXPECT_TRUE(h.main().visible());
 }
 
-TEST(Startup, EndingThroughTheMenuLetsTheNextStartRun) {
-    AppHarness h;
-    h.startApp();
-    h.trayMouse(ui::WM_RBUTTONDOWN);
-    h.chooseMenu(ID_TRAY_EXIT);
-    ASSERT_TRUE(h.primary().finished());
-    EXPECT_EQ(h.machine().mutexes.count(kMutexName), 0u);
-
-    Instance& next = h.startApp();
-    ASSERT_FALSE(next.finished());
-    ASSERT_NE(next.backend().topWindow(), nullptr);
-    EXPECT_EQ(next.backend().topWindow()->kind, ui::headless::WindowKind::Dialog);
-    EXPECT_EQ(next.backend().topWindow()->templateId, IDD_MAIN);
-}
-
 TEST(Startup, TheStartValuesComeFromDataTxt) {
     struct Case {
         const char* name;

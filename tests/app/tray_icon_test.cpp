@@ -110,6 +110,7 @@ TEST_F(TrayIcon, BeendenEndsTheProgramAndTakesTheIconAway) {
     h.chooseMenu(ID_TRAY_EXIT);
     EXPECT_TRUE(h.primary().finished());
     EXPECT_TRUE(backend().trayIcons().empty());
+    EXPECT_EQ(h.machine().mutexes.count("KeinDoppelstart"), 0u) << "the next start may run";
 }
 
 TEST(TrayTip, ANameLongerThanTheTipFieldIsCutToFit) {
