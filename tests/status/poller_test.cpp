@@ -1,0 +1,273 @@
+// The once-a-second status poll: the status line, the pens and the popups it
+// opens, against an emulated printer.
+#include "status/status_scenario.h"
+
+namespace {
+
+using namespace statustest;
+
+using StatusPoll = PollingProgram;
+
+TEST_F(StatusPoll, AnIdlePrinterShowsItsPensInTheActiveLanguage) {
+    struct Case {
+        const char* language;
+        const char* line;  // "" when no language text may be written
+        const char* pen1;
+        const char* pen2;
+    };
+    const Case cases[] = {
+        {"0", "Leerlauf", "Schwarz", "Farbe"},
+        {"1", "Idle", "(K) Black", "(CMY)Colour"},
+        {"2", "", "", ""},
+    };
+    for (const Case& c : cases) {
+        h.stopAll();
+        start(c.language);
+        h.advance(1s);
+        WindowView main = h.main();
+        EXPECT_EQ(main.text(IDC_STATUS_LINE), c.line) << c.language;
+        EXPECT_EQ(main.text(IDC_PEN1_LABEL), c.pen1) << c.language;
+        EXPECT_EQ(main.text(IDC_PEN2_LABEL), c.pen2) << c.language;
+        EXPECT_EQ(main.text(IDC_PEN1_LEVEL), "80%") << c.language;
+        EXPECT_EQ(main.text(IDC_PEN2_LEVEL), "60%") << c.language;
+        EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), IDB_BLACK_80) << c.language;
+        EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), IDB_COLOUR_60) << c.language;
+        EXPECT_EQ(main.text(IDC_STATE_CHARS), "00") << c.language;
+        EXPECT_EQ(main.text(IDC_STATE_CODE), "0") << c.language;
+        EXPECT_EQ(main.text(IDC_RAW_STATUS), h.printer("A1").statusValue()) << c.language;
+        EXPECT_TRUE(polling()) << c.language;
+    }
+}
+
+TEST_F(StatusPoll, MissingPensAndUnclampedLevels) {
+    struct Case {
+        const char* language;
+        emulator::PenSlot pen1, pen2;
+        const char* pen1Label;
+        const char* pen2Label;
+        const char* pen1Level;
+        int pen1Picture;  // the template's first picture is IDB_BLACK_10
+        int pen2Picture;  // IDB_COLOUR_10
+    };
+    const Case cases[] = {
+        {"1", {0, 0}, {0, 0}, "- -", "- - No Pen", "0%", 0, IDB_COLOUR_10},
+        {"0", {0, 0}, {0, 0}, "- -", "- -", "0%", 0, IDB_COLOUR_10},
+        {"2", {0, 0}, {0, 0}, "- -", "", "0%", 0, IDB_COLOUR_10},
+        {"1", {3, 255}, {2, 101}, "(KCM)Photo", "(CMY)Colour", "255%", IDB_BLACK_10, IDB_COLOUR_10},
+        {"0", {3, 5}, {2, 100}, "Foto", "Farbe", "5%", IDB_PHOTO_10, IDB_COLOUR_100},
+    };
+    for (const Case& c : cases) {
+        h.stopAll();
+        printer().pen1 = c.pen1;
+        printer().pen2 = c.pen2;
+        start(c.language);
+        h.advance(1s);
+        WindowView main = h.main();
+        EXPECT_EQ(main.text(IDC_PEN1_LABEL), c.pen1Label) << c.language << c.pen1Level;
+        EXPECT_EQ(main.text(IDC_PEN2_LABEL), c.pen2Label) << c.language << c.pen1Level;
+        EXPECT_EQ(main.text(IDC_PEN1_LEVEL), c.pen1Level) << c.language;
+        EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), c.pen1Picture) << c.language << c.pen1Level;
+        EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), c.pen2Picture) << c.language << c.pen1Level;
+    }
+}
+
+TEST_F(StatusPoll, StatesWithoutAPopupOnlyChangeTheStatusLine) {
+    struct Case {
+        int state;
+        const char* german;
+        const char* english;
+    };
+    const Case cases[] = {
+        {2, "drucken", "Printing"},
+        {3, "Ausgeschaltet", "Turning OFF"},
+        {4, "Druckt internen Druck Job.", "Printing internal print job"},
+        {5, "Druck Job wird gelöscht.", "Cancelling Print Job."},
+        {7, "warten, Trocknungszeit", "Dry Time Wait."},
+        {21, "Auswurf Tray fehlt", "Clean Out Tray is missing"},
+    };
+    for (const char* language : {"0", "1"}) {
+        h.stopAll();
+        printer().activity = 1;  // neither idle nor printing: only the state speaks
+        start(language);
+        for (const Case& c : cases) {
+            printer().state = static_cast<std::uint8_t>(c.state);
+            h.advance(1s);
+            EXPECT_EQ(statusLine(), std::string(language) == "0" ? c.german : c.english) << c.state;
+            EXPECT_EQ(h.top().templateId(), IDD_MAIN) << c.state << ": no window opens";
+            EXPECT_TRUE(polling()) << c.state;
+        }
+    }
+}
+
+TEST_F(StatusPoll, StatesWithoutTextKeepThePreviousLineUnlessIdle) {
+    printer().activity = 1;
+    printer().state = 3;
+    start("0");
+    h.advance(1s);
+    ASSERT_EQ(statusLine(), "Ausgeschaltet");
+    for (int state : {0, 1, 6, 10, 26}) {
+        printer().state = static_cast<std::uint8_t>(state);
+        h.advance(1s);
+        EXPECT_EQ(statusLine(), "Ausgeschaltet") << state;
+        EXPECT_EQ(h.main().text(IDC_STATE_CODE), std::to_string(state));
+    }
+    printer().activity = 0;
+    h.advance(1s);
+    EXPECT_EQ(statusLine(), "Leerlauf");
+}
+
+TEST_F(StatusPoll, ADamagedStatusRecordKeepsThePreviousDisplay) {
+    start("0");
+    h.advance(1s);
+    ASSERT_EQ(statusLine(), "Leerlauf");
+    const char* damaged[] = {
+        "0312",                                          // too short
+        "",                                              // an empty value
+        "0400000000000000000001000050020000003C00000",   // version 4
+    };
+    for (const char* raw : damaged) {
+        faults().rawStatus = raw;
+        printer().pen1.level = 5;
+        printer().state = 14;
+        h.advance(1s);
+        EXPECT_EQ(statusLine(), "Leerlauf") << raw;
+        EXPECT_EQ(h.main().text(IDC_PEN1_LEVEL), "80%") << raw;
+        EXPECT_EQ(h.main().picture(IDC_PEN1_PICTURE), IDB_BLACK_80) << raw;
+        EXPECT_EQ(h.top().templateId(), IDD_MAIN) << raw;
+        EXPECT_EQ(openMessageBoxes(), 0) << raw;
+        EXPECT_TRUE(polling()) << raw;
+    }
+    EXPECT_EQ(h.main().text(IDC_RAW_STATUS), "0400000000000000000001000050020000003C00000");
+}
+
+TEST_F(StatusPoll, CoverOpenWhileOutOfPaperShowsBothPopupsInOnePoll) {
+    printer().cover = 9;
+    printer().state = 9;
+    start("0");
+    h.advance(1s);
+    ASSERT_EQ(h.top().templateId(), IDD_LID_DE);
+    EXPECT_EQ(statusLine(), "Obere Abdeckung offen");
+    EXPECT_FALSE(polling());
+
+    printer().cover = 8;
+    h.advance(1s);
+    ASSERT_EQ(h.top().templateId(), IDD_OUTOFPAPER_DE) << "the same poll goes on to the state";
+    EXPECT_EQ(statusLine(), "Kein Papier");
+    EXPECT_FALSE(polling());
+
+    printer().state = 0;
+    h.advance(1s);
+    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_TRUE(polling());
+    h.advance(1s);
+    EXPECT_EQ(statusLine(), "Leerlauf");
+}
+
+TEST_F(StatusPoll, TheCoverPopupWatchesOnlyTheCoverDigit) {
+    printer().cover = 9;
+    start("1");
+    h.advance(1s);
+    ASSERT_EQ(h.top().templateId(), IDD_LID_EN);
+    EXPECT_EQ(statusLine(), "Cover open");
+    h.top().enter();
+    EXPECT_EQ(h.top().templateId(), IDD_LID_EN) << "its OK does nothing";
+    printer().cover = 1;  // bit 3 clear: not reported, but not "closed" either
+    printer().state = 14;
+    h.advance(2s);
+    EXPECT_EQ(h.top().templateId(), IDD_LID_EN);
+    printer().cover = 8;
+    printer().state = 0;
+    h.advance(1s);
+    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_TRUE(polling());
+}
+
+TEST_F(StatusPoll, EscOnTheCoverPopupResumesPolling) {
+    printer().cover = 9;
+    start("0");
+    h.advance(1s);
+    ASSERT_EQ(h.top().templateId(), IDD_LID_DE);
+    h.top().escape();
+    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_TRUE(polling());
+    h.advance(1s);
+    EXPECT_EQ(h.top().templateId(), IDD_LID_DE) << "the cover is still open";
+}
+
+TEST_F(StatusPoll, AnIncompleteJobWaitsForTheUser) {
+    printer().job = 1;
+    start("1");
+    h.advance(1s);
+    ASSERT_EQ(h.top().templateId(), IDD_FORMFEED_EN);
+    EXPECT_EQ(statusLine(), "Uncomplete Print Job");
+    EXPECT_FALSE(polling());
+    printer().job = 0;
+    h.advance(3s);
+    ASSERT_EQ(h.top().templateId(), IDD_FORMFEED_EN) << "it has no timer of its own";
+    EXPECT_EQ(h.top().colour(0).useDefault, true) << "and keeps the platform's colours";
+    h.top().enter();
+    EXPECT_TRUE(polling());
+    h.advance(1s);
+    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_EQ(statusLine(), "Idle");
+}
+
+TEST_F(StatusPoll, APopupThatCannotBeCreatedStopsPollingWithItsMessage) {
+    struct Case {
+        const char* language;
+        int state;
+        int templateId;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"0", 14, IDD_PAPERJAM_DE, "Dialogbox kann nicht erstellt werden!"},
+        {"0", 9, IDD_OUTOFPAPER_DE, "Dialogbox kann nicht erstellt werden !"},
+        {"0", 15, IDD_CARRIAGESTALL_DE, "Dialog box kann nicht erstellt werden!"},
+        {"1", 9, IDD_OUTOFPAPER_EN, "Dialog box could not be created!"},
+        {"1", 255, IDD_UNKNOWNERROR_EN, "Dialog box could not be created!"},
+    };
+    for (const Case& c : cases) {
+        h.stopAll();
+        printer().state = static_cast<std::uint8_t>(c.state);
+        start(c.language);
+        h.primary().backend().failTemplate(c.templateId);
+        h.advance(1s);
+        std::optional<WindowView> box = h.messageBox();
+        ASSERT_TRUE(box) << c.templateId;
+        EXPECT_EQ(box->messageText(), c.message);
+        EXPECT_EQ(box->caption(), "ZevStatus");
+        box->answer(ui::IDOK);
+        EXPECT_FALSE(polling()) << c.templateId;
+        h.advance(3s);
+        EXPECT_EQ(openMessageBoxes(), 0) << c.templateId;
+    }
+}
+
+TEST_F(StatusPoll, UnpluggedWhilePollingTheProgramLooksForThePrinterAgain) {
+    start("0");
+    h.advance(1s);
+    ASSERT_EQ(statusLine(), "Leerlauf");
+    faults().unplugged = true;
+    h.advance(1s);
+    EXPECT_TRUE(timerRuns(CStatusClientDlg::kLocateTimer));
+    EXPECT_TRUE(timerRuns(CStatusClientDlg::kReadyWaitTimer));
+    EXPECT_TRUE(polling()) << "the status timer runs beside discovery";
+    h.advance(3s);
+    EXPECT_EQ(statusLine(), "KEIN BRENLATO ZEV GEFUNDEN !!!") << "discovery is not starved by the failing polls";
+    EXPECT_EQ(h.main().picture(IDC_PEN1_PICTURE), IDB_NO_PRINTER);
+    EXPECT_EQ(openMessageBoxes(), 0);
+
+    faults().unplugged = false;
+    printer().state = 14;
+    h.advance(2s);
+    EXPECT_EQ(h.top().templateId(), IDD_PAPERJAM_DE) << "the printer is found again and watched";
+    EXPECT_FALSE(timerRuns(CStatusClientDlg::kLocateTimer));
+    printer().state = 0;
+    h.advance(15s);
+    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_FALSE(timerRuns(CStatusClientDlg::kReadyWaitTimer)) << "the ready printer was taken over";
+    EXPECT_EQ(statusLine(), "Leerlauf");
+    EXPECT_EQ(openMessageBoxes(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,58 @@
+// Scenario support for the status monitor: printer A1 on the bus, watched by
+// a main window that has already found it (the first poll comes one second
+// after the start), and the user's view of it.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+
+#include "app/status_client_dlg.h"
+#include "harness/app_harness.h"
+#include "harness/preset_main_window.h"
+#include "res/resource.h"
+
+namespace statustest {
+
+using namespace zevtest;
+using namespace std::chrono_literals;
+
+class PollingProgram : public ::testing::Test {
+protected:
+    void SetUp() override { h.addPrinter("A1"); }
+
+    void start(const std::string& language = "0", const std::string& inkPopup = "1") {
+        h.settingsFile(inkPopup + " " + language);
+        startPresetMainWindow(h, {language, h.printer("A1").interfacePath(), "BRENLATO ZEV SERIAL NUMBER: A1 ;"});
+        onProgram([inkPopup](CStatusClientDlg& dlg) { dlg.m_strInkPopup = inkPopup; });
+    }
+
+    emulator::PrinterCondition& printer() { return h.printer("A1").condition; }
+    emulator::PrinterFaults& faults() { return h.printer("A1").faults; }
+
+    CStatusClientDlg& dlg() { return *static_cast<CStatusClientDlg*>(h.main().raw().dialog); }
+    // Runs `work` on the program's thread, as a handler of the main window would.
+    void onProgram(std::function<void(CStatusClientDlg&)> work) {
+        CStatusClientDlg& window = dlg();
+        h.primary().act([&window, work = std::move(work)](HeadlessBackend&) { work(window); });
+    }
+
+    bool timerRuns(unsigned id) {
+        const std::vector<unsigned> timers = h.main().timers();
+        return std::find(timers.begin(), timers.end(), id) != timers.end();
+    }
+    bool polling() { return timerRuns(CStatusClientDlg::kStatusTimer); }
+    std::string statusLine() { return h.main().text(IDC_STATUS_LINE); }
+
+    int openMessageBoxes() {
+        int count = 0;
+        for (WindowView& w : h.windows()) count += w.isMessageBox() ? 1 : 0;
+        return count;
+    }
+
+    AppHarness h;
+};
+
+}  // namespace statustest
