@@ -104,77 +104,91 @@ void EmulatedPrinter::execute(const PrinterInput& input, std::uint64_t nowMs, st
 
 void EmulatedPrinter::command(std::string_view text, std::uint64_t nowMs, std::vector<std::string>& notes) {
     const auto [verb, argument] = splitCommand(text);
-    const auto unknown = [&] { notes.push_back("ignored command " + EscapeBytes(text)); };
-    std::int32_t value = 0;
+    const bool understood = verb == "udw.quit" || verb == "Exit" || settingCommand(verb, argument) ||
+                            stackCommand(verb, argument, notes) || panelCommand(verb, argument, nowMs, notes);
+    if (!understood) notes.push_back("ignored command " + EscapeBytes(text));
+}
 
-    if (verb == "udw.quit" || verb == "Exit") return;
-    if (verb == "ds2.get") {
-        if (argument == "70016") return answer(settings.paperHandling);
-        if (argument == "70017") return answer(settings.printOptions);
-        return unknown();
+bool EmulatedPrinter::settingCommand(std::string_view verb, std::string_view argument) {
+    std::uint16_t* const setting = argument.starts_with("70016")   ? &settings.paperHandling
+                                   : argument.starts_with("70017") ? &settings.printOptions
+                                                                   : nullptr;
+    if (!setting) return false;
+    if (verb == "ds2.get" && argument.size() == 5) {
+        answer(*setting);
+        return true;
     }
-    if (verb == "ds2.set") {
-        const std::size_t comma = argument.find(',');
-        const auto word = comma == std::string_view::npos ? std::nullopt : int32Number(argument.substr(comma + 1));
-        if (!word) return unknown();
-        const auto setting = argument.substr(0, comma);
-        const auto low16 = static_cast<std::uint16_t>(static_cast<std::uint32_t>(*word) & 0xFFFFu);
-        if (setting == "70016") settings.paperHandling = low16;
-        else if (setting == "70017") settings.printOptions = low16;
-        else unknown();
-        return;
-    }
+    if (verb != "ds2.set" || argument.size() < 6 || argument[5] != ',') return false;
+    const auto word = int32Number(argument.substr(6));
+    if (!word) return false;
+    *setting = static_cast<std::uint16_t>(static_cast<std::uint32_t>(*word) & 0xFFFFu);
+    return true;
+}
+
+bool EmulatedPrinter::stackCommand(std::string_view verb, std::string_view argument, std::vector<std::string>& notes) {
+    std::int32_t value = 0;
     if (verb == "fm.push_value") {
         const auto pushed = int32Number(argument);
-        if (!pushed) return unknown();
-        m_stack.push_back(*pushed);
-        return;
+        if (pushed) m_stack.push_back(*pushed);
+        return pushed.has_value();
     }
     if (verb == "fm.execute_keyword" && argument == "10") {
-        if (!popValue(value)) return notes.push_back("keyword 10 on an empty stack");
-        if (value == 48) m_stack.push_back(settings.topMargin);
-        else if (value == 49) m_stack.push_back(settings.leftMargin);
-        else {
+        if (!popValue(value)) {
+            notes.push_back("keyword 10 on an empty stack");
+        } else if (value == 48 || value == 49) {
+            m_stack.push_back(value == 48 ? settings.topMargin : settings.leftMargin);
+        } else {
             m_stack.push_back(0);
             notes.push_back("keyword 10 for unknown value " + std::to_string(value));
         }
-        return;
+        return true;
     }
-    if (verb == "fm.query_stack") {
-        if (m_stack.empty()) return notes.push_back("query on an empty stack");
-        return answer(m_stack.back());
+    if (verb == "fm.query_stack" && argument.empty()) {
+        if (m_stack.empty()) notes.push_back("query on an empty stack");
+        else answer(m_stack.back());
+        return true;
     }
-    if (verb == "fm.pop") {
+    if (verb == "fm.pop" && argument.empty()) {
         if (!popValue(value)) notes.push_back("pop on an empty stack");
-        return;
+        return true;
     }
     if (verb == "fm.flow" && argument == "225") {
-        // Like the keyword, the flow leaves a result on the stack for the sender
-        // to pop: 0 when it took the margins, -1 when it refused them.
-        std::int32_t one = 0, left = 0, top = 0;
-        if (m_stack.size() < 3) return notes.push_back("flow 225 needs three values");
-        popValue(one);
-        popValue(left);
-        popValue(top);
-        if (one != 1) {
-            m_stack.push_back(-1);
-            return notes.push_back("flow 225 without its closing 1");
-        }
-        settings.topMargin = top;
-        settings.leftMargin = left;
-        m_stack.push_back(0);
-        return;
+        flowMargins(notes);
+        return true;
     }
+    return false;
+}
+
+void EmulatedPrinter::flowMargins(std::vector<std::string>& notes) {
+    // Like the keyword, the flow leaves a result on the stack for the sender
+    // to pop: 0 when it took the margins, -1 when it refused them.
+    std::int32_t one = 0, left = 0, top = 0;
+    if (m_stack.size() < 3) return notes.push_back("flow 225 needs three values");
+    popValue(one);
+    popValue(left);
+    popValue(top);
+    if (one != 1) {
+        m_stack.push_back(-1);
+        return notes.push_back("flow 225 without its closing 1");
+    }
+    settings.topMargin = top;
+    settings.leftMargin = left;
+    m_stack.push_back(0);
+}
+
+bool EmulatedPrinter::panelCommand(std::string_view verb, std::string_view argument, std::uint64_t nowMs,
+                                   std::vector<std::string>& notes) {
     if (verb == "uifp.multi_button_push") {
         const auto button = number(argument);
-        if (!button || jobLength(*button) == 0) return unknown();
-        return pushButton(*button, nowMs, notes);
+        if (!button || jobLength(*button) == 0) return false;
+        pushButton(*button, nowMs, notes);
+        return true;
     }
     if (verb == "pen_align.reset" && argument.empty()) {
         ++m_calibrationResets;
-        return;
+        return true;
     }
-    unknown();
+    return false;
 }
 
 void EmulatedPrinter::answer(std::int64_t value) {

@@ -63,6 +63,12 @@ public:
 private:
     void execute(const PrinterInput& input, std::uint64_t nowMs, std::vector<std::string>& notes);
     void command(std::string_view text, std::uint64_t nowMs, std::vector<std::string>& notes);
+    // Each returns false for a command it does not understand.
+    bool settingCommand(std::string_view verb, std::string_view argument);
+    bool stackCommand(std::string_view verb, std::string_view argument, std::vector<std::string>& notes);
+    bool panelCommand(std::string_view verb, std::string_view argument, std::uint64_t nowMs,
+                      std::vector<std::string>& notes);
+    void flowMargins(std::vector<std::string>& notes);
     void answer(std::int64_t value);
     void pushButton(std::int64_t button, std::uint64_t nowMs, std::vector<std::string>& notes);
     bool popValue(std::int32_t& value);
