@@ -50,13 +50,6 @@ TEST(SettingsWords, StoringAFieldLeavesEveryOtherBitAsItWas) {
     }
 }
 
-TEST(SettingsWords, SingleBitsSetAndClear) {
-    EXPECT_EQ(settings::WithBit(0x4000, settings::kOutputFrontBit, true), 0x6000);
-    EXPECT_EQ(settings::WithBit(0x6000, settings::kOutputBackBit, false), 0x2000);
-    EXPECT_EQ(settings::WithBit(0x000C, settings::kSensorOffBit, false), 0x0008);
-    EXPECT_EQ(settings::WithBit(0x0008, settings::kInkBackupBit, true), 0x0008);
-}
-
 TEST(SettingsText, TypedTextTimesTenTruncatedTowardZero) {
     struct Case {
         const char* text;
