@@ -70,6 +70,11 @@ wait_for() {
 }
 window_exists() { xdotool search --name "$main_caption"; }
 window_visible() { xdotool search --onlyvisible --name "$main_caption"; }
+wm_class=$(basename "$exe" | tr '[:upper:]' '[:lower:]')   # Wine names the X windows' class so
+menu_appeared() {
+  menu=$(diff <(echo "$before") <(program_windows) | sed -n 's/^> //p' | head -1)
+  [[ -n $menu ]]
+}
 
 if ! wait_for 90 window_exists; then
   shot 1-no-window || true
@@ -84,19 +89,27 @@ if [[ $what == fixture ]]; then
   exit 0
 fi
 
-# A start dialog may greet a ready printer; it closes with Enter.
-sleep 3   # let the start-up pass and its dialog settle before the first picture
+# A ready printer is greeted by the start dialog, which closes by itself.
+start_dialog_gone() { ! xdotool search --onlyvisible --name '^BRENLATO ZEV Programmstart' >/dev/null 2>&1; }
+sleep 3   # the start-up pass has no outward sign to poll for before the first picture
 shot 1-started
-if xdotool search --onlyvisible --name '^BRENLATO ZEV (Programmstart|Program start)' >/dev/null 2>&1; then
-  xdotool mousemove $((width / 2)) $((height / 2)) key Return
-  sleep 1
-fi
+wait_for 15 start_dialog_gone || echo "run: the start dialog is still open" >&2
 
-# The tray icon is the first one at the right end of the taskbar.
+# The tray icon is the first one at the right end of the taskbar. Its menu is
+# a new window of the program; "ZEV Toolbox" is the upper of its two items.
+# (Keys typed with xdotool do not reach Wine's menus, so the item is clicked.)
+program_windows() { xwininfo -root -tree | grep -F "(\"$wm_class\" " | grep -v ' 1x1+' || true; }
+before=$(program_windows)
 xdotool mousemove $((width - 11)) $((height - 10)) click 3
-sleep 1   # the menu has no window title to poll for
+menu=
+wait_for 10 menu_appeared || true
 shot 2-tray-menu
-xdotool key Down Return    # "ZEV Toolbox" is the menu's first item
+if [[ -z $menu ]]; then
+  echo "run: the tray icon's menu did not open" >&2
+  exit 1
+fi
+read -r mw mh mx my < <(sed -E 's/.* ([0-9]+)x([0-9]+)\+(-?[0-9]+)\+(-?[0-9]+) .*/\1 \2 \3 \4/' <<<"$menu")
+xdotool mousemove $((mx + mw / 2)) $((my + mh / 4)) click 1
 if wait_for 15 window_visible; then
   sleep 1   # let the first status poll fill the window
   shot 3-main-window
