@@ -145,6 +145,16 @@ TEST_F(Discovery, ADeviceIdWithoutSerialNumberIsNotListed) {
     EXPECT_EQ(dlg().m_strDevicePath, "");
 }
 
+TEST_F(Discovery, ASerialNumberTooLongForItsFieldIsRefusedQuietly) {
+    emulator::EmulatedPrinter& printer = h.addPrinter("A1");
+    printer.identity.serial = std::string(100, 'S');
+    printer.identity.path = emulator::DefaultInterfacePath(printer.identity.vendorId, "A1");
+    h.startApp();
+    h.advance(3s);
+    EXPECT_TRUE(h.main().comboItems(IDC_PRINTER_LIST).empty());
+    EXPECT_FALSE(h.messageBox());
+}
+
 TEST_F(Discovery, ADeviceIdWithoutManufacturerEndsTheProgram) {
     emulator::EmulatedPrinter& printer = h.addPrinter("A1");
     printer.faults.rawId = "MDL:zev;SN:A1;S:" + printer.statusValue() + ";";

@@ -99,6 +99,22 @@ TEST_F(StatusPoll, StatesWithoutAPopupOnlyChangeTheStatusLine) {
     }
 }
 
+TEST_F(StatusPoll, WithAnUnknownLanguageNoTextAndNoPopupAppear) {
+    printer().cover = 9;
+    printer().job = 1;
+    printer().state = 14;
+    printer().activity = 15;
+    printer().pen1.level = 3;
+    start("2");
+    h.advance(3s);
+    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_EQ(statusLine(), "");
+    EXPECT_EQ(h.main().text(IDC_STATE_CODE), "14");
+    EXPECT_EQ(h.main().text(IDC_PEN1_LEVEL), "3%");
+    EXPECT_EQ(h.main().picture(IDC_PEN1_PICTURE), IDB_BLACK_10);
+    EXPECT_TRUE(polling());
+}
+
 TEST_F(StatusPoll, StatesWithoutTextKeepThePreviousLineUnlessIdle) {
     printer().activity = 1;
     printer().state = 3;
