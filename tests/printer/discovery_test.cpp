@@ -166,14 +166,4 @@ TEST_F(Discovery, ADeviceIdWithoutManufacturerEndsTheProgram) {
     EXPECT_TRUE(h.primary().finished());
 }
 
-TEST_F(Discovery, AnotherMakersPrinterIsPassedOver) {
-    h.addPrinter("X9").identity.mfg = "BRENLATO";
-    h.addPrinter("A1");
-    h.startApp();
-    h.advance(3s);
-    EXPECT_EQ(h.main().comboItems(IDC_PRINTER_LIST), std::vector<std::string>{"BRENLATO ZEV SERIAL NUMBER: A1 ;"});
-    EXPECT_EQ(dlg().m_strDevicePath, h.printer("A1").interfacePath());
-    EXPECT_FALSE(h.messageBox());
-}
-
 }  // namespace

@@ -135,38 +135,40 @@ TEST_F(ErrorPopups, EscInTheGermanOutOfPaperPopupCancelsThePrintJob) {
     EXPECT_FALSE(polling());
 }
 
-TEST_F(ErrorPopups, AMissingStatusFieldIsReportedOnceWhileItsBoxIsOpen) {
-    printer().state = 14;
-    start("0");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_PAPERJAM_DE);
-    faults().rawId = "MFG:brenlato;MDL:zev;SN:A1;";
-    h.advance(1s);
-    std::optional<WindowView> box = h.messageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->messageText(), "fehler");
-    EXPECT_EQ(box->caption(), "tq");
-    h.advance(5s);
-    EXPECT_EQ(openMessageBoxes(), 1) << "no box piles up on the ticks meanwhile";
-    faults().rawId.reset();
-    box->answer(ui::IDOK);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN) << "nothing follows the key, which reads as state 0";
-    EXPECT_TRUE(polling());
-}
-
-TEST_F(ErrorPopups, AShortStatusValueIsReportedAndReadsAsReady) {
-    printer().state = 16;
-    start("1");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_PAPERMOTORSTALL_EN);
-    faults().rawStatus = "0380000000";
-    h.advance(1s);
-    std::optional<WindowView> box = h.messageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->messageText(), "invalid status string");
-    EXPECT_EQ(box->caption(), "error");
-    box->answer(ui::IDOK);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+TEST_F(ErrorPopups, ADamagedStatusFieldIsReportedOnceAndReadsAsReady) {
+    struct Case {
+        const char* rawId;  // nullptr: the built ID with a short status value
+        const char* text;
+        const char* caption;
+    };
+    const Case cases[] = {
+        {"MFG:brenlato;MDL:zev;SN:A1;", "fehler", "tq"},
+        {nullptr, "invalid status string", "error"},
+    };
+    for (const Case& c : cases) {
+        h.stopAll();
+        faults().rawId.reset();
+        faults().rawStatus.reset();
+        printer().state = 14;
+        start("0");
+        h.advance(1s);
+        ASSERT_EQ(h.top().templateId(), IDD_PAPERJAM_DE);
+        if (c.rawId) {
+            faults().rawId = c.rawId;
+        } else {
+            faults().rawStatus = "0380000000";
+        }
+        h.advance(1s);
+        std::optional<WindowView> box = h.messageBox();
+        ASSERT_TRUE(box) << c.text;
+        EXPECT_EQ(box->messageText(), c.text);
+        EXPECT_EQ(box->caption(), c.caption);
+        h.advance(5s);
+        EXPECT_EQ(openMessageBoxes(), 1) << c.text << ": no box piles up on the ticks meanwhile";
+        box->answer(ui::IDOK);
+        EXPECT_EQ(h.top().templateId(), IDD_MAIN) << c.text << ": nothing at positions 16-17 reads as state 0";
+        EXPECT_TRUE(polling()) << c.text;
+    }
 }
 
 TEST_F(ErrorPopups, AnotherDeviceOnThePathKeepsThePopupOpen) {

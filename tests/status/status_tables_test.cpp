@@ -6,9 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "res/resource.h"
 #include "status/error_popup.h"
-#include "status/ink_level_popup.h"
 #include "status/popup_result.h"
 #include "status/status_texts.h"
 
@@ -61,34 +59,6 @@ TEST(StatusTexts, EveryStateCodeHasTheRightLineAndPopup) {
             EXPECT_EQ(text->in(Language::English), row.english) << row.state;
         }
         EXPECT_EQ(status::PopupForState(code), row.popup) << row.state;
-    }
-}
-
-TEST(StatusTexts, PenLabelsByKindAndLanguage) {
-    struct Row {
-        unsigned kind;
-        std::optional<Language> language;
-        std::optional<std::string> pen1;
-        std::optional<std::string> pen2;
-    };
-    const Row rows[] = {
-        {0, Language::German, "- -", "- -"},
-        {0, Language::English, "- -", "- - No Pen"},
-        {0, std::nullopt, "- -", std::nullopt},  // the one label no language is needed for
-        {1, Language::German, "Schwarz", std::nullopt},
-        {1, Language::English, "(K) Black", std::nullopt},
-        {2, Language::German, std::nullopt, "Farbe"},
-        {2, Language::English, std::nullopt, "(CMY)Colour"},
-        {3, Language::German, "Foto", std::nullopt},
-        {3, Language::English, "(KCM)Photo", std::nullopt},
-        {3, std::nullopt, std::nullopt, std::nullopt},
-        {63, Language::English, std::nullopt, std::nullopt},
-    };
-    for (const Row& row : rows) {
-        const auto pen1 = status::Pen1Label(row.kind, row.language);
-        const auto pen2 = status::Pen2Label(row.kind, row.language);
-        EXPECT_EQ(pen1 ? std::optional<std::string>(*pen1) : std::nullopt, row.pen1) << row.kind;
-        EXPECT_EQ(pen2 ? std::optional<std::string>(*pen2) : std::nullopt, row.pen2) << row.kind;
     }
 }
 
@@ -178,21 +148,6 @@ TEST(ErrorPopupRows, WhenEachPopupsConditionClears) {
         const int watched = status::WatchedValue(popup, row.statusValue);
         EXPECT_EQ(watched, row.watched) << row.statusValue;
         EXPECT_EQ(status::ConditionCleared(popup, watched), row.cleared) << row.statusValue;
-    }
-}
-
-TEST(ErrorPopupRows, TheEnglishOutOfPaperPopupAloneHasNoNumberControl) {
-    for (const status::ErrorPopupRow& row : status::ErrorPopupRows()) {
-        EXPECT_NE(row.numberDe, 0) << row.templateDe;
-        EXPECT_EQ(row.numberEn == 0, row.kind == PopupKind::OutOfPaper) << row.templateEn;
-    }
-}
-
-TEST(InkLevelPopup, ClosesOnTheEndOfAJobAndOnErrors) {
-    for (int state = 0; state < 256; ++state) {
-        const bool expected = state == 0 || state == 5 || state == 6 || state == 9 || state == 10 || state == 11 ||
-                              state == 12 || state == 14 || state == 15 || state == 255;
-        EXPECT_EQ(status::InkPopupClosesOn(state), expected) << state;
     }
 }
 
