@@ -1,0 +1,433 @@
+// The main window's printer settings block against an emulated printer: what
+// the controls show, what typing and clicking store, and what OK, Apply and
+// "Standard" send.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "harness/app_harness.h"
+#include "res/resource.h"
+
+namespace {
+
+using namespace zevtest;
+
+constexpr std::string_view kOpener = "\x1b%P";
+constexpr std::string_view kTrailer = "udw.quit;\x1b" "E\x1b%-12345X";
+constexpr unsigned kWmCommand = 0x0111;
+
+// One program on one emulated printer "A1".
+struct Session {
+    // Starts the program on a ready printer and opens the main window as a user
+    // would, once the start dialog has gone and the settings have been read.
+    void start(const std::string& language = "0") {
+        h.settingsFile("0 " + language);
+        h.startApp();
+        h.advance(5s);
+        openMain();
+        h.bus.log().clear();
+    }
+    void openMain() {
+        h.trayMouse(ui::WM_RBUTTONDOWN);
+        h.chooseMenu(ID_TRAY_TOOLBOX);
+        ASSERT_TRUE(main().visible());
+    }
+    WindowView main() { return h.main(); }
+
+    // The command texts of the frames the printer received since the last clear.
+    std::vector<std::string> sent() {
+        std::vector<std::string> texts;
+        for (const std::string& w : h.bus.log().writesTo("A1")) {
+            std::string_view t = w;
+            if (t.starts_with(kOpener)) t.remove_prefix(kOpener.size());
+            if (t.ends_with(kTrailer)) t.remove_suffix(kTrailer.size());
+            texts.emplace_back(t);
+        }
+        return texts;
+    }
+    // OK or Apply, then the confirmation's OK; returns the texts sent.
+    std::vector<std::string> apply(int button = IDC_APPLY) {
+        h.bus.log().clear();
+        main().click(button);
+        if (h.has(IDD_TRANSFER_DE)) h.window(IDD_TRANSFER_DE).enter();
+        if (h.has(IDD_TRANSFER_EN)) h.window(IDD_TRANSFER_EN).enter();
+        h.advance(300ms);
+        return sent();
+    }
+    std::string paperHandlingSent() { return apply().at(0); }
+    void retype(int id, const std::string& text) {
+        main().type(id, std::string(main().text(id).size(), '\b'));
+        main().type(id, text);
+    }
+    std::string answerMessage() {
+        auto box = h.messageBox();
+        if (!box) return "(no message box)";
+        const std::string text = box->messageText();
+        box->answer(ui::IDOK);
+        return text;
+    }
+    bool statusTimerRuns() {
+        const auto timers = main().timers();
+        return std::find(timers.begin(), timers.end(), 3u) != timers.end();
+    }
+
+    AppHarness h;
+    emulator::EmulatedPrinter& printer = h.addPrinter("A1");
+};
+
+class PrinterSettings : public ::testing::Test, protected Session {};
+
+TEST_F(PrinterSettings, AnswersOfThePrinterFillTheControls) {
+    printer.settings = {.paperHandling = 0x2000 | (7 << 6) | (12 << 1) | 1, .printOptions = 0x000C,
+                        .topMargin = 1284, .leftMargin = 595};
+    start();
+    const auto m = main();
+    EXPECT_EQ(m.checked(IDC_SECURE_FEED), 1);
+    EXPECT_EQ(m.text(IDC_TOLERANCE), "1.2");
+    EXPECT_EQ(m.spinPos(IDC_TOLERANCE_SPIN), 12);
+    EXPECT_EQ(m.checked(IDC_OUTPUT_FRONT), 1);
+    EXPECT_EQ(m.checked(IDC_OUTPUT_BACK), 0);
+    EXPECT_EQ(m.text(IDC_DRYTIME), "7");
+    EXPECT_TRUE(m.itemEnabled(IDC_DRYTIME));
+    EXPECT_EQ(m.checked(IDC_SENSOR_OFF), 1);
+    EXPECT_EQ(m.checked(IDC_INKBACKUP_ON), 1);
+    EXPECT_EQ(m.text(IDC_TOP_MARGIN), "12.3");
+    EXPECT_EQ(m.spinPos(IDC_TOP_MARGIN_SPIN), 123);
+    // Hundredths of a millimetre: 5.95 mm, which one decimal rounds up.
+    EXPECT_EQ(m.text(IDC_LEFT_MARGIN), "6.0");
+}
+
+TEST_F(PrinterSettings, ATopMarginAnswerBelowFiftyWrapsAround) {
+    printer.settings.topMargin = 0;
+    start();
+    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "42949672.5");
+    EXPECT_EQ(answerMessage(), "Nur Zahlen von 0.0 - 34.5 erlaubt! Wert wird auf 0.0 zurück gesetzt");
+    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "0.0");
+}
+
+TEST_F(PrinterSettings, ADryTimeAbove120FromThePrinterIsResetOnDisplay) {
+    printer.settings.paperHandling = 0x2000 | (121 << 6);
+    h.settingsFile("0 1");
+    h.startApp();
+    h.advance(5s);
+    EXPECT_EQ(answerMessage(), "Nur Zahlen von 0 - 120 erlaubt! Wert wird auf 0 zurück gesetzt");
+    openMain();
+    EXPECT_EQ(main().text(IDC_DRYTIME), "0");
+    EXPECT_EQ(paperHandlingSent(), "ds2.set 70016,8192;");
+}
+
+TEST_F(PrinterSettings, ToleranceIsCheckedOnEveryKeystrokeAndTruncatedToTenths) {
+    start();
+    main().click(IDC_SECURE_FEED);
+    retype(IDC_TOLERANCE, "3.");
+    EXPECT_FALSE(h.messageBox()) << "3 and 3. are 3.0 mm";
+    EXPECT_EQ(main().spinPos(IDC_TOLERANCE_SPIN), 30);
+
+    main().type(IDC_TOLERANCE, "2");
+    auto box = h.messageBox();
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->caption(), "ZevStatus");
+    EXPECT_EQ(answerMessage(), "Nur Zahlen von 0.0 - 3.1 erlaubt! Wert wird auf 0.0 zurück gesetzt");
+    EXPECT_EQ(main().text(IDC_TOLERANCE), "0.0");
+
+    retype(IDC_TOLERANCE, "0.05");
+    EXPECT_EQ(main().text(IDC_TOLERANCE), "0.05") << "the edit keeps what was typed";
+    EXPECT_EQ(main().spinPos(IDC_TOLERANCE_SPIN), 0);
+    EXPECT_EQ(paperHandlingSent(), "ds2.set 70016,16385;") << "secure feed on, tolerance truncated to 0";
+}
+
+TEST_F(PrinterSettings, RangeMessagesFollowTheLanguageExceptTheDryTime) {
+    struct Case {
+        const char* language;
+        int edit;
+        const char* typed;
+        const char* message;
+        const char* reset;
+    } const cases[] = {
+        {"1", IDC_TOLERANCE, "4", "Only numbers between 0.0 and 3.1 allowed ! Value will be set to 0.0", "0.0"},
+        {"1", IDC_DRYTIME, "-1", "Nur Zahlen von 0 - 120 erlaubt! Wert wird auf 0 zurück gesetzt", "0"},
+        {"0", IDC_DRYTIME, "121", "Nur Zahlen von 0 - 120 erlaubt! Wert wird auf 0 zurück gesetzt", "0"},
+        {"1", IDC_TOP_MARGIN, "34.6", "Only numbers between 0.0 and 34.5 allowed! Value will be set to 0.0", "0.0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.language) + " " + c.typed);
+        Session s;
+        s.start(c.language);
+        s.main().click(IDC_SECURE_FEED);
+        s.main().click(IDC_OUTPUT_FRONT);
+        s.retype(c.edit, c.typed);
+        EXPECT_EQ(s.answerMessage(), c.message);
+        EXPECT_EQ(s.main().text(c.edit), c.reset);
+    }
+}
+
+TEST_F(PrinterSettings, ClickedSettingsChangeTheWordsSentOnApply) {
+    struct Case {
+        const char* what;
+        std::vector<int> clicks;
+        const char* paperHandling;
+        const char* printOptions;
+    } const cases[] = {
+        {"secure feed on: tolerance 1.0 mm, bits 01010", {IDC_SECURE_FEED}, "ds2.set 70016,16405;", "ds2.set 70017,0;"},
+        {"secure feed on and off", {IDC_SECURE_FEED, IDC_SECURE_FEED}, "ds2.set 70016,16384;", "ds2.set 70017,0;"},
+        {"front: dry time 3 s", {IDC_OUTPUT_FRONT}, "ds2.set 70016,8384;", "ds2.set 70017,0;"},
+        {"front, then back", {IDC_OUTPUT_FRONT, IDC_OUTPUT_BACK}, "ds2.set 70016,16384;", "ds2.set 70017,0;"},
+        {"sensor off ends secure feed", {IDC_SECURE_FEED, IDC_SENSOR_OFF}, "ds2.set 70016,16384;", "ds2.set 70017,4;"},
+        {"sensor off and on", {IDC_SENSOR_OFF, IDC_SENSOR_OFF}, "ds2.set 70016,16384;", "ds2.set 70017,0;"},
+        {"ink backup allowed", {IDC_INKBACKUP_ON}, "ds2.set 70016,16384;", "ds2.set 70017,8;"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Session s;
+        s.start();
+        for (int id : c.clicks) {
+            s.main().click(id);
+            if (s.h.messageBox()) s.answerMessage();
+        }
+        const auto texts = s.apply();
+        ASSERT_EQ(texts.size(), 3u);
+        EXPECT_EQ(texts[0], c.paperHandling);
+        EXPECT_EQ(texts[1], c.printOptions);
+    }
+}
+
+TEST_F(PrinterSettings, ControlsFollowTheClicks) {
+    start();
+    main().click(IDC_SECURE_FEED);
+    EXPECT_EQ(main().text(IDC_TOLERANCE), "1.0");
+    EXPECT_EQ(main().spinPos(IDC_TOLERANCE_SPIN), 10);
+    main().click(IDC_SECURE_FEED);
+    EXPECT_EQ(main().text(IDC_TOLERANCE), "0.0");
+    EXPECT_FALSE(main().itemEnabled(IDC_TOLERANCE_SPIN));
+
+    main().click(IDC_OUTPUT_FRONT);
+    EXPECT_EQ(main().text(IDC_DRYTIME), "3");
+    EXPECT_TRUE(main().itemEnabled(IDC_DRYTIME_SPIN));
+    main().click(IDC_OUTPUT_BACK);
+    EXPECT_EQ(main().text(IDC_DRYTIME), "0");
+    EXPECT_FALSE(main().itemEnabled(IDC_DRYTIME));
+
+    main().click(IDC_SECURE_FEED);
+    main().click(IDC_SENSOR_OFF);
+    EXPECT_EQ(main().checked(IDC_SECURE_FEED), 0);
+    EXPECT_FALSE(main().itemEnabled(IDC_SECURE_FEED));
+    EXPECT_FALSE(main().itemEnabled(IDC_TOLERANCE));
+    EXPECT_EQ(main().text(IDC_TOLERANCE), "0.0");
+    main().click(IDC_SENSOR_OFF);
+    EXPECT_TRUE(main().itemEnabled(IDC_SECURE_FEED));
+    EXPECT_TRUE(main().itemEnabled(IDC_TOLERANCE));
+}
+
+TEST_F(PrinterSettings, InkBackupWarnsInBothDirections) {
+    struct Case {
+        const char* language;
+        const char* onText;
+        const char* onCaption;
+        const char* offText;
+        const char* offCaption;
+    } const cases[] = {
+        {"0", "ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht maschinenlesbar !!!",
+         "WICHTIGER HINWEIS", "Die Ausdrucke sind wieder maschinenlesbar !", "HINWEIS"},
+        {"1", "ATTENTION !!! Black will be mixed out of the colours. The print outs will be not machine readable !!!",
+         "IMPORTANT ADVICE", "The print outs are machine readable again !", "ADVICE"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        Session s;
+        s.start(c.language);
+        for (bool on : {true, false}) {
+            s.main().click(IDC_INKBACKUP_ON);
+            auto box = s.h.messageBox();
+            ASSERT_TRUE(box);
+            EXPECT_EQ(box->caption(), on ? c.onCaption : c.offCaption);
+            EXPECT_EQ(box->messageType(), ui::MB_OK);
+            EXPECT_EQ(s.answerMessage(), on ? c.onText : c.offText);
+        }
+    }
+}
+
+TEST_F(PrinterSettings, SpinsWriteTheirPositionIntoTheEdits) {
+    start();
+    main().click(IDC_SECURE_FEED);
+    main().click(IDC_OUTPUT_FRONT);
+    struct Case {
+        int spin, delta, edit;
+        const char* shown;
+    } const cases[] = {
+        {IDC_TOLERANCE_SPIN, +2, IDC_TOLERANCE, "1.2"},
+        {IDC_TOLERANCE_SPIN, +30, IDC_TOLERANCE, "3.1"},  // stops at its end
+        {IDC_DRYTIME_SPIN, -1, IDC_DRYTIME, "2"},
+        {IDC_TOP_MARGIN_SPIN, +5, IDC_TOP_MARGIN, "0.5"},
+        {IDC_LEFT_MARGIN_SPIN, +12, IDC_LEFT_MARGIN, "1.2"},  // the horizontal one
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.spin);
+        main().spin(c.spin, c.delta);
+        EXPECT_EQ(main().text(c.edit), c.shown);
+    }
+    EXPECT_FALSE(h.messageBox());
+    const auto texts = apply();
+    EXPECT_EQ(texts.at(0), "ds2.set 70016," + std::to_string(0x2000 | (2 << 6) | (31 << 1) | 1) + ";");
+    EXPECT_EQ(texts.at(2), "fm.push_value 100;fm.push_value 120;fm.push_value 1;fm.flow 225;fm.pop;");
+}
+
+TEST_F(PrinterSettings, MarginsAreSentAsTypedAndTruncated) {
+    start();
+    retype(IDC_LEFT_MARGIN, "0.29");
+    EXPECT_EQ(main().spinPos(IDC_LEFT_MARGIN_SPIN), 2);
+    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "0.0");
+    h.bus.log().clear();
+    main().click(IDC_APPLY);
+    h.window(IDD_TRANSFER_DE).enter();
+    const auto& entries = h.bus.log().entries();
+    ASSERT_EQ(entries.size(), 3u);
+    EXPECT_EQ(entries[2].text, std::string(kOpener) +
+                                   "fm.push_value 50;fm.push_value 28;fm.push_value 1;fm.flow 225;fm.pop;" +
+                                   std::string(kTrailer));
+    EXPECT_EQ(entries[1].atMs - entries[0].atMs, 300u);
+    EXPECT_EQ(entries[2].atMs - entries[1].atMs, 300u);
+}
+
+TEST_F(PrinterSettings, StandardThenOkSendsTheDefaults) {
+    printer.settings = {.paperHandling = 0xA0D5, .printOptions = 0x000C, .topMargin = 1284, .leftMargin = 500};
+    start();
+    main().click(IDC_DEFAULTS);
+    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "0.0");
+    EXPECT_EQ(main().text(IDC_LEFT_MARGIN), "0.0");
+    EXPECT_EQ(main().checked(IDC_OUTPUT_BACK), 1);
+    EXPECT_FALSE(main().itemEnabled(IDC_DRYTIME));
+    EXPECT_TRUE(sent().empty()) << "the defaults wait for OK or Apply";
+
+    EXPECT_EQ(apply(IDC_SETTINGS_OK),
+              (std::vector<std::string>{"ds2.set 70016,16384;", "ds2.set 70017,0;",
+                                        "fm.push_value 50;fm.push_value 0;fm.push_value 1;fm.flow 225;fm.pop;"}));
+    EXPECT_EQ(printer.settings, emulator::PrinterSettings{});
+}
+
+TEST_F(PrinterSettings, AppliedSettingsAreReadBackByTheNextStart) {
+    start();
+    main().click(IDC_OUTPUT_FRONT);
+    main().click(IDC_SECURE_FEED);
+    retype(IDC_TOP_MARGIN, "12.3");
+    retype(IDC_LEFT_MARGIN, "5");
+    apply();
+    h.stopAll();
+
+    start();
+    EXPECT_EQ(main().checked(IDC_OUTPUT_FRONT), 1);
+    EXPECT_EQ(main().text(IDC_DRYTIME), "3");
+    EXPECT_EQ(main().text(IDC_TOLERANCE), "1.0");
+    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "12.3");
+    EXPECT_EQ(main().text(IDC_LEFT_MARGIN), "5.0");
+}
+
+TEST_F(PrinterSettings, OkAndApplyConfirmHideTheWindowAndResumePolling) {
+    struct Case {
+        int button;
+        const char* language;
+        int confirmation;
+    } const cases[] = {
+        {IDC_SETTINGS_OK, "0", IDD_TRANSFER_DE},
+        {IDC_APPLY, "1", IDD_TRANSFER_EN},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.button);
+        Session s;
+        s.start(c.language);
+        s.main().click(c.button);
+        ASSERT_TRUE(s.h.has(c.confirmation));
+        EXPECT_EQ(s.sent().size(), 3u);
+        EXPECT_FALSE(s.statusTimerRuns()) << "no poll while the confirmation is open";
+        EXPECT_FALSE(s.h.window(c.confirmation).colour(ui::IDOK).useDefault);
+        const auto closedAt = s.h.now();
+        s.h.window(c.confirmation).enter();
+        EXPECT_EQ(s.h.now() - closedAt, 300u) << "the window hides after a short wait";
+        EXPECT_FALSE(s.main().visible());
+        EXPECT_TRUE(s.statusTimerRuns());
+    }
+}
+
+TEST_F(PrinterSettings, ABusyPrinterGetsNothingAndTheNotReadyNotice) {
+    struct Case {
+        const char* language;
+        int notice;
+        const char* caption;
+    } const cases[] = {
+        {"0", IDD_NOTREADY_DE, "Hinweis"},
+        {"1", IDD_NOTREADY_EN, "Information"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.language);
+        Session s;
+        s.start(c.language);
+        s.printer.condition.state = 21;
+        s.h.advance(1s);
+        s.main().click(IDC_APPLY);
+        ASSERT_TRUE(s.h.has(c.notice));
+        EXPECT_EQ(s.h.window(c.notice).caption(), c.caption);
+        s.h.window(c.notice).enter();
+        EXPECT_TRUE(s.sent().empty());
+        EXPECT_FALSE(s.main().visible());
+        EXPECT_TRUE(s.statusTimerRuns());
+    }
+}
+
+TEST_F(PrinterSettings, ApplyOnAnUnpluggedPrinterSendsNothingSaysNothingAndKeepsPolling) {
+    start();
+    printer.faults.unplugged = true;
+    main().click(IDC_APPLY);
+    EXPECT_FALSE(h.messageBox());
+    EXPECT_FALSE(h.has(IDD_TRANSFER_DE));
+    EXPECT_TRUE(sent().empty());
+    EXPECT_FALSE(main().visible());
+    EXPECT_TRUE(statusTimerRuns());
+
+    printer.faults.unplugged = false;
+    h.advance(3s);
+    EXPECT_FALSE(h.messageBox());
+    openMain();
+    EXPECT_EQ(apply().size(), 3u) << "the settings reach the printer once it is back";
+}
+
+TEST_F(PrinterSettings, NoticesThatCannotBeCreatedAreReported) {
+    struct Case {
+        const char* language;
+        int failing;
+        int state;
+        const char* message;
+        bool polling;
+    } const cases[] = {
+        {"0", IDD_NOTREADY_DE, 21, "Dialogbox kann nicht erstellt werden!", true},
+        {"1", IDD_NOTREADY_EN, 21, "Dialog box could not be created!", true},
+        // The settings did go out; polling waits for another operation to restart it.
+        {"0", IDD_TRANSFER_DE, 0, "Dialogbox kann nicht erstellt werden!", false},
+        {"1", IDD_TRANSFER_EN, 0, "Dialog box could not be created!", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failing);
+        Session s;
+        s.start(c.language);
+        s.printer.condition.state = static_cast<std::uint8_t>(c.state);
+        s.h.advance(1s);
+        s.h.primary().backend().failTemplate(c.failing);
+        s.main().click(IDC_APPLY);
+        EXPECT_EQ(s.answerMessage(), c.message);
+        s.h.advance(300ms);
+        EXPECT_FALSE(s.main().visible());
+        EXPECT_EQ(s.statusTimerRuns(), c.polling);
+    }
+}
+
+TEST_F(PrinterSettings, TheHiddenTrayIconButtonReadsTheLeftMarginAlone) {
+    start();
+    printer.settings.leftMargin = 700;
+    printer.settings.topMargin = 1000;
+    main().send(kWmCommand, IDC_TRAYICON_QUERY);
+    EXPECT_EQ(sent(), std::vector<std::string>{"fm.push_value 49;fm.execute_keyword 10;fm.query_stack;fm.pop;"});
+    EXPECT_EQ(main().text(IDC_LEFT_MARGIN), "7.0");
+    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "0.0");
+}
+
+}  // namespace
