@@ -64,7 +64,11 @@ std::optional<std::uint8_t> StateCodeOf(const std::string& deviceId) {
 constexpr bool IsReady(std::optional<std::uint8_t> state) { return state == 0; }
 
 // A device ID without "MFG:" in one of the main window's passes ends the program.
-void EndProgram(CStatusClientDlg& dlg) { dlg.EndDialog(ui::IDCANCEL); }
+// The program ends as after "Beenden": no icon is left behind in the notification area.
+void EndProgram(CStatusClientDlg& dlg) {
+    dlg.DeleteTrayIcon();
+    dlg.EndDialog(ui::IDCANCEL);
+}
 
 void AddAndSelect(CStatusClientDlg& dlg, const std::string& displayName) {
     dlg.ComboAddString(IDC_PRINTER_LIST, displayName);

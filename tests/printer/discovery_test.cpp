@@ -164,6 +164,7 @@ TEST_F(Discovery, ADeviceIdWithoutManufacturerEndsTheProgram) {
     EXPECT_EQ(box->messageText(), "fehler");
     box->answer(ui::IDOK);
     EXPECT_TRUE(h.primary().finished());
+    EXPECT_TRUE(h.trayIcons().empty()) << "no icon is left behind";
 }
 
 }  // namespace
