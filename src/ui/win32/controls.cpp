@@ -21,8 +21,19 @@ LRESULT Send(const Window& w, int id, UINT msg, WPARAM wParam = 0, LPARAM lParam
 }  // namespace
 
 void Win32Backend::setItemText(Window& w, int id, std::string_view text) {
+    HWND item = Item(w, id);
+    if (item == nullptr) return;
     // An edit control raises EN_CHANGE from this by itself.
-    if (HWND item = Item(w, id)) ::SetWindowTextW(item, ToWide(text).c_str());
+    ::SetWindowTextW(item, ToWide(text).c_str());
+    // Statics and group boxes are drawn with a transparent background, so a
+    // shorter text would leave the end of the old one on screen: repaint the
+    // parent behind the control as well.
+    RECT area{};
+    if (::GetWindowRect(item, &area)) {
+        HWND parent = ::GetParent(item);
+        ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&area), 2);
+        ::InvalidateRect(parent, &area, TRUE);
+    }
 }
 
 std::string Win32Backend::itemText(const Window& w, int id) const {
