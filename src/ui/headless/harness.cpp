@@ -1,4 +1,4 @@
-#include "harness/harness.h"
+#include "ui/headless/harness.h"
 
 #include <atomic>
 #include <fstream>
@@ -9,11 +9,8 @@
 
 #include "ui/app.h"
 
-namespace zevtest {
+namespace ui::headless {
 
-using ui::headless::Control;
-using ui::headless::ControlKind;
-using ui::headless::WindowKind;
 
 namespace {
 
@@ -32,13 +29,13 @@ std::filesystem::path makeTempRoot() {
 
 // ---------------------------------------------------------------- Instance
 
-Instance::Instance(const ui::headless::ResourceSet& resources, std::function<void()> main)
+Instance::Instance(const ResourceSet& resources, std::function<void()> main)
     : m_backend(resources, m_scheduler) {
     m_thread = std::thread([this, main = std::move(main)] {
         ui::setBackend(&m_backend);
         try {
             main();
-        } catch (const ui::headless::RunAborted&) {
+        } catch (const RunAborted&) {
         } catch (...) {
             m_error = std::current_exception();
         }
@@ -211,14 +208,19 @@ void WindowView::send(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
 
 // ---------------------------------------------------------------- Harness
 
-// Test-only windows, compiled from tests/fixture/fixture.rc.
-extern const std::uint8_t kFixtureResources[];
-extern const std::size_t kFixtureResourcesSize;
+namespace {
+std::vector<std::span<const std::uint8_t>>& testResources() {
+    static std::vector<std::span<const std::uint8_t>> all;
+    return all;
+}
+}  // namespace
+
+void Harness::registerTestResources(std::span<const std::uint8_t> compiled) { testResources().push_back(compiled); }
 
 Harness::Harness() : m_root(makeTempRoot()), m_machine(std::make_unique<os::headless::Machine>(m_root)) {
     os::headless::setMachine(m_machine.get());
-    m_resources = ui::headless::compiledResources();
-    m_resources.load(std::span<const std::uint8_t>(kFixtureResources, kFixtureResourcesSize));
+    m_resources = compiledResources();
+    for (auto compiled : testResources()) m_resources.load(compiled);
     std::filesystem::create_directories(m_machine->hostPath("C:\\ZEV"));
     std::filesystem::create_directories(m_machine->hostPath(m_machine->systemDirectory));
 }
@@ -350,4 +352,4 @@ void Harness::writeFile(const std::string& windowsPath, const std::string& conte
 
 void Harness::removeFile(const std::string& windowsPath) const { std::filesystem::remove(host(windowsPath)); }
 
-}  // namespace zevtest
+}  // namespace ui::headless

@@ -1,6 +1,7 @@
 // Drives the whole program headless: it runs on its own thread over a simulated
 // machine, and parks whenever it waits for input or for its next timer. The test
 // then inspects windows and acts like a user, and lets virtual time run on.
+// Only tests, benchmarks and fuzzers use it; the program never does.
 #pragma once
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,10 +19,7 @@
 #include "os/headless/machine.h"
 #include "ui/headless/headless_backend.h"
 
-namespace zevtest {
-
-using namespace std::chrono_literals;
-using ui::headless::HeadlessBackend;
+namespace ui::headless {
 
 class Instance;
 
@@ -115,6 +114,9 @@ struct MenuEntry {
 
 class Harness {
 public:
+    // Templates that only tests use (fixture windows), loaded into every harness.
+    static void registerTestResources(std::span<const std::uint8_t> compiled);
+
     Harness();
     virtual ~Harness();
     // Tears down every running instance (they unwind as if their windows were destroyed).
@@ -159,4 +161,4 @@ private:
     std::vector<std::unique_ptr<Instance>> m_instances;
 };
 
-}  // namespace zevtest
+}  // namespace ui::headless

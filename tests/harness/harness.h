@@ -1,0 +1,15 @@
+// The lock-step harness under the names the tests use.
+#pragma once
+
+#include "ui/headless/harness.h"
+
+namespace zevtest {
+
+using namespace std::chrono_literals;
+using ui::headless::Harness;
+using ui::headless::HeadlessBackend;
+using ui::headless::Instance;
+using ui::headless::MenuEntry;
+using ui::headless::WindowView;
+
+}  // namespace zevtest
