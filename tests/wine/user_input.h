@@ -1,0 +1,18 @@
+// Mouse input through the desktop's input queue, as a user's hand would give
+// it: the click lands on whatever window is under the pointer, in whatever
+// process owns it (the taskbar belongs to explorer, not to the program).
+#pragma once
+
+#include <windows.h>
+
+namespace e2e {
+
+enum class MouseButton { Left, Right };
+
+// Moves the pointer to the screen point and presses and releases the button.
+bool ClickAt(POINT screen, MouseButton button);
+
+// The middle of a window's rectangle, in screen coordinates.
+POINT CentreOf(HWND hwnd);
+
+}  // namespace e2e

@@ -1,0 +1,184 @@
+#include "zev_status_fixture.h"
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "e2e_options.h"
+#include "poll.h"
+#include "tray_area.h"
+#include "user_input.h"
+#include "wide_text.h"
+#include "window_finder.h"
+
+#include "res/resource.h"
+
+namespace e2e {
+namespace {
+
+constexpr DWORD kStartTimeoutMs = 30000;   // Wine's first start of a program can be slow
+constexpr DWORD kMenuAnswerMs = 1500;      // per icon tried
+constexpr DWORD kEndTimeoutMs = 10000;
+constexpr int kIconSlotsTried = 6;
+
+std::wstring BuiltProgram() {
+    const std::wstring relative = options().programDir + L"\\..\\ZevStatus.exe";
+    wchar_t full[MAX_PATH] = {};
+    const DWORD n = GetFullPathNameW(relative.c_str(), MAX_PATH, full, nullptr);
+    return n > 0 && n < MAX_PATH ? std::wstring(full) : relative;
+}
+
+// A folder of its own for the running test, emptied of an earlier run's files.
+std::wstring FreshTestFolder() {
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    std::wstring name = ToWide(std::string(test->test_suite_name()) + "." + test->name());
+    for (wchar_t& c : name) {
+        if (c == L'/' || c == L'\\' || c == L':') c = L'_';
+    }
+    const std::wstring folder = options().workDir + L"\\" + name;
+    CreateDirectoryW(folder.c_str(), nullptr);
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    return folder;
+}
+
+std::optional<std::string> TextOf(HWND hwnd) {
+    wchar_t buffer[512] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                             &copied)) {
+        return std::nullopt;
+    }
+    return ToUtf8(std::wstring(buffer, copied));
+}
+
+bool ShowsText(HWND dialog, const std::string& text) {
+    struct Search {
+        const std::string* text;
+        bool found;
+    } search{&text, false};
+    EnumChildWindows(
+        dialog,
+        [](HWND child, LPARAM param) {
+            auto* s = reinterpret_cast<Search*>(param);
+            if (TextOf(child) == *s->text) s->found = true;
+            return s->found ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::wstring& path) {
+    std::ifstream in(ToUtf8(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+bool WriteWholeFile(const std::wstring& path, const std::string& content) {
+    std::ofstream out(ToUtf8(path), std::ios::binary | std::ios::trunc);
+    out << content;
+    return static_cast<bool>(out.flush());
+}
+
+ZevStatusTest::~ZevStatusTest() {
+    if (m_process && m_process->running()) endProgram();
+}
+
+void ZevStatusTest::startWithScenario(const std::string& scenario, const std::optional<std::string>& dataFile) {
+    m_folder = FreshTestFolder();
+    const std::wstring exe = programFile(L"ZevStatus.exe");
+    ASSERT_TRUE(CopyFileW(BuiltProgram().c_str(), exe.c_str(), FALSE))
+        << "cannot copy " << ToUtf8(BuiltProgram()) << " into the test folder";
+    ASSERT_TRUE(WriteWholeFile(programFile(L"scenario.txt"), scenario));
+    if (dataFile) {
+        ASSERT_TRUE(WriteWholeFile(programFile(L"data.txt"), *dataFile));
+    }
+    // The program inherits the driver's environment.
+    SetEnvironmentVariableW(L"ZEV_EMULATOR", programFile(L"scenario.txt").c_str());
+    SetEnvironmentVariableW(L"ZEV_EMULATOR_LOG", programFile(L"emulator.log").c_str());
+
+    m_process = ProgramProcess::Start(exe);
+    ASSERT_NE(m_process, nullptr) << "ZevStatus.exe could not be started";
+
+    // The main window exists hidden from the start; it must not show by itself.
+    ASSERT_TRUE(PollUntil(
+        [&] {
+            for (const WindowInfo& w : TopLevelWindows(m_process->id())) {
+                if (w.caption == kMainCaption) m_main = w.hwnd;
+            }
+            return m_main != nullptr;
+        },
+        kStartTimeoutMs))
+        << "no main window \"" << kMainCaption << "\" was created";
+    // The last of the four settings queries that follow the start dialog.
+    ASSERT_TRUE(waitForLog("fm.push_value 48;fm.execute_keyword 10;", kStartTimeoutMs))
+        << "the start-up pass did not read the printer's settings; log:\n" << emulatorLog();
+}
+
+void ZevStatusTest::openMainWindowFromTrayMenu() {
+    ASSERT_NE(Taskbar(), nullptr) << DescribeTaskbar();
+    HWND menu = nullptr;
+    const bool opened = PollUntil([&] {
+        for (POINT icon : NotificationIconPoints(kIconSlotsTried)) {
+            ClickAt(icon, MouseButton::Right);
+            if (PollUntil([&] { return (menu = popupMenu()) != nullptr; }, kMenuAnswerMs)) return true;
+        }
+        return false;
+    });
+    ASSERT_TRUE(opened) << "no icon in the notification area opened the program's menu; " << DescribeTaskbar();
+
+    // Two items, "ZEV Toolbox" above "Beenden": the upper quarter is the first.
+    RECT r{};
+    GetWindowRect(menu, &r);
+    ClickAt({(r.left + r.right) / 2, r.top + (r.bottom - r.top) / 4}, MouseButton::Left);
+    ASSERT_TRUE(PollUntil([&] { return mainWindow().visible(); })) << "\"ZEV Toolbox\" did not show the main window";
+}
+
+void ZevStatusTest::endProgram() {
+    if (!m_process) return;
+    PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
+    EXPECT_TRUE(m_process->waitForExit(kEndTimeoutMs)) << "\"Beenden\" did not end the program";
+}
+
+std::string ZevStatusTest::emulatorLog() const {
+    return ReadWholeFile(programFile(L"emulator.log")).value_or("");
+}
+
+bool ZevStatusTest::waitForLog(const std::string& fragment, DWORD timeoutMs) const {
+    return PollUntil([&] { return emulatorLog().find(fragment) != std::string::npos; }, timeoutMs);
+}
+
+HWND ZevStatusTest::waitForDialog(const std::string& caption, const std::string& text, DWORD timeoutMs) const {
+    HWND found = nullptr;
+    PollUntil(
+        [&] {
+            for (const WindowInfo& w : TopLevelWindows(processId())) {
+                if (w.visible && w.caption == caption && ShowsText(w.hwnd, text)) {
+                    found = w.hwnd;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+    return found;
+}
+
+HWND ZevStatusTest::popupMenu() const {
+    for (const WindowInfo& w : TopLevelWindows(processId())) {
+        if (w.visible && w.className == "#32768") return w.hwnd;
+    }
+    return nullptr;
+}
+
+}  // namespace e2e

@@ -1,0 +1,123 @@
+// The real program under Wine against an emulated printer: the way in through
+// the notification area, the status line following the printer, a self-closing
+// error popup, the language switch and the settings sent by Apply.
+#include <gtest/gtest.h>
+
+#include "poll.h"
+#include "screenshot.h"
+#include "window_finder.h"
+#include "zev_status_fixture.h"
+
+#include "res/resource.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* kReadyPrinter = "printer A1 state=0 activity=0 cover=8 pen1=1:80 pen2=2:60\n";
+constexpr DWORD kScenarioStepMs = 25000;  // longer than any gap between the scenario's changes
+
+using ZevStatusApp = ZevStatusTest;
+
+std::optional<std::string> Text(const std::string& s) { return s; }
+
+TEST_F(ZevStatusApp, StaysHiddenUntilZevToolboxIsChosenFromTheTrayIcon) {
+    ASSERT_NO_FATAL_FAILURE(startWithScenario(kReadyPrinter));
+    EXPECT_FALSE(mainWindow().visible()) << "the main window showed before \"ZEV Toolbox\"";
+
+    ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu());
+    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_LINE) == Text("Leerlauf"); }))
+        << "status line: " << mainWindow().text(IDC_STATUS_LINE).value_or("(none)");
+    EXPECT_EQ(mainWindow().text(IDC_STATUS_GROUP), Text("Momentaner Status"));
+    EXPECT_EQ(mainWindow().text(IDC_PEN1_LABEL), Text("Schwarz"));
+    EXPECT_EQ(mainWindow().text(IDC_PEN1_LEVEL), Text("80%"));
+    EXPECT_EQ(mainWindow().text(IDC_PEN2_LABEL), Text("Farbe"));
+    EXPECT_EQ(mainWindow().text(IDC_PEN2_LEVEL), Text("60%"));
+    EXPECT_TRUE(SaveScreenshot("zevstatus-main-german"));
+
+    // Cancel only hides the window; the icon stays and the program runs on.
+    mainWindow().click(IDCANCEL);
+    EXPECT_TRUE(WaitForWindowGone(mainWindow().hwnd()));
+    EXPECT_TRUE(mainWindow().exists());
+}
+
+TEST_F(ZevStatusApp, StatusLineFollowsThePrinterAndTheJamPopupClosesItself) {
+    ASSERT_NO_FATAL_FAILURE(startWithScenario(std::string(kReadyPrinter) +
+                                              "at 10 A1 state=2 activity=15\n"
+                                              "at 17 A1 state=14 activity=0\n"
+                                              "at 24 A1 state=0\n"));
+    ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu());
+
+    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_LINE) == Text("drucken"); }, kScenarioStepMs))
+        << "status line: " << mainWindow().text(IDC_STATUS_LINE).value_or("(none)");
+
+    const HWND popup = waitForDialog("Papierstau", "Papierstau.", kScenarioStepMs);
+    ASSERT_NE(popup, nullptr) << "the paper-jam popup did not open";
+    EXPECT_EQ(mainWindow().text(IDC_STATUS_LINE), Text("Papierstau"));
+    EXPECT_FALSE(DialogProbe(popup).controlVisible(IDC_PAPERJAM_VALUE)) << "the German popup shows its number";
+    EXPECT_TRUE(SaveScreenshot("zevstatus-paper-jam-popup"));
+
+    EXPECT_TRUE(WaitForWindowGone(popup, kScenarioStepMs)) << "the popup stayed open after the jam cleared";
+    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_LINE) == Text("Leerlauf"); }))
+        << "polling did not resume after the popup; status line: "
+        << mainWindow().text(IDC_STATUS_LINE).value_or("(none)");
+}
+
+TEST_F(ZevStatusApp, FlagsSwitchTheLanguageAndRememberItInDataTxt) {
+    ASSERT_NO_FATAL_FAILURE(startWithScenario(kReadyPrinter, "1 0"));
+    ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu());
+
+    // A click on the picture itself: the flag must notify its clicks.
+    const auto clickFlag = [&](int id) {
+        const HWND flag = GetDlgItem(mainWindow().hwnd(), id);
+        PostMessageW(flag, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+        PostMessageW(flag, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    };
+
+    clickFlag(IDC_FLAG_EN);
+    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_GROUP) == Text("Current Status"); }));
+    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_LINE) == Text("Idle"); }))
+        << "status line: " << mainWindow().text(IDC_STATUS_LINE).value_or("(none)");
+    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_PEN1_LABEL) == Text("(K) Black"); }));
+    EXPECT_EQ(ReadWholeFile(programFile(L"data.txt")), Text("1 1"));
+    EXPECT_EQ(mainWindow().text(IDC_APPLY), Text("Übernehmen")) << "a control outside the switched set changed";
+    EXPECT_EQ(mainWindow().caption(), kMainCaption);
+    EXPECT_TRUE(SaveScreenshot("zevstatus-main-english"));
+
+    clickFlag(IDC_FLAG_DE);
+    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_INK_GROUP) == Text("Tintenfüllstand"); }));
+    EXPECT_EQ(ReadWholeFile(programFile(L"data.txt")), Text("1 0"));
+}
+
+TEST_F(ZevStatusApp, ApplySendsTheSettingsFramesToThePrinter) {
+    ASSERT_NO_FATAL_FAILURE(startWithScenario(kReadyPrinter));
+    ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu());
+
+    mainWindow().click(IDC_SECURE_FEED);  // secure feed on, tolerance 1.0 mm
+    ASSERT_TRUE(PollUntil([&] { return mainWindow().text(IDC_TOLERANCE) == Text("1.0"); }));
+    ASSERT_TRUE(mainWindow().setText(IDC_TOP_MARGIN, "12.3"));
+    ASSERT_TRUE(mainWindow().setText(IDC_LEFT_MARGIN, "5.0"));
+    mainWindow().click(IDC_APPLY);
+
+    const HWND notice = waitForDialog("Hinweis", "Die Daten wurden erfolgreich an den Drucker übertragen.",
+                                      kDefaultTimeoutMs);
+    ASSERT_NE(notice, nullptr) << "no transfer confirmation; log:\n" << emulatorLog();
+    DialogProbe(notice).click(IDOK);
+    EXPECT_TRUE(WaitForWindowGone(mainWindow().hwnd())) << "Apply did not hide the main window";
+
+    // 16384 (output at the back) + 1 (secure feed) + 10 << 1 (1.0 mm).
+    const std::string frames[] = {
+        "\\e%Pds2.set 70016,16405;udw.quit;\\eE\\e%-12345X",
+        "\\e%Pds2.set 70017,0;udw.quit;\\eE\\e%-12345X",
+        "\\e%Pfm.push_value 1280;fm.push_value 500;fm.push_value 1;fm.flow 225;fm.pop;udw.quit;\\eE\\e%-12345X",
+    };
+    const std::string log = emulatorLog();
+    std::size_t after = 0;
+    for (const std::string& frame : frames) {
+        const std::size_t at = log.find("A1 > " + frame, after);
+        EXPECT_NE(at, std::string::npos) << "missing or out of order: " << frame << "\nlog:\n" << log;
+        if (at != std::string::npos) after = at;
+    }
+}
+
+}  // namespace
+}  // namespace e2e
