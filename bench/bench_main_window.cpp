@@ -1,0 +1,44 @@
+// One full status poll and one settings refresh of the real main window, on an
+// emulated printer and the headless windows. The loop runs on the program's own
+// thread, where the work really happens, so wall time is the measure.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <functional>
+
+#include "app/status_client_dlg.h"
+#include "emulator/emulated_bus.h"
+#include "os/device_bus.h"
+#include "ui/app.h"
+#include "ui/headless/harness.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+void RunOnMainWindow(benchmark::State& state, const std::function<void(CStatusClientDlg&)>& work) {
+    ui::headless::Harness h;
+    emulator::EmulatedBus bus;  // after the harness: it reads the simulated clock
+    os::setDeviceBus(&bus);
+    bus.addPrinter("A1");  // ready and idle: a poll opens no popup
+    h.startApp();
+    h.advance(3s);  // past the start dialog and the first polls
+    h.primary().act([&](ui::headless::HeadlessBackend&) {
+        auto& dlg = static_cast<CStatusClientDlg&>(*ui::AfxGetApp()->m_pMainWnd);
+        for (auto _ : state) work(dlg);
+    });
+    h.stopAll();
+    os::setDeviceBus(nullptr);
+}
+
+void BM_StatusPoll(benchmark::State& state) {
+    RunOnMainWindow(state, [](CStatusClientDlg& dlg) { dlg.pollStatus(); });
+}
+BENCHMARK(BM_StatusPoll)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+void BM_SettingsRefresh(benchmark::State& state) {
+    RunOnMainWindow(state, [](CStatusClientDlg& dlg) { dlg.RefreshSettingsDisplay(); });
+}
+BENCHMARK(BM_SettingsRefresh)->UseRealTime()->Unit(benchmark::kMicrosecond);
+
+}  // namespace
