@@ -24,6 +24,7 @@ geometry=${ZEV_E2E_GEOMETRY:-1024x768}
 [[ -f $driver ]] || { echo "run-e2e: no driver at $driver (build the zev_e2e target)" >&2; exit 2; }
 
 source "$root/scripts/lib/wine_env.sh"
+source "$root/tests/wine/update_server.sh"
 wine_env_init "$build/wineprefix-e2e"
 
 mkdir -p "$out" "$shots" "$out/work"
@@ -31,11 +32,18 @@ rm -f "$out/results.txt" "$shots"/*.request "$shots"/*.png
 
 cleanup() {
   wine_stop
+  update_server_stop
   xvfb_stop
 }
 trap cleanup EXIT
 
 xvfb_start "$geometry"      # always private: the tests must not depend on a desktop session
+# The driver update test puts the server's files into this folder itself.
+update_root=$out/update-server
+rm -rf "$update_root"
+update_server_start "$update_root"
+export ZEV_E2E_UPDATE_ROOT
+ZEV_E2E_UPDATE_ROOT=$(unix_to_wine "$update_root")
 wine_warm_prefix "$desktop"
 
 # Windows paths of our folders (Wine maps the Unix root to drive Z:).

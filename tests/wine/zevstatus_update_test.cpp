@@ -1,0 +1,192 @@
+// The driver online update of the real program under Wine: version files and a
+// replacement on a loopback HTTP server (started by run-e2e.sh, which names
+// its folder in ZEV_E2E_UPDATE_ROOT and its address in ZEV_UPDATE_URL), the six
+// driver files in the Wine prefix's system folders with an old date, and the
+// whole chain from command 1021 to the success dialog.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "poll.h"
+#include "screenshot.h"
+#include "wide_text.h"
+#include "window_finder.h"
+#include "zev_status_fixture.h"
+
+#include "res/resource.h"
+
+namespace e2e {
+namespace {
+
+constexpr const char* kUpdateCaption = "BRENLATO ZEV Online Update";
+constexpr DWORD kDownloadsTimeoutMs = 60000;
+constexpr const char* kInstalledDate = "15032010";
+constexpr const char* kNewerDate = "20012011";
+constexpr const char* kReplacement = "brmod_f.dll as published on 20 January 2011\n";
+
+struct DriverFile {
+    const wchar_t* name;
+    bool inSystemFolder;  // else in the printer-driver folder below it
+};
+
+constexpr DriverFile kDriverFiles[] = {
+    {L"brmod_a.dll", true},  {L"brmod_b.dat", false}, {L"brmod_c.dll", false},
+    {L"brmod_d.dll", false}, {L"brmod_e.dll", false}, {L"brmod_f.dll", false},
+};
+
+std::wstring Environment(const wchar_t* name) {
+    wchar_t value[1024] = {};
+    const DWORD n = GetEnvironmentVariableW(name, value, 1024);
+    return n > 0 && n < 1024 ? std::wstring(value) : std::wstring();
+}
+
+std::wstring SystemFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetSystemDirectoryW(path, MAX_PATH);
+    return path;
+}
+
+std::wstring DriverFolder() { return SystemFolder() + L"\\spool\\drivers\\w32x86\\3"; }
+
+std::wstring InstalledPath(const DriverFile& file) {
+    return (file.inSystemFolder ? SystemFolder() : DriverFolder()) + L"\\" + file.name;
+}
+
+// Every missing folder of the path, outermost first.
+bool CreateFolders(const std::wstring& path) {
+    for (std::size_t at = path.find(L'\\', 3); ; at = path.find(L'\\', at + 1)) {
+        const std::wstring part = path.substr(0, at);
+        if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
+        if (at == std::wstring::npos) return true;
+    }
+}
+
+// Noon, so that no time zone moves the file to another day.
+bool SetLastWriteDate(const std::wstring& path, WORD day, WORD month, WORD year) {
+    SYSTEMTIME local{};
+    local.wYear = year;
+    local.wMonth = month;
+    local.wDay = day;
+    local.wHour = 12;
+    SYSTEMTIME utc{};
+    FILETIME when{};
+    if (!TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc) || !SystemTimeToFileTime(&utc, &when)) return false;
+    HANDLE f = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (f == INVALID_HANDLE_VALUE) return false;
+    const bool set = SetFileTime(f, nullptr, nullptr, &when) != 0;
+    CloseHandle(f);
+    return set;
+}
+
+std::string InstalledContent(const DriverFile& file) { return "installed " + ToUtf8(file.name) + "\n"; }
+
+// Names in `folder` that start with `prefix`.
+std::vector<std::wstring> FilesStartingWith(const std::wstring& folder, const std::wstring& prefix) {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW((folder + L"\\" + prefix + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        names.push_back(found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void RemoveBackups() {
+    for (const std::wstring& folder : {SystemFolder(), DriverFolder()}) {
+        for (const std::wstring& name : FilesStartingWith(folder, L"brmod_")) {
+            if (name.find(L"_OLD") != std::wstring::npos) DeleteFileW((folder + L"\\" + name).c_str());
+        }
+    }
+}
+
+class ZevStatusUpdate : public ZevStatusTest {
+protected:
+    void SetUp() override {
+        m_serverRoot = Environment(L"ZEV_E2E_UPDATE_ROOT");
+        if (m_serverRoot.empty() || Environment(L"ZEV_UPDATE_URL").empty()) {
+            GTEST_SKIP() << "no update server: run-e2e.sh starts one and sets ZEV_E2E_UPDATE_ROOT and ZEV_UPDATE_URL";
+        }
+        ASSERT_NO_FATAL_FAILURE(installOldDriver());
+        ASSERT_NO_FATAL_FAILURE(publishNewerBrmodF());
+    }
+
+    void installOldDriver() {
+        ASSERT_TRUE(CreateFolders(DriverFolder())) << ToUtf8(DriverFolder());
+        RemoveBackups();
+        for (const DriverFile& file : kDriverFiles) {
+            ASSERT_TRUE(WriteWholeFile(InstalledPath(file), InstalledContent(file))) << ToUtf8(InstalledPath(file));
+            ASSERT_TRUE(SetLastWriteDate(InstalledPath(file), 15, 3, 2010)) << ToUtf8(InstalledPath(file));
+        }
+    }
+
+    // Every version file carries the installed date except brmod_f's.
+    void publishNewerBrmodF() {
+        const std::wstring update = m_serverRoot + L"\\zev\\update";
+        ASSERT_TRUE(CreateFolders(update + L"\\files"));
+        for (const DriverFile& file : kDriverFiles) {
+            std::wstring versionFile = file.name;
+            versionFile.replace(versionFile.size() - 3, 3, L"txt");
+            const bool newer = std::wstring(file.name) == L"brmod_f.dll";
+            ASSERT_TRUE(WriteWholeFile(update + L"\\" + versionFile, std::string(newer ? kNewerDate : kInstalledDate) + "\n"));
+        }
+        ASSERT_TRUE(WriteWholeFile(update + L"\\files\\brmod_f.dll", kReplacement));
+    }
+
+    std::wstring m_serverRoot;
+};
+
+TEST_F(ZevStatusUpdate, FindsTheNewerBrmodFAndInstallsItWithABackup) {
+    ASSERT_NO_FATAL_FAILURE(startWithScenario("printer A1 state=0\n"));
+
+    mainWindow().command(IDC_ONLINE_UPDATE);  // its button is never shown
+    const HWND check = waitForDialog(kUpdateCaption, "Möchten Sie nach einer neueren Version suchen ?", kDefaultTimeoutMs);
+    ASSERT_NE(check, nullptr) << "command 1021 opened no check dialog";
+    DialogProbe(check).click(IDOK);
+
+    const HWND install = waitForDialog(kUpdateCaption, "Es wurde eine neuere Version gefunden.", kDownloadsTimeoutMs);
+    ASSERT_NE(install, nullptr) << "the check found no newer file";
+    DialogProbe(install).click(IDOK);
+
+    // The German install names the backup after the moment of the run and says so first.
+    const HWND stampBox = WaitForWindow(processId(), "ZevStatus");
+    ASSERT_NE(stampBox, nullptr) << "no time-stamp message before the install";
+    const std::string stamp = MessageBoxText(stampBox).value_or("");
+    EXPECT_EQ(stamp.size(), 14u) << "time stamp '" << stamp << "'";
+    DialogProbe(stampBox).click(IDOK);
+
+    HWND success = nullptr;
+    HWND failure = nullptr;
+    PollUntil(
+        [&] {
+            success = waitForDialog(kUpdateCaption, "Das Update war erfolgreich.", 0);
+            failure = waitForDialog(kUpdateCaption, "Das Treiber - Update ist fehlgeschlagen.", 0);
+            return success || failure;
+        },
+        kDownloadsTimeoutMs);
+    ASSERT_EQ(failure, nullptr) << "the install reported a failure";
+    ASSERT_NE(success, nullptr) << "no result dialog after the install";
+    EXPECT_EQ(DialogProbe(install).text(IDC_UPDATE_STATUS), std::optional<std::string>("Download complete."));
+    EXPECT_TRUE(SaveScreenshot("zevstatus-update-success"));
+
+    EXPECT_EQ(ReadWholeFile(DriverFolder() + L"\\brmod_f.dll"), std::optional<std::string>(kReplacement));
+    const std::wstring backup = DriverFolder() + L"\\brmod_f_OLD.dll" + ToWide(stamp);
+    EXPECT_EQ(ReadWholeFile(backup), std::optional<std::string>(InstalledContent(kDriverFiles[5])))
+        << "no backup " << ToUtf8(backup);
+    for (const DriverFile& file : kDriverFiles) {
+        if (std::wstring(file.name) == L"brmod_f.dll") continue;
+        EXPECT_EQ(ReadWholeFile(InstalledPath(file)), std::optional<std::string>(InstalledContent(file)))
+            << ToUtf8(file.name) << " was touched";
+    }
+    EXPECT_TRUE(FilesStartingWith(programFile(L""), L"brmod_").empty()) << "version files were left behind";
+
+    DialogProbe(success).click(IDOK);
+    EXPECT_TRUE(WaitForWindowGone(success));
+    EXPECT_TRUE(WaitForWindowGone(install)) << "the install dialog stayed open after success";
+    EXPECT_TRUE(WaitForWindowGone(check)) << "the check dialog stayed open after the install";
+}
+
+}  // namespace
+}  // namespace e2e
