@@ -34,6 +34,7 @@ protected:
 
     DialogProbe mainWindow() const { return DialogProbe(m_main); }
     DWORD processId() const { return m_process ? m_process->id() : 0; }
+    std::wstring programFolder() const { return m_folder; }
     std::wstring programFile(const std::wstring& name) const { return m_folder + L"\\" + name; }
 
     // The emulator's write log so far.

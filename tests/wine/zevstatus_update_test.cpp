@@ -23,7 +23,7 @@ constexpr const char* kUpdateCaption = "BRENLATO ZEV Online Update";
 constexpr DWORD kDownloadsTimeoutMs = 60000;
 constexpr const char* kInstalledDate = "15032010";
 constexpr const char* kNewerDate = "20012011";
-constexpr const char* kReplacement = "brmod_f.dll as published on 20 January 2011\n";
+constexpr const char* kReplacement = "brmod_f.dll as published on 20 January 2011\n";  // SHA-256 f92a761d...28bb
 
 struct DriverFile {
     const wchar_t* name;
@@ -102,7 +102,15 @@ void RemoveBackups() {
     }
 }
 
-class ZevStatusUpdate : public ZevStatusTest {
+// The second line of brmod_f's version file, and whether the replacement is
+// then taken. A digest that does not match makes the download count as failed.
+struct DigestCase {
+    const char* name;
+    const char* secondLine;
+    bool installed;
+};
+
+class ZevStatusUpdate : public ZevStatusTest, public testing::WithParamInterface<DigestCase> {
 protected:
     void SetUp() override {
         m_serverRoot = Environment(L"ZEV_E2E_UPDATE_ROOT");
@@ -110,7 +118,7 @@ protected:
             GTEST_SKIP() << "no update server: run-e2e.sh starts one and sets ZEV_E2E_UPDATE_ROOT and ZEV_UPDATE_URL";
         }
         ASSERT_NO_FATAL_FAILURE(installOldDriver());
-        ASSERT_NO_FATAL_FAILURE(publishNewerBrmodF());
+        ASSERT_NO_FATAL_FAILURE(publishNewerBrmodF(GetParam().secondLine));
     }
 
     void installOldDriver() {
@@ -123,22 +131,25 @@ protected:
     }
 
     // Every version file carries the installed date except brmod_f's.
-    void publishNewerBrmodF() {
+    void publishNewerBrmodF(const std::string& secondLine) {
         const std::wstring update = m_serverRoot + L"\\zev\\update";
         ASSERT_TRUE(CreateFolders(update + L"\\files"));
         for (const DriverFile& file : kDriverFiles) {
             std::wstring versionFile = file.name;
             versionFile.replace(versionFile.size() - 3, 3, L"txt");
-            const bool newer = std::wstring(file.name) == L"brmod_f.dll";
-            ASSERT_TRUE(WriteWholeFile(update + L"\\" + versionFile, std::string(newer ? kNewerDate : kInstalledDate) + "\n"));
+            const std::string content = IsBrmodF(file) ? std::string(kNewerDate) + "\n" + secondLine
+                                                       : std::string(kInstalledDate) + "\n";
+            ASSERT_TRUE(WriteWholeFile(update + L"\\" + versionFile, content));
         }
         ASSERT_TRUE(WriteWholeFile(update + L"\\files\\brmod_f.dll", kReplacement));
     }
 
+    static bool IsBrmodF(const DriverFile& file) { return std::wstring(file.name) == L"brmod_f.dll"; }
+
     std::wstring m_serverRoot;
 };
 
-TEST_F(ZevStatusUpdate, FindsTheNewerBrmodFAndInstallsItWithABackup) {
+TEST_P(ZevStatusUpdate, FindsTheNewerBrmodFAndReplacesItBehindABackup) {
     ASSERT_NO_FATAL_FAILURE(startWithScenario("printer A1 state=0\n"));
 
     mainWindow().command(IDC_ONLINE_UPDATE);  // its button is never shown
@@ -166,27 +177,39 @@ TEST_F(ZevStatusUpdate, FindsTheNewerBrmodFAndInstallsItWithABackup) {
             return success || failure;
         },
         kDownloadsTimeoutMs);
-    ASSERT_EQ(failure, nullptr) << "the install reported a failure";
-    ASSERT_NE(success, nullptr) << "no result dialog after the install";
+    const HWND result = GetParam().installed ? success : failure;
+    ASSERT_NE(result, nullptr) << (GetParam().installed ? "no success dialog" : "no failure dialog")
+                               << " after the install";
     EXPECT_EQ(DialogProbe(install).text(IDC_UPDATE_STATUS), std::optional<std::string>("Download complete."));
-    EXPECT_TRUE(SaveScreenshot("zevstatus-update-success"));
+    if (GetParam().installed) {
+        EXPECT_TRUE(SaveScreenshot("zevstatus-update-success"));
+    }
 
-    EXPECT_EQ(ReadWholeFile(DriverFolder() + L"\\brmod_f.dll"), std::optional<std::string>(kReplacement));
+    const std::optional<std::string> replaced = ReadWholeFile(DriverFolder() + L"\\brmod_f.dll");
+    EXPECT_EQ(replaced, GetParam().installed ? std::optional<std::string>(kReplacement) : std::nullopt);
     const std::wstring backup = DriverFolder() + L"\\brmod_f_OLD.dll" + ToWide(stamp);
     EXPECT_EQ(ReadWholeFile(backup), std::optional<std::string>(InstalledContent(kDriverFiles[5])))
         << "no backup " << ToUtf8(backup);
     for (const DriverFile& file : kDriverFiles) {
-        if (std::wstring(file.name) == L"brmod_f.dll") continue;
+        if (IsBrmodF(file)) continue;
         EXPECT_EQ(ReadWholeFile(InstalledPath(file)), std::optional<std::string>(InstalledContent(file)))
             << ToUtf8(file.name) << " was touched";
     }
-    EXPECT_TRUE(FilesStartingWith(programFile(L""), L"brmod_").empty()) << "version files were left behind";
+    EXPECT_TRUE(FilesStartingWith(programFolder(), L"brmod_").empty()) << "version files were left behind";
 
-    DialogProbe(success).click(IDOK);
-    EXPECT_TRUE(WaitForWindowGone(success));
-    EXPECT_TRUE(WaitForWindowGone(install)) << "the install dialog stayed open after success";
+    // OK on success, "Nein" on the offer to try again: either ends the chain.
+    DialogProbe(result).click(GetParam().installed ? IDOK : IDCANCEL);
+    EXPECT_TRUE(WaitForWindowGone(result));
+    EXPECT_TRUE(WaitForWindowGone(install)) << "the install dialog stayed open";
     EXPECT_TRUE(WaitForWindowGone(check)) << "the check dialog stayed open after the install";
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    VersionFileDigest, ZevStatusUpdate,
+    testing::Values(DigestCase{"DateOnly", "", true},
+                    DigestCase{"MatchingSha256", "f92a761d780231f21c3bc982afde2f4c0e58ea535738bef0d6e3da2b81b128bb\n", true},
+                    DigestCase{"OtherSha256", "0000000000000000000000000000000000000000000000000000000000000000\n", false}),
+    [](const testing::TestParamInfo<DigestCase>& info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace e2e
