@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <optional>
-#include <span>
 #include <string_view>
 
 namespace status {
@@ -27,13 +26,10 @@ enum class PrinterState : std::uint8_t {
 
 struct StateInfo {
     PrinterState state;
-    std::string_view name;
     std::string_view german;   // status-line text; empty for Ready
     std::string_view english;
 };
 
-// Every named state, in code order.
-std::span<const StateInfo> KnownStates();
 // nullopt for a code without a name (6, 10, 11, 12, 26, ...).
 std::optional<StateInfo> StateInfoOf(std::uint8_t code);
 

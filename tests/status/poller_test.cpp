@@ -71,31 +71,17 @@ TEST_F(StatusPoll, MissingPensAndUnclampedLevels) {
     }
 }
 
-TEST_F(StatusPoll, StatesWithoutAPopupOnlyChangeTheStatusLine) {
-    struct Case {
-        int state;
-        const char* german;
-        const char* english;
-    };
-    const Case cases[] = {
-        {2, "drucken", "Printing"},
-        {3, "Ausgeschaltet", "Turning OFF"},
-        {4, "Druckt internen Druck Job.", "Printing internal print job"},
-        {5, "Druck Job wird gelöscht.", "Cancelling Print Job."},
-        {7, "warten, Trocknungszeit", "Dry Time Wait."},
-        {21, "Auswurf Tray fehlt", "Clean Out Tray is missing"},
-    };
+// Every state's text is in the status-text table; here the poll's wiring for one.
+TEST_F(StatusPoll, AStateWithoutAPopupOnlyChangesTheStatusLine) {
     for (const char* language : {"0", "1"}) {
         h.stopAll();
         printer().activity = 1;  // neither idle nor printing: only the state speaks
+        printer().state = 21;
         start(language);
-        for (const Case& c : cases) {
-            printer().state = static_cast<std::uint8_t>(c.state);
-            h.advance(1s);
-            EXPECT_EQ(statusLine(), std::string(language) == "0" ? c.german : c.english) << c.state;
-            EXPECT_EQ(h.top().templateId(), IDD_MAIN) << c.state << ": no window opens";
-            EXPECT_TRUE(polling()) << c.state;
-        }
+        h.advance(1s);
+        EXPECT_EQ(statusLine(), std::string(language) == "0" ? "Auswurf Tray fehlt" : "Clean Out Tray is missing");
+        EXPECT_EQ(h.top().templateId(), IDD_MAIN) << "no window opens";
+        EXPECT_TRUE(polling());
     }
 }
 

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "status/printer_state.h"
 #include "status/status_field.h"
 #include "status/status_readers.h"
 
@@ -150,35 +149,6 @@ TEST(NarrowReaders, ReadOneFieldAndTreatTheEndAsNul) {
         EXPECT_EQ(status::readActivity(c.value), c.activity);
         EXPECT_EQ(status::readCoverDigit(c.value), c.cover);
     }
-}
-
-TEST(PrinterState, NamesExactlyTheKnownCodes) {
-    struct Case {
-        int code;
-        const char* name;  // nullptr: no name
-        const char* german;
-        const char* english;
-    };
-    const Case cases[] = {
-        {0, "Ready", "", ""},
-        {2, "Printing", "drucken", "Printing"},
-        {5, "CancellingJob", "Druck Job wird gel\xC3\xB6scht.", "Cancelling Print Job."},
-        {14, "PaperJam", "Papierstau", "Paper Jam"},
-        {21, "CleanOutTrayMissing", "Auswurf Tray fehlt", "Clean Out Tray is missing"},
-        {255, "UnknownError", "Unbekannter Fehler", "Unknown Error"},
-        {1, nullptr, "", ""}, {6, nullptr, "", ""}, {10, nullptr, "", ""}, {11, nullptr, "", ""},
-        {12, nullptr, "", ""}, {26, nullptr, "", ""},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.code);
-        const auto info = status::StateInfoOf(static_cast<std::uint8_t>(c.code));
-        ASSERT_EQ(info.has_value(), c.name != nullptr);
-        if (!info) continue;
-        EXPECT_EQ(info->name, c.name);
-        EXPECT_EQ(info->german, c.german);
-        EXPECT_EQ(info->english, c.english);
-    }
-    EXPECT_EQ(status::KnownStates().size(), 14u);
 }
 
 }  // namespace
