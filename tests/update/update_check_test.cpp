@@ -44,6 +44,8 @@ TEST(UpdateCheck, TheDatesDecideYearFirstAndAnEqualDateIsNotNewer) {
         {31, 12, 2009, "01012010", true},
         {16, 3, 2010, "15032010", false},
         {15, 3, 2010, "15032010", false},
+        {15, 3, 2010, "16032010", true},
+        {1, 2, 2010, "31012010", false},  // the month before the day
         {15, 3, 2010, "15042009", false},
         {15, 3, 2010, "0104", false},  // a short date has year 0
     };

@@ -32,26 +32,6 @@ TEST(UpdateDates, VersionTextsAreReadFieldByFieldAsAtoiReadsThem) {
     }
 }
 
-TEST(UpdateDates, ARemoteDateIsNewerOnlyWhenStrictlyLater) {
-    struct Case {
-        VersionDate local, remote;
-        bool newer;
-    };
-    const Case cases[] = {
-        {{31, 12, 2009}, {1, 1, 2010}, true},
-        {{16, 3, 2010}, {15, 3, 2010}, false},
-        {{15, 3, 2010}, {15, 3, 2010}, false},
-        {{15, 3, 2010}, {16, 3, 2010}, true},
-        {{1, 2, 2010}, {31, 1, 2010}, false},
-        {{1, 1, 2010}, {0, 0, 0}, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(update::IsNewer(c.local, c.remote), c.newer)
-            << c.local.day << "." << c.local.month << "." << c.local.year << " vs " << c.remote.day << "."
-            << c.remote.month << "." << c.remote.year;
-    }
-}
-
 TEST(UpdateVersionFile, TheSecondLineMayCarryTheReplacementsDigest) {
     using Kind = update::ExpectedDigest::Kind;
     const std::string hex(64, 'c');
