@@ -88,11 +88,6 @@ TEST(CommandFrame, ACommandStopsAtItsFirstZeroByte) {
               ESC + "%Pds2.get 70016;udw.quit;" + ESC + "E" + ESC + "%-12345X");
 }
 
-TEST(CommandFrame, TheCancelPrintBytesAreElevenRawBytes) {
-    const std::vector<unsigned> expected = {0x1B, 0x2A, 0x6F, 0x35, 0x57, 0xC0, 0x00, 0x00, 0x7C, 0x0A, 0x00};
-    EXPECT_EQ(std::vector<unsigned>(printer::kCancelPrintBytes.begin(), printer::kCancelPrintBytes.end()), expected);
-}
-
 TEST(SettingCommands, WordsAndMarginsAreWrittenAsSignedDecimals) {
     EXPECT_EQ(printer::WordSettingCommand(printer::kSetPaperHandling, 16384), "ds2.set 70016,16384;");
     EXPECT_EQ(printer::WordSettingCommand(printer::kSetPrintOptions, 0), "ds2.set 70017,0;");

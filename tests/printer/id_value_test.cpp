@@ -37,13 +37,6 @@ TEST(ExtractIdValue, CutsTheTextAfterTheFirstKeyUpToTheNextSemicolon) {
     }
 }
 
-TEST(ExtractIdValue, OnlyAnAbsentKeyOrAnEmptyTailCallsForTheMessage) {
-    EXPECT_TRUE(ExtractIdValue("X", "MFG:").reportsFehler());
-    EXPECT_TRUE(ExtractIdValue("MFG:", "MFG:").reportsFehler());
-    EXPECT_FALSE(ExtractIdValue("MFG:abc", "MFG:").reportsFehler());
-    EXPECT_FALSE(ExtractIdValue("MFG:abc;", "MFG:").reportsFehler());
-}
-
 TEST(IdentityOf, AcceptsLeadingPartsOfTheMakerAndModelOnly) {
     using printer::Identity;
     struct Case {
