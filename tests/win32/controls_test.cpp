@@ -24,18 +24,6 @@ void WithHiddenControls(const std::function<void(ScriptedDialog&)>& body) {
     ASSERT_EQ(dlg.DoModal(), IDOK);
 }
 
-TEST(Controls, TemplateTextsKeepUmlautsAndLineBreaks) {
-    WithHiddenControls([](ScriptedDialog& d) {
-        EXPECT_EQ(d.GetWindowText(), "Übernehmen");
-        EXPECT_EQ(d.GetDlgItemText(IDC_BT_UMLAUT), "Papierränder\nzweite Zeile");
-        d.SetDlgItemText(IDC_BT_EDIT, "Grüße € 😀");
-        EXPECT_EQ(d.GetDlgItemText(IDC_BT_EDIT), "Grüße € 😀");
-        d.SetWindowText("Tintenfüllstand");
-        EXPECT_EQ(d.GetWindowText(), "Tintenfüllstand");
-        EXPECT_EQ(d.GetDlgItemText(4711), "");  // no such control
-    });
-}
-
 TEST(Controls, VisibilityAndEnablingAreTheControlsOwnEvenInAHiddenWindow) {
     WithHiddenControls([](ScriptedDialog& d) {
         EXPECT_FALSE(d.IsWindowVisible());

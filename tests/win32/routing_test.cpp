@@ -23,20 +23,6 @@ void WithControls(ScriptedDialog& dlg, const std::function<void(ScriptedDialog&)
     ASSERT_EQ(dlg.DoModal(), IDOK);
 }
 
-TEST(Routing, SettingAnEditsTextRaisesItsChangeNotificationOnce) {
-    ScriptedDialog dlg(IDD_BT_CONTROLS);
-    std::vector<Command> changes;
-    WithControls(dlg, [&](ScriptedDialog& d) {
-        d.commands.clear();
-        d.SetDlgItemText(IDC_BT_EDIT, "abc");
-        d.SetDlgItemText(IDC_BT_UMLAUT, "no notification from a static");
-        // EN_UPDATE comes first, as on Windows; only the change is of interest.
-        std::erase_if(d.commands, [](const Command& c) { return c.code == EN_UPDATE; });
-        changes = d.commands;
-    });
-    EXPECT_EQ(changes, (std::vector<Command>{{IDC_BT_EDIT, EN_CHANGE}}));
-}
-
 struct ScrollCase {
     const char* name;
     UINT msg;
