@@ -41,9 +41,4 @@ TEST(SettingsFileText, ReadsTwoBlankSeparatedTokensAndRefusesAnythingButZeroOrOn
     }
 }
 
-TEST(SettingsFileText, ContentIsOptionBlankLanguageWithoutLineEnd) {
-    EXPECT_EQ(settings::SettingsFileContent("1", "0"), "1 0");
-    EXPECT_EQ(settings::SettingsFileContent("0", "1"), "0 1");
-}
-
 }  // namespace
