@@ -46,8 +46,9 @@ trap 'wine_stop; xvfb_stop' EXIT
 wine_warm_prefix "$desktop"
 
 echo "run: $(basename "$exe") with ZEV_EMULATOR=$ZEV_EMULATOR on DISPLAY=$DISPLAY"
-# Started from its own folder with its quoted full path, as Explorer would.
-(cd "$(dirname "$exe")" && exec wine explorer "/desktop=$desktop,$geometry" "$(unix_to_wine "$exe")") \
+# Started from its own folder through "start", which hands the program its quoted
+# full path as Explorer would (the program finds its folder, and data.txt, from it).
+(cd "$(dirname "$exe")" && exec wine explorer "/desktop=$desktop,$geometry" start /unix "$exe") \
   >"$root/build/run-wine.log" 2>&1 &
 wine_pid=$!
 
