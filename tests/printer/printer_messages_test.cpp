@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ struct IdentityCase {
     int fehlerBoxes;
 };
 
+// Readable case names in the test output instead of a byte dump.
+void PrintTo(const IdentityCase& c, std::ostream* os) { *os << '"' << c.id << '"'; }
+
 class IdentityMessages : public PrinterMessages, public ::testing::WithParamInterface<IdentityCase> {};
 
 TEST_P(IdentityMessages, OnlyAMissingKeyShowsFehler) {
@@ -65,6 +69,8 @@ struct WalkCase {
     std::vector<std::string> visited;  // printer names in visiting order
     Boxes boxes;
 };
+
+void PrintTo(const WalkCase& c, std::ostream* os) { *os << c.name; }
 
 class WalkMessages : public PrinterMessages, public ::testing::WithParamInterface<WalkCase> {};
 
