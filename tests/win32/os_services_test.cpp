@@ -5,6 +5,7 @@
 #include <string>
 
 #include "os/clock.h"
+#include "os/device_bus.h"
 #include "os/files.h"
 #include "os/process.h"
 #include "os/win32/file_time.h"
@@ -138,6 +139,17 @@ TEST(Process, HiddenLaunchRunsAndAMissingProgramIsReported) {
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(child->wait(30000));
     EXPECT_EQ(os::LaunchHidden("Z:\\no\\such\\program.exe"), nullptr);
+}
+
+// Wine has no USB printer class: the real bus must take the walk's "no
+// interface" branch rather than report an invalid set or a broken detail.
+TEST(DeviceBus, WithoutUsbPrintersTheRealBusListsNoInterface) {
+    const os::PrinterInterfaceList list = os::platformDeviceBus().listPrinterInterfaces();
+    EXPECT_EQ(list.status, os::PrinterInterfaceList::SetStatus::NoInterface);
+    EXPECT_TRUE(list.interfaces.empty());
+    EXPECT_EQ(os::platformDeviceBus().open("\\\\?\\usb#vid_7a51&pid_6004#A1#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}",
+                                           os::OpenMode::SharedWrite),
+              nullptr);
 }
 
 }  // namespace
