@@ -1,5 +1,7 @@
 #include "user_input.h"
 
+#include <vector>
+
 namespace e2e {
 namespace {
 
@@ -10,21 +12,23 @@ LONG Normalised(LONG pixel, int extent) {
 
 }  // namespace
 
-bool ClickAt(POINT screen, MouseButton button) {
+bool ClickAt(POINT screen, MouseButton button, int clicks) {
     const int width = GetSystemMetrics(SM_CXSCREEN);
     const int height = GetSystemMetrics(SM_CYSCREEN);
     const bool left = button == MouseButton::Left;
-    INPUT inputs[3]{};
-    for (INPUT& input : inputs) {
+    std::vector<INPUT> inputs(1 + 2 * static_cast<std::size_t>(clicks));
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        INPUT& input = inputs[i];
         input.type = INPUT_MOUSE;
         input.mi.dx = Normalised(screen.x, width);
         input.mi.dy = Normalised(screen.y, height);
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+        const bool press = i % 2 == 1;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (i == 0   ? MOUSEEVENTF_MOVE
+                                                   : press ? (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN)
+                                                           : (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP));
     }
-    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
-    inputs[1].mi.dwFlags |= left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
-    inputs[2].mi.dwFlags |= left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
-    return SendInput(3, inputs, sizeof(INPUT)) == 3;
+    const UINT count = static_cast<UINT>(inputs.size());
+    return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
 }
 
 POINT CentreOf(HWND hwnd) {

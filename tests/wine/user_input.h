@@ -9,8 +9,9 @@ namespace e2e {
 
 enum class MouseButton { Left, Right };
 
-// Moves the pointer to the screen point and presses and releases the button.
-bool ClickAt(POINT screen, MouseButton button);
+// Moves the pointer to the screen point and presses and releases the button,
+// `clicks` times in a row (2: a double-click).
+bool ClickAt(POINT screen, MouseButton button, int clicks = 1);
 
 // The middle of a window's rectangle, in screen coordinates.
 POINT CentreOf(HWND hwnd);

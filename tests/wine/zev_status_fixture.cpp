@@ -6,6 +6,7 @@
 
 #include "e2e_options.h"
 #include "poll.h"
+#include "screenshot.h"
 #include "tray_area.h"
 #include "user_input.h"
 #include "wide_text.h"
@@ -90,8 +91,11 @@ bool WriteWholeFile(const std::wstring& path, const std::string& content) {
     return static_cast<bool>(out.flush());
 }
 
-ZevStatusTest::~ZevStatusTest() {
+void ZevStatusTest::TearDown() {
     if (m_process && m_process->running()) endProgram();
+    m_process.reset();  // ends it the hard way if "Beenden" did not
+    SetEnvironmentVariableW(L"ZEV_EMULATOR", nullptr);
+    SetEnvironmentVariableW(L"ZEV_EMULATOR_LOG", nullptr);
 }
 
 void ZevStatusTest::startWithScenario(const std::string& scenario, const std::optional<std::string>& dataFile) {
@@ -125,17 +129,21 @@ void ZevStatusTest::startWithScenario(const std::string& scenario, const std::op
         << "the start-up pass did not read the printer's settings; log:\n" << emulatorLog();
 }
 
-void ZevStatusTest::openMainWindowFromTrayMenu() {
+void ZevStatusTest::openMainWindowFromTrayMenu(const std::string& menuScreenshot) {
     ASSERT_NE(Taskbar(), nullptr) << DescribeTaskbar();
     HWND menu = nullptr;
     const bool opened = PollUntil([&] {
         for (POINT icon : NotificationIconPoints(kIconSlotsTried)) {
             ClickAt(icon, MouseButton::Right);
-            if (PollUntil([&] { return (menu = popupMenu()) != nullptr; }, kMenuAnswerMs)) return true;
+            if (PollUntil([&] { return (menu = popupMenu()) != nullptr; }, kMenuAnswerMs)) {
+                m_trayIcon = icon;
+                return true;
+            }
         }
         return false;
     });
     ASSERT_TRUE(opened) << "no icon in the notification area opened the program's menu; " << DescribeTaskbar();
+    if (!menuScreenshot.empty()) SaveScreenshot(menuScreenshot);
 
     // Two items, "ZEV Toolbox" above "Beenden": the upper quarter is the first.
     RECT r{};

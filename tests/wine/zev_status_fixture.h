@@ -20,15 +20,18 @@ inline constexpr const char* kMainCaption = "BRENLATO ZEV USB Status Client Ver.
 
 class ZevStatusTest : public testing::Test {
 protected:
-    ~ZevStatusTest() override;
+    void TearDown() override;
 
     // Use with ASSERT_NO_FATAL_FAILURE. `scenario` is an emulator scenario text;
     // `dataFile` the data.txt to put beside the program, if any. Returns once
     // the start-up pass has read the printer's four settings.
     void startWithScenario(const std::string& scenario, const std::optional<std::string>& dataFile = {});
     // Right-clicks the icons of the taskbar's notification area until the
-    // program's menu opens, then clicks its first item, "ZEV Toolbox".
-    void openMainWindowFromTrayMenu();
+    // program's menu opens, then clicks its first item, "ZEV Toolbox". With a
+    // name, the open menu is saved as a screenshot of that name.
+    void openMainWindowFromTrayMenu(const std::string& menuScreenshot = {});
+    // Where the program's icon was found by openMainWindowFromTrayMenu.
+    POINT trayIcon() const { return m_trayIcon; }
     // Ends the program through the tray menu's "Beenden" command.
     void endProgram();
 
@@ -51,6 +54,7 @@ private:
     std::wstring m_folder;
     std::unique_ptr<ProgramProcess> m_process;
     HWND m_main = nullptr;
+    POINT m_trayIcon{};
 };
 
 // The whole file, or nullopt when it cannot be read.

@@ -5,6 +5,7 @@
 
 #include "poll.h"
 #include "screenshot.h"
+#include "user_input.h"
 #include "window_finder.h"
 #include "zev_status_fixture.h"
 
@@ -24,7 +25,7 @@ TEST_F(ZevStatusApp, StaysHiddenUntilZevToolboxIsChosenFromTheTrayIcon) {
     ASSERT_NO_FATAL_FAILURE(startWithScenario(kReadyPrinter));
     EXPECT_FALSE(mainWindow().visible()) << "the main window showed before \"ZEV Toolbox\"";
 
-    ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu());
+    ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu("zevstatus-tray-menu"));
     EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_LINE) == Text("Leerlauf"); }))
         << "status line: " << mainWindow().text(IDC_STATUS_LINE).value_or("(none)");
     EXPECT_EQ(mainWindow().text(IDC_STATUS_GROUP), Text("Momentaner Status"));
@@ -34,10 +35,12 @@ TEST_F(ZevStatusApp, StaysHiddenUntilZevToolboxIsChosenFromTheTrayIcon) {
     EXPECT_EQ(mainWindow().text(IDC_PEN2_LEVEL), Text("60%"));
     EXPECT_TRUE(SaveScreenshot("zevstatus-main-german"));
 
-    // Cancel only hides the window; the icon stays and the program runs on.
+    // Cancel only hides the window; the icon stays, and now a double-click on it shows the window again.
     mainWindow().click(IDCANCEL);
-    EXPECT_TRUE(WaitForWindowGone(mainWindow().hwnd()));
-    EXPECT_TRUE(mainWindow().exists());
+    ASSERT_TRUE(WaitForWindowGone(mainWindow().hwnd()));
+    ASSERT_TRUE(mainWindow().exists());
+    ClickAt(trayIcon(), MouseButton::Left, 2);
+    EXPECT_TRUE(PollUntil([&] { return mainWindow().visible(); })) << "the double-click did not show the window";
 }
 
 TEST_F(ZevStatusApp, StatusLineFollowsThePrinterAndTheJamPopupClosesItself) {
