@@ -1,5 +1,6 @@
 #include "printer/decimal_text.h"
 
+#include <cmath>
 #include <limits>
 
 namespace printer {
@@ -24,6 +25,15 @@ std::int32_t ParseDecimalInt32(std::string_view text) {
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
     if (value > std::numeric_limits<std::int32_t>::max()) return std::numeric_limits<std::int32_t>::max();
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t TruncateToInt32(double value) {
+    if (std::isnan(value)) return 0;
+    constexpr double lo = std::numeric_limits<std::int32_t>::min();
+    constexpr double hi = std::numeric_limits<std::int32_t>::max();
+    if (value <= lo) return std::numeric_limits<std::int32_t>::min();
+    if (value >= hi) return std::numeric_limits<std::int32_t>::max();
     return static_cast<std::int32_t>(value);
 }
 

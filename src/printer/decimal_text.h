@@ -12,4 +12,8 @@ namespace printer {
 // 32-bit range is held at its ends, as a 32-bit strtol does.
 std::int32_t ParseDecimalInt32(std::string_view text);
 
+// A double truncated toward zero into 32 bits: NaN gives 0 and values beyond
+// the range are held at its ends, where a plain cast would be undefined.
+std::int32_t TruncateToInt32(double value);
+
 }  // namespace printer

@@ -1,22 +1,12 @@
 #include "printer/setting_commands.h"
 
-#include <cmath>
-#include <limits>
+#include "printer/decimal_text.h"
 
 namespace printer {
 
 namespace {
 
 constexpr std::size_t kWordPrefixChars = 14;
-
-std::int32_t truncatedToInt32(double value) {
-    if (std::isnan(value)) return 0;
-    constexpr double lo = std::numeric_limits<std::int32_t>::min();
-    constexpr double hi = std::numeric_limits<std::int32_t>::max();
-    if (value <= lo) return std::numeric_limits<std::int32_t>::min();
-    if (value >= hi) return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(value);
-}
 
 std::string pushValue(std::int32_t value) { return "fm.push_value " + std::to_string(value) + ";"; }
 
@@ -31,8 +21,8 @@ std::string MarginFlowCommand(std::int32_t top, std::int32_t left) {
     return pushValue(top) + pushValue(left) + pushValue(1) + "fm.flow 225;fm.pop;";
 }
 
-std::int32_t TopMarginPrinterValue(double millimetres) { return truncatedToInt32(millimetres * 100.0 + 50.0); }
+std::int32_t TopMarginPrinterValue(double millimetres) { return TruncateToInt32(millimetres * 100.0 + 50.0); }
 
-std::int32_t LeftMarginPrinterValue(double millimetres) { return truncatedToInt32(millimetres * 100.0); }
+std::int32_t LeftMarginPrinterValue(double millimetres) { return TruncateToInt32(millimetres * 100.0); }
 
 }  // namespace printer

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <limits>
 
+#include "printer/decimal_text.h"
+
 namespace settings {
 
 namespace {
@@ -15,15 +17,6 @@ constexpr int kDryTimeShift = 6;
 std::uint16_t withField(std::uint16_t word, std::uint16_t mask, int shift, int value) {
     const auto field = static_cast<std::uint16_t>((static_cast<std::uint32_t>(value) << shift) & mask);
     return static_cast<std::uint16_t>((word & ~mask) | field);
-}
-
-std::int32_t truncatedToInt32(double value) {
-    if (std::isnan(value)) return 0;
-    constexpr double lo = std::numeric_limits<std::int32_t>::min();
-    constexpr double hi = std::numeric_limits<std::int32_t>::max();
-    if (value <= lo) return std::numeric_limits<std::int32_t>::min();
-    if (value >= hi) return std::numeric_limits<std::int32_t>::max();
-    return static_cast<std::int32_t>(value);
 }
 
 }  // namespace
@@ -68,6 +61,6 @@ double DecimalTextValue(std::string_view text) {
     return std::strtod(terminated.c_str(), nullptr);
 }
 
-std::int32_t TenthsFromText(std::string_view text) { return truncatedToInt32(DecimalTextValue(text) * 10.0); }
+std::int32_t TenthsFromText(std::string_view text) { return printer::TruncateToInt32(DecimalTextValue(text) * 10.0); }
 
 }  // namespace settings
