@@ -14,12 +14,13 @@ using zevtest::LoopbackHttpServer;
 TEST(Download, TheBodyLandsInTheFileAndAFailureLeavesAnOlderFileAlone) {
     LoopbackHttpServer server;
     Harness h;
-    server.publish("/files/a.bin", std::string("line 1\r\nbinary \0 byte", 21));
+    const std::string body("line 1\r\nbinary \0 byte", 21);
+    server.publish("/files/a.bin", body);
     EXPECT_TRUE(os::DownloadToFile(server.baseUrl() + "/files/a.bin", "C:\\ZEV\\a.bin"));
-    EXPECT_EQ(h.readFile("C:\\ZEV\\a.bin"), std::string("line 1\r\nbinary \0 byte", 21));
+    EXPECT_EQ(h.readFile("C:\\ZEV\\a.bin"), body);
 
     EXPECT_FALSE(os::DownloadToFile(server.baseUrl() + "/files/missing.bin", "C:\\ZEV\\a.bin"));
-    EXPECT_EQ(h.readFile("C:\\ZEV\\a.bin"), std::string("line 1\r\nbinary \0 byte", 21));
+    EXPECT_EQ(h.readFile("C:\\ZEV\\a.bin"), body);
     EXPECT_FALSE(h.readFile("C:\\ZEV\\a.bin.partial").has_value());
 
     EXPECT_FALSE(os::DownloadToFile(server.baseUrl() + "/files/a.bin", "C:\\NoSuchFolder\\a.bin"));

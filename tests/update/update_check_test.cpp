@@ -14,19 +14,15 @@ std::vector<std::string> versionRequests(std::string_view letters) {
 }
 
 TEST(UpdateCheck, TheMaskNamesTheNewerFilesInTheOrderAEDFCB) {
-    struct Case {
-        const char* newer;
-        const char* mask;
-    };
-    const Case cases[] = {{"f", "000100"}, {"b", "000001"}, {"a", "100000"}, {"abcdef", "111111"}, {"ec", "010010"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.newer);
-        UpdateWorld w("1");
-        w.outdate(c.newer);
+    const std::pair<const char*, const char*> cases[] = {
+        {"f", "000100"}, {"b", "000001"}, {"a", "100000"}, {"abcdef", "111111"}, {"ec", "010010"}};
+    for (const auto& [newer, mask] : cases) {
+        SCOPED_TRACE(newer);
+        UpdateWorld w("1", newer);
         w.check();
-        EXPECT_EQ(w.h.top().templateId(), IDD_UPDFOUND_EN);
+        EXPECT_EQ(w.top(), IDD_UPDFOUND_EN);
         ASSERT_NE(w.install(), nullptr);
-        EXPECT_EQ(w.install()->m_strUpdateMask, c.mask);
+        EXPECT_EQ(w.install()->m_strUpdateMask, mask);
         EXPECT_EQ(w.server.requests(), versionRequests("aedfcb"));
         for (char letter : std::string("abcdef")) {
             EXPECT_FALSE(w.h.readFile(std::string("C:\\ZEV\\brmod_") + letter + ".txt").has_value());
@@ -41,75 +37,72 @@ TEST(UpdateCheck, TheDatesDecideYearFirstAndAnEqualDateIsNotNewer) {
         bool newer;
     };
     const Case cases[] = {
-        {31, 12, 2009, "01012010", true},
-        {16, 3, 2010, "15032010", false},
-        {15, 3, 2010, "15032010", false},
-        {15, 3, 2010, "16032010", true},
-        {1, 2, 2010, "31012010", false},  // the month before the day
-        {15, 3, 2010, "15042009", false},
-        {15, 3, 2010, "0104", false},  // a short date has year 0
+        {31, 12, 2009, "01012010", true},  {16, 3, 2010, "15032010", false}, {15, 3, 2010, "15032010", false},
+        {15, 3, 2010, "16032010", true},   {1, 2, 2010, "31012010", false},  // the month before the day
+        {15, 3, 2010, "15042009", false},  {15, 3, 2010, "0104", false},  // a short date has year 0
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.server);
-        UpdateWorld w("0");
-        w.outdate("");
+        UpdateWorld w("0", "");
         w.install('d', c.day, c.month, c.year);
         w.publishVersion('d', c.server);
         w.check();
-        EXPECT_EQ(w.h.top().templateId(), c.newer ? IDD_UPDFOUND_DE : IDD_NOUPDFOUND_DE);
+        EXPECT_EQ(w.top(), c.newer ? IDD_UPDFOUND_DE : IDD_NOUPDFOUND_DE);
         if (c.newer) {
             EXPECT_EQ(w.install()->m_strUpdateMask, "001000");
         }
     }
 }
 
-TEST(UpdateCheck, NoNewerFileShowsUpToDateAndClosesTheCheckWithIt) {
-    for (const char* language : {"0", "1"}) {
-        SCOPED_TRACE(language);
-        UpdateWorld w(language);
-        w.outdate("");
-        w.check();
-        const int upToDate = std::string(language) == "0" ? IDD_NOUPDFOUND_DE : IDD_NOUPDFOUND_EN;
-        EXPECT_EQ(w.h.top().templateId(), upToDate);
-        w.h.top().click(ui::IDOK);
-        EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
+// Each ends on the main window after OK in the result, or No in the check dialog.
+TEST(UpdateCheck, EndingsOfTheCheckThatInstallNothing) {
+    struct Case {
+        const char* name;
+        const char* language;
+        const char* newer;
+        const char* withdrawn;  // from the server
+        bool answerYes;         // in the check dialog
+        int shown;
+        std::vector<std::string> requests;
+    };
+    const Case cases[] = {
+        {"German, nothing newer", "0", "", "", true, IDD_NOUPDFOUND_DE, versionRequests("aedfcb")},
+        {"English, nothing newer", "1", "", "", true, IDD_NOUPDFOUND_EN, versionRequests("aedfcb")},
+        {"brmod_e.txt missing stops the chain", "1", "f", "/zev/update/brmod_e.txt", true, IDD_UPDONLERROR_EN,
+         versionRequests("ae")},
+        {"No means no network access", "0", "a", "", false, IDD_UPDATE_DE, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UpdateWorld w(c.language, c.newer);
+        w.server.withdraw(c.withdrawn);
+        w.runCommand();
+        if (c.answerYes) w.h.top().click(ui::IDOK);
+        EXPECT_EQ(w.top(), c.shown);
+        w.h.top().click(c.answerYes ? ui::IDOK : ui::IDCANCEL);
+        EXPECT_EQ(w.top(), IDD_MAIN);
+        EXPECT_EQ(w.server.requests(), c.requests);
+        EXPECT_FALSE(w.h.readFile("C:\\ZEV\\brmod_a.txt").has_value());
     }
 }
 
-TEST(UpdateCheck, AVersionFileMissingOnTheServerStopsTheChain) {
-    UpdateWorld w("1");
-    w.outdate("f");
-    w.server.withdraw("/zev/update/brmod_e.txt");
-    w.check();
-    EXPECT_EQ(w.h.top().templateId(), IDD_UPDONLERROR_EN);
-    EXPECT_EQ(w.server.requests(), versionRequests("ae"));
-    EXPECT_FALSE(w.h.readFile("C:\\ZEV\\brmod_a.txt").has_value());
-    w.h.top().click(ui::IDOK);
-    EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
-}
-
 TEST(UpdateCheck, AVersionFileLeftInTheCurrentDirectoryStandsInForAFailedDownload) {
-    UpdateWorld w("1");
-    w.outdate("");
+    UpdateWorld w("1", "");
     w.server.withdraw("/zev/update/brmod_a.txt");
     w.h.writeFile("C:\\ZEV\\brmod_a.txt", "01012011");
     w.check();
-    ASSERT_EQ(w.h.top().templateId(), IDD_UPDFOUND_EN);
+    ASSERT_EQ(w.top(), IDD_UPDFOUND_EN);
     EXPECT_EQ(w.install()->m_strUpdateMask, "100000");
     EXPECT_FALSE(w.h.readFile("C:\\ZEV\\brmod_a.txt").has_value());
 }
 
 TEST(UpdateCheck, MissingInstalledFilesGiveOneBoxEachAndNoDownload) {
-    struct Case {
-        const char* language;
-        const char* text;
-    };
-    const Case cases[] = {{"0", "Datei nicht gefunden ! Eventuell kein ZEV Treiber installiert !"},
-                          {"1", "File not found ! Maybe no ZEV driver installed !"}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.language);
-        UpdateWorld w(c.language);
-        w.outdate("a");
+    const std::pair<const char*, const char*> cases[] = {
+        {"0", "Datei nicht gefunden ! Eventuell kein ZEV Treiber installiert !"},
+        {"1", "File not found ! Maybe no ZEV driver installed !"}};
+    for (const auto& [language, text] : cases) {
+        SCOPED_TRACE(language);
+        UpdateWorld w(language, "a");
         std::filesystem::remove(w.installed('e'));
         std::filesystem::remove(w.installed('b'));
         w.runCommand();
@@ -117,41 +110,27 @@ TEST(UpdateCheck, MissingInstalledFilesGiveOneBoxEachAndNoDownload) {
         for (int box = 0; box < 2; ++box) {
             auto mb = w.h.messageBox();
             ASSERT_TRUE(mb.has_value());
-            EXPECT_EQ(mb->messageText(), c.text);
+            EXPECT_EQ(mb->messageText(), text);
             EXPECT_EQ(mb->caption(), "ZevStatus");
             EXPECT_EQ(mb->messageType(), ui::MB_OK | ui::MB_ICONEXCLAMATION);
             mb->answer(ui::IDOK);
         }
         EXPECT_FALSE(w.h.messageBox().has_value());
-        EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
+        EXPECT_EQ(w.top(), IDD_MAIN);
         EXPECT_TRUE(w.server.requests().empty());
     }
 }
 
-TEST(UpdateCheck, NoMeansNoNetworkAccess) {
-    UpdateWorld w("0");
-    w.outdate("a");
-    w.runCommand();
-    EXPECT_EQ(w.h.top().templateId(), IDD_UPDATE_DE);
-    w.h.top().click(ui::IDCANCEL);
-    EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
-    EXPECT_TRUE(w.server.requests().empty());
-}
-
 TEST(UpdateCheck, AResultWindowThatCannotOpenLeavesTheCheckOpenForAFreshRun) {
-    UpdateWorld w("1");
-    w.outdate("");
+    UpdateWorld w("1", "");
     w.h.primary().backend().failTemplate(IDD_NOUPDFOUND_EN);
     w.check();
-    auto box = w.h.messageBox();
-    ASSERT_TRUE(box.has_value());
-    EXPECT_EQ(box->messageText(), "Dialogbox kann nicht erstellt werden!");
-    box->answer(ui::IDOK);
-    EXPECT_EQ(w.h.top().templateId(), IDD_UPDATE_EN);
+    EXPECT_EQ(w.answerBox(), "Dialogbox kann nicht erstellt werden!");
+    EXPECT_EQ(w.top(), IDD_UPDATE_EN);
 
     w.h.primary().backend().failTemplate(IDD_NOUPDFOUND_EN, false);
     w.h.top().click(ui::IDOK);
-    EXPECT_EQ(w.h.top().templateId(), IDD_NOUPDFOUND_EN);
+    EXPECT_EQ(w.top(), IDD_NOUPDFOUND_EN);
     EXPECT_EQ(w.server.requests().size(), 12u);
 }
 
@@ -164,21 +143,17 @@ TEST(UpdateCheck, ACheckWindowThatCannotOpenIsReportedInTheLanguage) {
     const Case cases[] = {{"0", IDD_UPDATE_DE, "Dialogbox kann nicht erstellt werden !"},
                           {"1", IDD_UPDATE_EN, "Dialog box could not be created !"}};
     for (const Case& c : cases) {
-        UpdateWorld w(c.language);
-        w.outdate("");
+        UpdateWorld w(c.language, "");
         w.h.primary().backend().failTemplate(c.templateId);
         w.runCommand();
-        auto box = w.h.messageBox();
-        ASSERT_TRUE(box.has_value());
-        EXPECT_EQ(box->messageText(), c.text);
+        EXPECT_EQ(w.answerBox(), c.text);
     }
 }
 
 TEST(UpdateCheck, AnUnknownLanguageDoesNothing) {
-    UpdateWorld w("2");
-    w.outdate("a");
+    UpdateWorld w("2", "a");
     w.runCommand();
-    EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
+    EXPECT_EQ(w.top(), IDD_MAIN);
     EXPECT_FALSE(w.h.messageBox().has_value());
 }
 

@@ -2,6 +2,8 @@
 // of chosen dates, and a loopback update server that ZEV_UPDATE_URL points to.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -22,10 +24,12 @@ inline const std::string kSystemDir = "C:\\windows\\system32";
 
 class UpdateWorld {
 public:
-    explicit UpdateWorld(const std::string& language = "1") {
+    // A running program in `language` with the driver files of outdate(newer).
+    UpdateWorld(const std::string& language, std::string_view newer) {
         ::setenv("ZEV_UPDATE_URL", server.baseUrl().c_str(), 1);
         std::filesystem::create_directories(h.host(kSystemDir + "\\spool\\drivers\\w32x86\\3"));
         startPresetMainWindow(h, {language, "", ""});
+        outdate(newer);
     }
     ~UpdateWorld() { ::unsetenv("ZEV_UPDATE_URL"); }
 
@@ -44,9 +48,6 @@ public:
         const sys_seconds noon = date + hours{12};
         std::filesystem::last_write_time(installed(letter), file_clock::from_sys(noon));
     }
-    void installAll(int day, int month, int year) {
-        for (const auto& f : update::kDriverFiles) install(f.letter, day, month, year);
-    }
 
     void publishVersion(char letter, const std::string& text) {
         server.publish(update::VersionFileUrlPath(file(letter)), text);
@@ -57,8 +58,8 @@ public:
     // Every file installed on 1 January 2010; the server has that date for all
     // but `newer`, which it dates a day later and offers replacements for.
     void outdate(std::string_view newer) {
-        installAll(1, 1, 2010);
         for (const auto& f : update::kDriverFiles) {
+            install(f.letter, 1, 1, 2010);
             const bool isNewer = newer.find(f.letter) != std::string_view::npos;
             publishVersion(f.letter, isNewer ? "02012010" : "01012010");
             if (isNewer) publishReplacement(f.letter, "new " + std::string(f.name));
@@ -70,6 +71,23 @@ public:
     void check() {
         runCommand();
         h.top().click(ui::IDOK);
+    }
+    // Then "Yes" in the install dialog.
+    void checkAndInstall() {
+        check();
+        h.top().click(ui::IDOK);
+    }
+    int top() { return h.top().templateId(); }
+    // The text of the message box now showing, which is answered with OK.
+    std::string answerBox() {
+        auto box = h.messageBox();
+        if (!box) {
+            ADD_FAILURE() << "no message box";
+            return {};
+        }
+        std::string text = box->messageText();
+        box->answer(ui::IDOK);
+        return text;
     }
     // The open install dialog of either language, or nullptr.
     update::InstallDialog* install() {
