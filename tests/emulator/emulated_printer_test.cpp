@@ -19,6 +19,7 @@ namespace {
 using emulator::EmulatedPrinter;
 using emulator::PenSlot;
 using emulator::PrinterCondition;
+using printer::FrameKind;
 
 std::string frame(printer::FrameKind kind, std::string_view command) {
     std::string bytes;
@@ -31,6 +32,12 @@ std::string drain(EmulatedPrinter& p) {
     std::uint8_t chunk[5];
     while (const std::size_t n = p.deliver(chunk)) answer.append(chunk, chunk + n);
     return answer;
+}
+
+// The answer to a query of the paper-handling setting.
+std::string askPaperHandling(EmulatedPrinter& p) {
+    p.receive(frame(FrameKind::Query, "ds2.get 70016;"), 0);
+    return drain(p);
 }
 
 TEST(StatusBuilder, ItsValuesDecodeBackToTheConditionThatBuiltThem) {
@@ -75,23 +82,16 @@ TEST(EmulatedPrinter, ItsDeviceIdNamesAZevWithItsSerial) {
     EXPECT_EQ(p.deviceId(), "MFG:x;");
 }
 
-TEST(EmulatedPrinter, SettingsSurviveASetThenGet) {
+TEST(EmulatedPrinter, SettingsSurviveASetThenGetAndTheMarginCommandSetsBothMargins) {
     EmulatedPrinter p("A1");
-    p.receive(frame(printer::FrameKind::Setting, "ds2.set 70016,24577;"), 0);
-    p.receive(frame(printer::FrameKind::Setting, "ds2.set 70017,65535;"), 0);
-    EXPECT_EQ(p.settings.paperHandling, 24577);
+    p.receive(frame(FrameKind::Setting, "ds2.set 70016,24577;"), 0);
+    p.receive(frame(FrameKind::Setting, "ds2.set 70017,65535;"), 0);
+    EXPECT_TRUE(p.receive(frame(FrameKind::Setting, printer::MarginFlowCommand(1280, 500)), 0).empty());
     EXPECT_EQ(p.settings.printOptions, 65535);
-    p.receive(frame(printer::FrameKind::Query, "ds2.get 70016;"), 0);
-    EXPECT_EQ(drain(p), "24577");
-}
-
-TEST(EmulatedPrinter, TheMarginCommandSetsBothMargins) {
-    EmulatedPrinter p("A1");
-    const auto notes = p.receive(frame(printer::FrameKind::Setting, printer::MarginFlowCommand(1280, 500)), 0);
-    EXPECT_TRUE(notes.empty());
     EXPECT_EQ(p.settings.topMargin, 1280);
     EXPECT_EQ(p.settings.leftMargin, 500);
     EXPECT_TRUE(p.valueStack().empty());
+    EXPECT_EQ(askPaperHandling(p), "24577");
 }
 
 TEST(EmulatedPrinter, MalformedCommandsAreNotedAndChangeNothing) {
@@ -115,7 +115,7 @@ TEST(EmulatedPrinter, MalformedCommandsAreNotedAndChangeNothing) {
         SCOPED_TRACE(c.name);
         EmulatedPrinter p("A1");
         const auto before = p.settings;
-        const auto notes = p.receive(frame(printer::FrameKind::Setting, c.command), 0);
+        const auto notes = p.receive(frame(FrameKind::Setting, c.command), 0);
         ASSERT_FALSE(notes.empty());
         EXPECT_EQ(notes.front(), c.note);
         EXPECT_EQ(p.settings, before);
@@ -138,8 +138,8 @@ TEST(EmulatedPrinter, ButtonsStartTimedInternalJobs) {
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.command));
         EmulatedPrinter p("A1");
-        const auto kind = c.command == printer::kAlignPens ? printer::FrameKind::ButtonOneWrite
-                                                           : printer::FrameKind::ButtonTwoWrites;
+        const auto kind = c.command == printer::kAlignPens ? FrameKind::ButtonOneWrite
+                                                           : FrameKind::ButtonTwoWrites;
         for (const auto& w : printer::FrameWrites(kind, c.command)) EXPECT_TRUE(p.receive(w, 1000).empty());
         EXPECT_EQ(p.condition.state, 4);
         EXPECT_EQ(p.condition.activity, 15);
@@ -151,17 +151,15 @@ TEST(EmulatedPrinter, ButtonsStartTimedInternalJobs) {
     }
 }
 
-TEST(EmulatedPrinter, AButtonOnABusyPrinterIsIgnored) {
+TEST(EmulatedPrinter, AButtonOnABusyPrinterIsIgnoredAndAScenarioChangeDuringAJobWins) {
     EmulatedPrinter p("A1");
+    const std::string align = frame(FrameKind::ButtonOneWrite, printer::kAlignPens);
     p.condition.state = 14;
-    const auto notes = p.receive(frame(printer::FrameKind::ButtonOneWrite, printer::kAlignPens), 0);
-    EXPECT_EQ(notes, std::vector<std::string>{"button 3 ignored: printer not ready"});
+    EXPECT_EQ(p.receive(align, 0), std::vector<std::string>{"button 3 ignored: printer not ready"});
     EXPECT_EQ(p.condition.state, 14);
-}
 
-TEST(EmulatedPrinter, AScenarioChangeDuringAJobWins) {
-    EmulatedPrinter p("A1");
-    p.receive(frame(printer::FrameKind::ButtonOneWrite, printer::kAlignPens), 0);
+    p.condition.state = 0;
+    p.receive(align, 0);
     p.condition.state = 14;  // paper jam while aligning
     p.advance(emulator::kAlignmentPageMs);
     EXPECT_EQ(p.condition.state, 14);
@@ -183,20 +181,17 @@ TEST(EmulatedPrinter, ResetAndCancelPrint) {
         EXPECT_EQ(p.cancelledJobs(), 1);
     }
     EmulatedPrinter p("A1");
-    EXPECT_TRUE(p.receive(frame(printer::FrameKind::Reset, printer::kResetCalibration), 0).empty());
+    EXPECT_TRUE(p.receive(frame(FrameKind::Reset, printer::kResetCalibration), 0).empty());
     EXPECT_EQ(p.calibrationResets(), 1);
 }
 
 TEST(EmulatedPrinter, InjectedAnswersAndSilence) {
     EmulatedPrinter p("A1");
     p.faults.nextAnswer = "garbage";
-    p.receive(frame(printer::FrameKind::Query, "ds2.get 70016;"), 0);
-    EXPECT_EQ(drain(p), "garbage");
-    p.receive(frame(printer::FrameKind::Query, "ds2.get 70016;"), 0);
-    EXPECT_EQ(drain(p), "16384") << "an injected answer is used once";
+    EXPECT_EQ(askPaperHandling(p), "garbage");
+    EXPECT_EQ(askPaperHandling(p), "16384") << "an injected answer is used once";
     p.faults.noAnswer = true;
-    p.receive(frame(printer::FrameKind::Query, "ds2.get 70016;"), 0);
-    EXPECT_EQ(drain(p), "");
+    EXPECT_EQ(askPaperHandling(p), "");
 }
 
 }  // namespace

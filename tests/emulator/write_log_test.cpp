@@ -3,7 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 #include "emulator/write_log.h"
@@ -30,11 +30,7 @@ TEST(EscapeBytes, ShowsPrintableBytesAndEscapesTheRest) {
 
 TEST(WriteLog, OneLinePerWriteAlsoAppendedToItsFile) {
     const auto file = std::filesystem::temp_directory_path() / ("zev_write_log_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt");
-    std::filesystem::remove(file);
-    {
-        std::ofstream existing(file);
-        existing << "earlier run\n";
-    }
+    std::ofstream(file) << "earlier run\n";
     emulator::WriteLog log(file.string());
     log.recordWrite(12345, "A1", "\x1b%Pfm.pop;\n");
     log.recordNote(60000, "B2", "ignored command x");
@@ -46,9 +42,8 @@ TEST(WriteLog, OneLinePerWriteAlsoAppendedToItsFile) {
     EXPECT_EQ(log.writesTo("B2"), std::vector<std::string>{"abc"});
 
     std::ifstream in(file);
-    std::stringstream content;
-    content << in.rdbuf();
-    EXPECT_EQ(content.str(), "earlier run\n" + lines[0] + "\n" + lines[1] + "\n" + lines[2] + "\n");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}),
+              "earlier run\n" + lines[0] + "\n" + lines[1] + "\n" + lines[2] + "\n");
     std::filesystem::remove(file);
 }
 
