@@ -61,16 +61,33 @@ struct Session {
         main().type(id, std::string(main().text(id).size(), '\b'));
         main().type(id, text);
     }
-    std::string answerMessage() {
+    std::string answerMessage(bool withCaption = false) {
         auto box = h.messageBox();
         if (!box) return "(no message box)";
-        const std::string text = box->messageText();
+        const std::string text = (withCaption ? box->caption() + ": " : "") + box->messageText();
         box->answer(ui::IDOK);
         return text;
     }
     bool statusTimerRuns() {
         const auto timers = main().timers();
         return std::find(timers.begin(), timers.end(), 3u) != timers.end();
+    }
+    // A block of controls in one comparison: their texts blank-separated, or
+    // one digit per control for checked and enabled.
+    std::string texts(std::initializer_list<int> ids) {
+        std::string joined;
+        for (int id : ids) joined += (joined.empty() ? "" : " ") + main().text(id);
+        return joined;
+    }
+    std::string checks(std::initializer_list<int> ids) {
+        std::string digits;
+        for (int id : ids) digits += std::to_string(main().checked(id));
+        return digits;
+    }
+    std::string enabled(std::initializer_list<int> ids) {
+        std::string digits;
+        for (int id : ids) digits += main().itemEnabled(id) ? '1' : '0';
+        return digits;
     }
 
     AppHarness h;
@@ -83,20 +100,12 @@ TEST_F(PrinterSettings, AnswersOfThePrinterFillTheControls) {
     printer.settings = {.paperHandling = 0x2000 | (7 << 6) | (12 << 1) | 1, .printOptions = 0x000C,
                         .topMargin = 1284, .leftMargin = 595};
     start();
-    const auto m = main();
-    EXPECT_EQ(m.checked(IDC_SECURE_FEED), 1);
-    EXPECT_EQ(m.text(IDC_TOLERANCE), "1.2");
-    EXPECT_EQ(m.spinPos(IDC_TOLERANCE_SPIN), 12);
-    EXPECT_EQ(m.checked(IDC_OUTPUT_FRONT), 1);
-    EXPECT_EQ(m.checked(IDC_OUTPUT_BACK), 0);
-    EXPECT_EQ(m.text(IDC_DRYTIME), "7");
-    EXPECT_TRUE(m.itemEnabled(IDC_DRYTIME));
-    EXPECT_EQ(m.checked(IDC_SENSOR_OFF), 1);
-    EXPECT_EQ(m.checked(IDC_INKBACKUP_ON), 1);
-    EXPECT_EQ(m.text(IDC_TOP_MARGIN), "12.3");
-    EXPECT_EQ(m.spinPos(IDC_TOP_MARGIN_SPIN), 123);
-    // Hundredths of a millimetre: 5.95 mm, which one decimal rounds up.
-    EXPECT_EQ(m.text(IDC_LEFT_MARGIN), "6.0");
+    EXPECT_EQ(checks({IDC_SECURE_FEED, IDC_OUTPUT_FRONT, IDC_OUTPUT_BACK, IDC_SENSOR_OFF, IDC_INKBACKUP_ON}), "11011");
+    // The left margin is 5.95 mm, which one decimal rounds up.
+    EXPECT_EQ(texts({IDC_TOLERANCE, IDC_DRYTIME, IDC_TOP_MARGIN, IDC_LEFT_MARGIN}), "1.2 7 12.3 6.0");
+    EXPECT_EQ(main().spinPos(IDC_TOLERANCE_SPIN), 12);
+    EXPECT_EQ(main().spinPos(IDC_TOP_MARGIN_SPIN), 123);
+    EXPECT_TRUE(main().itemEnabled(IDC_DRYTIME));
 }
 
 TEST_F(PrinterSettings, ATopMarginAnswerBelowFiftyWrapsAround) {
@@ -126,10 +135,7 @@ TEST_F(PrinterSettings, ToleranceIsCheckedOnEveryKeystrokeAndTruncatedToTenths) 
     EXPECT_EQ(main().spinPos(IDC_TOLERANCE_SPIN), 30);
 
     main().type(IDC_TOLERANCE, "2");
-    auto box = h.messageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->caption(), "ZevStatus");
-    EXPECT_EQ(answerMessage(), "Nur Zahlen von 0.0 - 3.1 erlaubt! Wert wird auf 0.0 zurück gesetzt");
+    EXPECT_EQ(answerMessage(true), "ZevStatus: Nur Zahlen von 0.0 - 3.1 erlaubt! Wert wird auf 0.0 zurück gesetzt");
     EXPECT_EQ(main().text(IDC_TOLERANCE), "0.0");
 
     retype(IDC_TOLERANCE, "0.05");
@@ -140,11 +146,7 @@ TEST_F(PrinterSettings, ToleranceIsCheckedOnEveryKeystrokeAndTruncatedToTenths) 
 
 TEST_F(PrinterSettings, RangeMessagesFollowTheLanguageExceptTheDryTime) {
     struct Case {
-        const char* language;
-        int edit;
-        const char* typed;
-        const char* message;
-        const char* reset;
+        const char* language; int edit; const char* typed; const char* message; const char* reset;
     } const cases[] = {
         {"1", IDC_TOLERANCE, "4", "Only numbers between 0.0 and 3.1 allowed ! Value will be set to 0.0", "0.0"},
         {"1", IDC_DRYTIME, "-1", "Nur Zahlen von 0 - 120 erlaubt! Wert wird auf 0 zurück gesetzt", "0"},
@@ -165,10 +167,7 @@ TEST_F(PrinterSettings, RangeMessagesFollowTheLanguageExceptTheDryTime) {
 
 TEST_F(PrinterSettings, ClickedSettingsChangeTheWordsSentOnApply) {
     struct Case {
-        const char* what;
-        std::vector<int> clicks;
-        const char* paperHandling;
-        const char* printOptions;
+        const char* what; std::vector<int> clicks; const char* paperHandling; const char* printOptions;
     } const cases[] = {
         {"secure feed on: tolerance 1.0 mm, bits 01010", {IDC_SECURE_FEED}, "ds2.set 70016,16405;", "ds2.set 70017,0;"},
         {"secure feed on and off", {IDC_SECURE_FEED, IDC_SECURE_FEED}, "ds2.set 70016,16384;", "ds2.set 70017,0;"},
@@ -182,10 +181,7 @@ TEST_F(PrinterSettings, ClickedSettingsChangeTheWordsSentOnApply) {
         SCOPED_TRACE(c.what);
         Session s;
         s.start();
-        for (int id : c.clicks) {
-            s.main().click(id);
-            if (s.h.messageBox()) s.answerMessage();
-        }
+        for (int id : c.clicks) { s.main().click(id); s.answerMessage(); }
         const auto texts = s.apply();
         ASSERT_EQ(texts.size(), 3u);
         EXPECT_EQ(texts[0], c.paperHandling);
@@ -212,26 +208,18 @@ TEST_F(PrinterSettings, ControlsFollowTheClicks) {
     main().click(IDC_SECURE_FEED);
     main().click(IDC_SENSOR_OFF);
     EXPECT_EQ(main().checked(IDC_SECURE_FEED), 0);
-    EXPECT_FALSE(main().itemEnabled(IDC_SECURE_FEED));
-    EXPECT_FALSE(main().itemEnabled(IDC_TOLERANCE));
+    EXPECT_EQ(enabled({IDC_SECURE_FEED, IDC_TOLERANCE}), "00");
     EXPECT_EQ(main().text(IDC_TOLERANCE), "0.0");
     main().click(IDC_SENSOR_OFF);
-    EXPECT_TRUE(main().itemEnabled(IDC_SECURE_FEED));
-    EXPECT_TRUE(main().itemEnabled(IDC_TOLERANCE));
+    EXPECT_EQ(enabled({IDC_SECURE_FEED, IDC_TOLERANCE}), "11");
 }
 
 TEST_F(PrinterSettings, InkBackupWarnsInBothDirections) {
-    struct Case {
-        const char* language;
-        const char* onText;
-        const char* onCaption;
-        const char* offText;
-        const char* offCaption;
-    } const cases[] = {
-        {"0", "ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht maschinenlesbar !!!",
-         "WICHTIGER HINWEIS", "Die Ausdrucke sind wieder maschinenlesbar !", "HINWEIS"},
-        {"1", "ATTENTION !!! Black will be mixed out of the colours. The print outs will be not machine readable !!!",
-         "IMPORTANT ADVICE", "The print outs are machine readable again !", "ADVICE"},
+    struct Case { const char* language; const char* on; const char* off; } const cases[] = {
+        {"0", "WICHTIGER HINWEIS: ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht "
+              "maschinenlesbar !!!", "HINWEIS: Die Ausdrucke sind wieder maschinenlesbar !"},
+        {"1", "IMPORTANT ADVICE: ATTENTION !!! Black will be mixed out of the colours. The print outs will be not "
+              "machine readable !!!", "ADVICE: The print outs are machine readable again !"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language);
@@ -239,11 +227,9 @@ TEST_F(PrinterSettings, InkBackupWarnsInBothDirections) {
         s.start(c.language);
         for (bool on : {true, false}) {
             s.main().click(IDC_INKBACKUP_ON);
-            auto box = s.h.messageBox();
-            ASSERT_TRUE(box);
-            EXPECT_EQ(box->caption(), on ? c.onCaption : c.offCaption);
-            EXPECT_EQ(box->messageType(), ui::MB_OK);
-            EXPECT_EQ(s.answerMessage(), on ? c.onText : c.offText);
+            ASSERT_TRUE(s.h.messageBox());
+            EXPECT_EQ(s.h.messageBox()->messageType(), ui::MB_OK);
+            EXPECT_EQ(s.answerMessage(true), on ? c.on : c.off);
         }
     }
 }
@@ -252,10 +238,7 @@ TEST_F(PrinterSettings, SpinsWriteTheirPositionIntoTheEdits) {
     start();
     main().click(IDC_SECURE_FEED);
     main().click(IDC_OUTPUT_FRONT);
-    struct Case {
-        int spin, delta, edit;
-        const char* shown;
-    } const cases[] = {
+    struct Case { int spin, delta, edit; const char* shown; } const cases[] = {
         {IDC_TOLERANCE_SPIN, +2, IDC_TOLERANCE, "1.2"},
         {IDC_TOLERANCE_SPIN, +30, IDC_TOLERANCE, "3.1"},  // stops at its end
         {IDC_DRYTIME_SPIN, -1, IDC_DRYTIME, "2"},
@@ -283,9 +266,8 @@ TEST_F(PrinterSettings, MarginsAreSentAsTypedAndTruncated) {
     h.window(IDD_TRANSFER_DE).enter();
     const auto& entries = h.bus.log().entries();
     ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[2].text, std::string(kOpener) +
-                                   "fm.push_value 50;fm.push_value 28;fm.push_value 1;fm.flow 225;fm.pop;" +
-                                   std::string(kTrailer));
+    EXPECT_EQ(entries[2].text, std::string(kOpener) + "fm.push_value 50;fm.push_value 28;fm.push_value 1;fm.flow 225;"
+                                                      "fm.pop;" + std::string(kTrailer));
     EXPECT_EQ(entries[1].atMs - entries[0].atMs, 300u);
     EXPECT_EQ(entries[2].atMs - entries[1].atMs, 300u);
 }
@@ -294,8 +276,7 @@ TEST_F(PrinterSettings, StandardThenOkSendsTheDefaults) {
     printer.settings = {.paperHandling = 0xA0D5, .printOptions = 0x000C, .topMargin = 1284, .leftMargin = 500};
     start();
     main().click(IDC_DEFAULTS);
-    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "0.0");
-    EXPECT_EQ(main().text(IDC_LEFT_MARGIN), "0.0");
+    EXPECT_EQ(texts({IDC_TOP_MARGIN, IDC_LEFT_MARGIN}), "0.0 0.0");
     EXPECT_EQ(main().checked(IDC_OUTPUT_BACK), 1);
     EXPECT_FALSE(main().itemEnabled(IDC_DRYTIME));
     EXPECT_TRUE(sent().empty()) << "the defaults wait for OK or Apply";
@@ -317,18 +298,11 @@ TEST_F(PrinterSettings, AppliedSettingsAreReadBackByTheNextStart) {
 
     start();
     EXPECT_EQ(main().checked(IDC_OUTPUT_FRONT), 1);
-    EXPECT_EQ(main().text(IDC_DRYTIME), "3");
-    EXPECT_EQ(main().text(IDC_TOLERANCE), "1.0");
-    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "12.3");
-    EXPECT_EQ(main().text(IDC_LEFT_MARGIN), "5.0");
+    EXPECT_EQ(texts({IDC_DRYTIME, IDC_TOLERANCE, IDC_TOP_MARGIN, IDC_LEFT_MARGIN}), "3 1.0 12.3 5.0");
 }
 
 TEST_F(PrinterSettings, OkAndApplyConfirmHideTheWindowAndResumePolling) {
-    struct Case {
-        int button;
-        const char* language;
-        int confirmation;
-    } const cases[] = {
+    struct Case { int button; const char* language; int confirmation; } const cases[] = {
         {IDC_SETTINGS_OK, "0", IDD_TRANSFER_DE},
         {IDC_APPLY, "1", IDD_TRANSFER_EN},
     };
@@ -344,31 +318,6 @@ TEST_F(PrinterSettings, OkAndApplyConfirmHideTheWindowAndResumePolling) {
         const auto closedAt = s.h.now();
         s.h.window(c.confirmation).enter();
         EXPECT_EQ(s.h.now() - closedAt, 300u) << "the window hides after a short wait";
-        EXPECT_FALSE(s.main().visible());
-        EXPECT_TRUE(s.statusTimerRuns());
-    }
-}
-
-TEST_F(PrinterSettings, ABusyPrinterGetsNothingAndTheNotReadyNotice) {
-    struct Case {
-        const char* language;
-        int notice;
-        const char* caption;
-    } const cases[] = {
-        {"0", IDD_NOTREADY_DE, "Hinweis"},
-        {"1", IDD_NOTREADY_EN, "Information"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.language);
-        Session s;
-        s.start(c.language);
-        s.printer.condition.state = 21;
-        s.h.advance(1s);
-        s.main().click(IDC_APPLY);
-        ASSERT_TRUE(s.h.has(c.notice));
-        EXPECT_EQ(s.h.window(c.notice).caption(), c.caption);
-        s.h.window(c.notice).enter();
-        EXPECT_TRUE(s.sent().empty());
         EXPECT_FALSE(s.main().visible());
         EXPECT_TRUE(s.statusTimerRuns());
     }
@@ -391,30 +340,41 @@ TEST_F(PrinterSettings, ApplyOnAnUnpluggedPrinterSendsNothingSaysNothingAndKeeps
     EXPECT_EQ(apply().size(), 3u) << "the settings reach the printer once it is back";
 }
 
-TEST_F(PrinterSettings, NoticesThatCannotBeCreatedAreReported) {
+TEST_F(PrinterSettings, ANoticeAfterApplyOrItsFailureEndsWithTheWindowHidden) {
     struct Case {
         const char* language;
-        int failing;
         int state;
-        const char* message;
+        int notice;
+        bool noticeFails;
+        const char* shown;  // the notice's caption, or the message when it cannot be created
         bool polling;
     } const cases[] = {
-        {"0", IDD_NOTREADY_DE, 21, "Dialogbox kann nicht erstellt werden!", true},
-        {"1", IDD_NOTREADY_EN, 21, "Dialog box could not be created!", true},
+        // A busy printer gets nothing and the not-ready notice.
+        {"0", 21, IDD_NOTREADY_DE, false, "Hinweis", true},
+        {"1", 21, IDD_NOTREADY_EN, false, "Information", true},
+        {"0", 21, IDD_NOTREADY_DE, true, "Dialogbox kann nicht erstellt werden!", true},
+        {"1", 21, IDD_NOTREADY_EN, true, "Dialog box could not be created!", true},
         // The settings did go out; polling waits for another operation to restart it.
-        {"0", IDD_TRANSFER_DE, 0, "Dialogbox kann nicht erstellt werden!", false},
-        {"1", IDD_TRANSFER_EN, 0, "Dialog box could not be created!", false},
+        {"0", 0, IDD_TRANSFER_DE, true, "Dialogbox kann nicht erstellt werden!", false},
+        {"1", 0, IDD_TRANSFER_EN, true, "Dialog box could not be created!", false},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.failing);
+        SCOPED_TRACE(c.shown);
         Session s;
         s.start(c.language);
         s.printer.condition.state = static_cast<std::uint8_t>(c.state);
         s.h.advance(1s);
-        s.h.primary().backend().failTemplate(c.failing);
+        if (c.noticeFails) s.h.primary().backend().failTemplate(c.notice);
         s.main().click(IDC_APPLY);
-        EXPECT_EQ(s.answerMessage(), c.message);
-        s.h.advance(300ms);
+        if (c.noticeFails) {
+            EXPECT_EQ(s.answerMessage(), c.shown);
+            s.h.advance(300ms);
+        } else {
+            ASSERT_TRUE(s.h.has(c.notice));
+            EXPECT_EQ(s.h.window(c.notice).caption(), c.shown);
+            s.h.window(c.notice).enter();
+        }
+        EXPECT_EQ(s.sent().empty(), c.state != 0);
         EXPECT_FALSE(s.main().visible());
         EXPECT_EQ(s.statusTimerRuns(), c.polling);
     }

@@ -10,11 +10,7 @@ namespace {
 using Value = std::optional<std::string>;
 
 TEST(SettingsFileText, ReadsTwoBlankSeparatedTokensAndRefusesAnythingButZeroOrOne) {
-    struct Case {
-        std::string text;
-        Value inkPopup;
-        Value language;
-    } cases[] = {
+    struct Case { std::string text; Value inkPopup; Value language; } cases[] = {
         {"1 0", "1", "0"},
         {"0 1", "0", "1"},
         {"1 1\r\n", "1", "1"},

@@ -10,11 +10,7 @@
 namespace {
 
 TEST(SettingsWords, FieldsReadFromThePaperHandlingWord) {
-    struct Case {
-        std::uint16_t word;
-        int tolerance;
-        int dryTime;
-    } const cases[] = {
+    struct Case { std::uint16_t word; int tolerance; int dryTime; } const cases[] = {
         {0x4000, 0, 0},
         {0x0015, 10, 0},                  // secure feed on, 1.0 mm
         {0x2000 | (3 << 6), 0, 3},        // front output, 3 s
@@ -51,10 +47,7 @@ TEST(SettingsWords, StoringAFieldLeavesEveryOtherBitAsItWas) {
 }
 
 TEST(SettingsText, TypedTextTimesTenTruncatedTowardZero) {
-    struct Case {
-        const char* text;
-        std::int32_t tenths;
-    } const cases[] = {
+    struct Case { const char* text; std::int32_t tenths; } const cases[] = {
         {"3", 30},     {"3.", 30},    {"3.2", 32},   {"3.1", 31},    {"0.05", 0},
         {"2.01", 20},  // 20.099999... in double precision
         {"1.15", 11},  {"-1", -10},   {"-0.05", 0},  {"", 0},        {"abc", 0},
@@ -74,11 +67,7 @@ TEST(SettingsText, TextValueStopsAtAnEmbeddedZero) {
 }
 
 TEST(SettingsText, OneDecimalShowsEveryMillimetreField) {
-    struct Case {
-        const char* what;
-        std::string shown;
-        const char* expected;
-    } const cases[] = {
+    struct Case { const char* what; std::string shown; const char* expected; } const cases[] = {
         {"tenths 0", settings::TenthsText(0), "0.0"},
         {"tenths 10", settings::TenthsText(10), "1.0"},
         {"tenths 345", settings::TenthsText(345), "34.5"},
