@@ -23,6 +23,25 @@ struct MaintenanceWorld {
     }
 
     void press(int button) { sendCommand(h.main(), button); }
+    // Presses `button`; returns the dialog it opened, after pressing START in it.
+    WindowView open(int button) {
+        press(button);
+        return h.top();
+    }
+    WindowView start(int button) {
+        WindowView dlg = open(button);
+        dlg.click(ui::IDOK);
+        return dlg;
+    }
+    emulator::EmulatedPrinter& printer() { return h.printer("A1"); }
+    // "caption: text" of the message box on top after answering it with OK.
+    std::string answerBox() {
+        auto box = h.messageBox();
+        if (!box) return "(no message box)";
+        const std::string shown = box->caption() + ": " + box->messageText();
+        box->answer(ui::IDOK);
+        return shown;
+    }
     std::vector<std::string> writes() const { return h.bus.log().writesTo("A1"); }
     bool statusTimerRuns() {
         const auto t = h.main().timers();
