@@ -5,10 +5,7 @@
 namespace {
 
 TEST(ProgramDirectory, TakesTheTextBetweenTheFirstCharacterAndTheLastBackslash) {
-    struct Case {
-        const char* commandLine;
-        const char* directory;
-    } cases[] = {
+    struct Case { const char* commandLine; const char* directory; } cases[] = {
         {"\"C:\\ZEV\\ZevStatus.exe\"", "C:\\ZEV"},
         {"\"C:\\Program Files\\BRENLATO\\ZevStatus.exe\" /min", "C:\\Program Files\\BRENLATO"},
         // Without the quote the drive letter is lost: the program looks in the wrong place.

@@ -2,6 +2,8 @@
 // the main window's first state.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "app/shell_test_support.h"
 
 namespace {
@@ -39,10 +41,7 @@ TEST(Startup, ASecondInstanceIsRefusedAndTheFirstRunsOn) {
 
 TEST(Startup, TheStartValuesComeFromDataTxt) {
     struct Case {
-        const char* name;
-        std::optional<std::string> file;
-        std::string language;
-        std::optional<std::string> fileAfter;
+        const char* name; std::optional<std::string> file; std::string language; std::optional<std::string> fileAfter;
     } cases[] = {
         {"missing", std::nullopt, "0", "1 0"},
         {"English", "1 1", "1", "1 1"},
@@ -90,27 +89,17 @@ TEST(Startup, TheMainWindowStartsHiddenWithItsSettingsControlsPrepared) {
 
     for (int id : {IDC_PRINTER_LIST, IDC_TOLERANCE, IDC_TOLERANCE_SPIN, IDC_DRYTIME, IDC_DRYTIME_SPIN})
         EXPECT_FALSE(w.itemEnabled(id)) << id;
-    struct Spin {
-        int id;
-        std::pair<int, int> range;
-    } spins[] = {
-        {IDC_TOLERANCE_SPIN, {0, 31}},
-        {IDC_DRYTIME_SPIN, {0, 120}},
-        {IDC_TOP_MARGIN_SPIN, {0, 345}},
-        {IDC_LEFT_MARGIN_SPIN, {0, 595}},
+    struct Spin { int id; std::pair<int, int> range; } spins[] = {
+        {IDC_TOLERANCE_SPIN, {0, 31}}, {IDC_DRYTIME_SPIN, {0, 120}},
+        {IDC_TOP_MARGIN_SPIN, {0, 345}}, {IDC_LEFT_MARGIN_SPIN, {0, 595}},
     };
     for (const auto& s : spins) EXPECT_EQ(w.range(s.id), s.range) << s.id;
-    EXPECT_EQ(w.spinPos(IDC_TOP_MARGIN_SPIN), 0);
-    EXPECT_EQ(w.spinPos(IDC_LEFT_MARGIN_SPIN), 0);
-    EXPECT_EQ(w.text(IDC_TOP_MARGIN), "0.0");
-    EXPECT_EQ(w.text(IDC_LEFT_MARGIN), "0.0");
-    EXPECT_EQ(w.text(IDC_DRYTIME), "0");
+    EXPECT_EQ(std::pair(w.spinPos(IDC_TOP_MARGIN_SPIN), w.spinPos(IDC_LEFT_MARGIN_SPIN)), std::pair(0, 0));
+    EXPECT_EQ(w.text(IDC_TOP_MARGIN) + " " + w.text(IDC_LEFT_MARGIN) + " " + w.text(IDC_DRYTIME), "0.0 0.0 0");
 
     const CStatusClientDlg& dlg = MainDialog(h);
-    EXPECT_EQ(dlg.m_wPaperHandling, 0x4000);
-    EXPECT_EQ(dlg.m_wPrintOptions, 0);
-    EXPECT_EQ(dlg.m_nTopMargin, 0);
-    EXPECT_EQ(dlg.m_nLeftMargin, 0);
+    EXPECT_EQ(std::tuple(dlg.m_wPaperHandling, dlg.m_wPrintOptions, dlg.m_nTopMargin, dlg.m_nLeftMargin),
+              std::tuple(0x4000, 0, 0, 0));
 }
 
 TEST(Startup, TheSystemMenuEndsWithASeparatorAndTheAboutItem) {

@@ -1,6 +1,9 @@
 // The notification-area icon: its record, its menu and the start-hidden guard.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "app/shell_test_support.h"
 #include "ui/app.h"
 
@@ -50,18 +53,13 @@ TEST_F(TrayIcon, TheMenuOffersTheToolboxThenABoldExitAtTheCursor) {
     h.trayMouse(ui::WM_RBUTTONDOWN);
     const auto menu = h.popupMenu();
     ASSERT_TRUE(menu);
-    ASSERT_EQ(menu->size(), 2u);
-    EXPECT_EQ((*menu)[0].id, unsigned(ID_TRAY_TOOLBOX));
-    EXPECT_EQ((*menu)[0].text, "ZEV Toolbox");
-    EXPECT_FALSE((*menu)[0].isDefault);
-    EXPECT_EQ((*menu)[1].id, unsigned(ID_TRAY_EXIT));
-    EXPECT_EQ((*menu)[1].text, "Beenden");
-    EXPECT_TRUE((*menu)[1].isDefault);
+    std::vector<std::tuple<unsigned, std::string, bool>> items;
+    for (const auto& item : *menu) items.emplace_back(item.id, item.text, item.isDefault);
+    EXPECT_EQ(items, (decltype(items){{ID_TRAY_TOOLBOX, "ZEV Toolbox", false}, {ID_TRAY_EXIT, "Beenden", true}}));
 
     const auto* open = backend().openMenu();
     EXPECT_EQ(open->flags, ui::TPM_LEFTALIGN | ui::TPM_RIGHTBUTTON);
-    EXPECT_EQ(open->at.x, 612);
-    EXPECT_EQ(open->at.y, 745);
+    EXPECT_EQ(std::pair(open->at.x, open->at.y), std::pair(612, 745));
     EXPECT_EQ(open->ownerSerial, h.main().raw().serial);
     EXPECT_TRUE(mainIsForeground());
 
@@ -113,14 +111,20 @@ TEST_F(TrayIcon, BeendenEndsTheProgramAndTakesTheIconAway) {
     EXPECT_EQ(h.machine().mutexes.count("KeinDoppelstart"), 0u) << "the next start may run";
 }
 
-TEST(TrayTip, ANameLongerThanTheTipFieldIsCutToFit) {
-    AppHarness h;
-    const std::string name(100, 'N');
-    h.start([name] {
+// Runs the program under another name, or before the shell accepts icons.
+void StartProgram(AppHarness& h, const std::string& name, bool trayAvailable = true) {
+    h.start([name, trayAvailable] {
+        static_cast<HeadlessBackend&>(ui::backend()).setTrayAvailable(trayAvailable);
         auto app = ui::CreateApplication();
         app->m_pszAppName = name;
         ui::RunApplication(*app);
     });
+}
+
+TEST(TrayTip, ANameLongerThanTheTipFieldIsCutToFit) {
+    AppHarness h;
+    const std::string name(100, 'N');
+    StartProgram(h, name);
     const auto icons = h.trayIcons();
     ASSERT_EQ(icons.size(), 1u);
     EXPECT_EQ(icons[0].tipText(), name.substr(0, 63));
@@ -129,13 +133,7 @@ TEST(TrayTip, ANameLongerThanTheTipFieldIsCutToFit) {
 
 TEST(TrayIconLate, WithoutANotificationAreaTheProgramRunsOnUntilTheTaskbarComes) {
     AppHarness h;
-    h.start([] {
-        // The shell refuses the icon while the taskbar is not there yet.
-        static_cast<HeadlessBackend&>(ui::backend()).setTrayAvailable(false);
-        auto app = ui::CreateApplication();
-        app->m_pszAppName = "ZevStatus";
-        ui::RunApplication(*app);
-    });
+    StartProgram(h, "ZevStatus", false);  // the shell refuses the icon while the taskbar is not there yet
     EXPECT_TRUE(h.trayIcons().empty());
     EXPECT_FALSE(h.primary().finished());
     h.primary().backend().setTrayAvailable(true);
