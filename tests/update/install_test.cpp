@@ -89,16 +89,6 @@ TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeStoppingTheSpoolerAndStampsTh
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_DE);
 }
 
-TEST(UpdateInstall, NoInTheInstallDialogTouchesNothing) {
-    UpdateWorld w("0", "f");
-    w.check();
-    w.h.top().click(ui::IDCANCEL);
-    EXPECT_FALSE(w.h.messageBox().has_value());
-    EXPECT_TRUE(w.h.machine().launchedProcesses.empty());
-    EXPECT_EQ(UpdateWorld::read(w.installed('f')), "old");
-    EXPECT_EQ(w.top(), IDD_MAIN);
-}
-
 TEST(UpdateInstall, TheEnglishRunMeetingAnEarlierBackupKeepsItAndReplacesInPlace) {
     UpdateWorld w("1", "a");
     UpdateWorld::write(w.backup('a'), "first backup");

@@ -52,10 +52,8 @@ std::string readHead(int fd) {
 // "GET /zev/update/brmod_a.txt HTTP/1.1" -> "/zev/update/brmod_a.txt"
 std::string pathOf(const std::string& head) {
     const std::size_t start = head.find(' ');
-    if (start == std::string::npos) return {};
-    const std::size_t end = head.find(' ', start + 1);
-    if (end == std::string::npos) return {};
-    return head.substr(start + 1, end - start - 1);
+    const std::size_t end = start == std::string::npos ? start : head.find(' ', start + 1);
+    return end == std::string::npos ? std::string() : head.substr(start + 1, end - start - 1);
 }
 
 void sendAll(int fd, const std::string& bytes) {
@@ -131,17 +129,14 @@ void LoopbackHttpServer::run() {
     }
 }
 
-std::string LoopbackHttpServer::bodyFor(const std::string& path, bool& found) {
-    std::lock_guard lock(m_mutex);
+void LoopbackHttpServer::answer(int client) {
+    const std::string path = pathOf(readHead(client));
+    std::unique_lock lock(m_mutex);
     m_requests.push_back(path);
     const auto it = m_files.find(path);
-    found = it != m_files.end();
-    return found ? it->second : std::string();
-}
-
-void LoopbackHttpServer::answer(int client) {
-    bool found = false;
-    const std::string body = bodyFor(pathOf(readHead(client)), found);
+    const bool found = it != m_files.end();
+    const std::string body = found ? it->second : std::string();
+    lock.unlock();
     const std::string status = found ? "200 OK" : "404 Not Found";
     sendAll(client, "HTTP/1.1 " + status + "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
                         std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);

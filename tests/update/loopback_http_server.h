@@ -32,7 +32,6 @@ public:
 private:
     void run();
     void answer(int client);
-    std::string bodyFor(const std::string& path, bool& found);
 
     int m_listener = -1;
     std::uint16_t m_port = 0;

@@ -54,35 +54,40 @@ TEST(UpdateCheck, TheDatesDecideYearFirstAndAnEqualDateIsNotNewer) {
     }
 }
 
-// Each ends on the main window after OK in the result, or No in the check dialog.
+// Each ends on the main window after `button` in the window `shown`.
 TEST(UpdateCheck, EndingsOfTheCheckThatInstallNothing) {
     struct Case {
         const char* name;
         const char* language;
         const char* newer;
         const char* withdrawn;  // from the server
-        bool answerYes;         // in the check dialog
+        bool yesInCheck;
         int shown;
+        int button;
         std::vector<std::string> requests;
     };
     const Case cases[] = {
-        {"German, nothing newer", "0", "", "", true, IDD_NOUPDFOUND_DE, versionRequests("aedfcb")},
-        {"English, nothing newer", "1", "", "", true, IDD_NOUPDFOUND_EN, versionRequests("aedfcb")},
+        {"German, nothing newer", "0", "", "", true, IDD_NOUPDFOUND_DE, ui::IDOK, versionRequests("aedfcb")},
+        {"English, nothing newer", "1", "", "", true, IDD_NOUPDFOUND_EN, ui::IDOK, versionRequests("aedfcb")},
         {"brmod_e.txt missing stops the chain", "1", "f", "/zev/update/brmod_e.txt", true, IDD_UPDONLERROR_EN,
-         versionRequests("ae")},
-        {"No means no network access", "0", "a", "", false, IDD_UPDATE_DE, {}},
+         ui::IDOK, versionRequests("ae")},
+        {"No means no network access", "0", "f", "", false, IDD_UPDATE_DE, ui::IDCANCEL, {}},
+        {"No in the install dialog", "0", "f", "", true, IDD_UPDFOUND_DE, ui::IDCANCEL, versionRequests("aedfcb")},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         UpdateWorld w(c.language, c.newer);
         w.server.withdraw(c.withdrawn);
         w.runCommand();
-        if (c.answerYes) w.h.top().click(ui::IDOK);
+        if (c.yesInCheck) w.h.top().click(ui::IDOK);
         EXPECT_EQ(w.top(), c.shown);
-        w.h.top().click(c.answerYes ? ui::IDOK : ui::IDCANCEL);
+        w.h.top().click(c.button);
         EXPECT_EQ(w.top(), IDD_MAIN);
+        EXPECT_FALSE(w.h.messageBox().has_value());
         EXPECT_EQ(w.server.requests(), c.requests);
         EXPECT_FALSE(w.h.readFile("C:\\ZEV\\brmod_a.txt").has_value());
+        EXPECT_TRUE(w.h.machine().launchedProcesses.empty());
+        EXPECT_EQ(UpdateWorld::read(w.installed('f')), "old");
     }
 }
 

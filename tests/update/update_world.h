@@ -2,8 +2,6 @@
 // of chosen dates, and a loopback update server that ZEV_UPDATE_URL points to.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -81,10 +79,7 @@ public:
     // The text of the message box now showing, which is answered with OK.
     std::string answerBox() {
         auto box = h.messageBox();
-        if (!box) {
-            ADD_FAILURE() << "no message box";
-            return {};
-        }
+        if (!box) return "(no message box)";
         std::string text = box->messageText();
         box->answer(ui::IDOK);
         return text;
