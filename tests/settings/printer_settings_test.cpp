@@ -20,6 +20,8 @@ constexpr unsigned kWmCommand = 0x0111;
 
 // One program on one emulated printer "A1".
 struct Session {
+    Session() = default;
+    explicit Session(const std::string& language) { start(language); }
     // Starts the program on a ready printer and opens the main window as a user
     // would, once the start dialog has gone and the settings have been read.
     void start(const std::string& language = "0") {
@@ -155,8 +157,7 @@ TEST_F(PrinterSettings, RangeMessagesFollowTheLanguageExceptTheDryTime) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.language) + " " + c.typed);
-        Session s;
-        s.start(c.language);
+        Session s(c.language);
         s.main().click(IDC_SECURE_FEED);
         s.main().click(IDC_OUTPUT_FRONT);
         s.retype(c.edit, c.typed);
@@ -179,8 +180,7 @@ TEST_F(PrinterSettings, ClickedSettingsChangeTheWordsSentOnApply) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Session s;
-        s.start();
+        Session s("0");
         for (int id : c.clicks) { s.main().click(id); s.answerMessage(); }
         const auto texts = s.apply();
         ASSERT_EQ(texts.size(), 3u);
@@ -223,8 +223,7 @@ TEST_F(PrinterSettings, InkBackupWarnsInBothDirections) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language);
-        Session s;
-        s.start(c.language);
+        Session s(c.language);
         for (bool on : {true, false}) {
             s.main().click(IDC_INKBACKUP_ON);
             ASSERT_TRUE(s.h.messageBox());
@@ -241,8 +240,7 @@ TEST_F(PrinterSettings, SpinsWriteTheirPositionIntoTheEdits) {
     struct Case { int spin, delta, edit; const char* shown; } const cases[] = {
         {IDC_TOLERANCE_SPIN, +2, IDC_TOLERANCE, "1.2"},
         {IDC_TOLERANCE_SPIN, +30, IDC_TOLERANCE, "3.1"},  // stops at its end
-        {IDC_DRYTIME_SPIN, -1, IDC_DRYTIME, "2"},
-        {IDC_TOP_MARGIN_SPIN, +5, IDC_TOP_MARGIN, "0.5"},
+        {IDC_DRYTIME_SPIN, -1, IDC_DRYTIME, "2"}, {IDC_TOP_MARGIN_SPIN, +5, IDC_TOP_MARGIN, "0.5"},
         {IDC_LEFT_MARGIN_SPIN, +12, IDC_LEFT_MARGIN, "1.2"},  // the horizontal one
     };
     for (const auto& c : cases) {
@@ -303,13 +301,11 @@ TEST_F(PrinterSettings, AppliedSettingsAreReadBackByTheNextStart) {
 
 TEST_F(PrinterSettings, OkAndApplyConfirmHideTheWindowAndResumePolling) {
     struct Case { int button; const char* language; int confirmation; } const cases[] = {
-        {IDC_SETTINGS_OK, "0", IDD_TRANSFER_DE},
-        {IDC_APPLY, "1", IDD_TRANSFER_EN},
+        {IDC_SETTINGS_OK, "0", IDD_TRANSFER_DE}, {IDC_APPLY, "1", IDD_TRANSFER_EN},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);
-        Session s;
-        s.start(c.language);
+        Session s(c.language);
         s.main().click(c.button);
         ASSERT_TRUE(s.h.has(c.confirmation));
         EXPECT_EQ(s.sent().size(), 3u);
@@ -350,8 +346,7 @@ TEST_F(PrinterSettings, ANoticeAfterApplyOrItsFailureEndsWithTheWindowHidden) {
         bool polling;
     } const cases[] = {
         // A busy printer gets nothing and the not-ready notice.
-        {"0", 21, IDD_NOTREADY_DE, false, "Hinweis", true},
-        {"1", 21, IDD_NOTREADY_EN, false, "Information", true},
+        {"0", 21, IDD_NOTREADY_DE, false, "Hinweis", true}, {"1", 21, IDD_NOTREADY_EN, false, "Information", true},
         {"0", 21, IDD_NOTREADY_DE, true, "Dialogbox kann nicht erstellt werden!", true},
         {"1", 21, IDD_NOTREADY_EN, true, "Dialog box could not be created!", true},
         // The settings did go out; polling waits for another operation to restart it.
@@ -360,8 +355,7 @@ TEST_F(PrinterSettings, ANoticeAfterApplyOrItsFailureEndsWithTheWindowHidden) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.shown);
-        Session s;
-        s.start(c.language);
+        Session s(c.language);
         s.printer.condition.state = static_cast<std::uint8_t>(c.state);
         s.h.advance(1s);
         if (c.noticeFails) s.h.primary().backend().failTemplate(c.notice);
