@@ -12,12 +12,9 @@ using namespace zevtest;
 TEST(MaintenanceDialogs, EachButtonOpensItsTwinNamingThePrinterWithStartEnabled) {
     struct Case { int button; const char* language; int templateId; const char* caption; };
     const Case cases[] = {
-        {IDC_CLEAN_NORMAL, "0", 200, "Druckkopfreinigung normal"},
-        {IDC_CLEAN_NORMAL, "1", 201, "Pen Cleaning normal"},
-        {IDC_CLEAN_MEDIUM, "0", 202, "Druckkopfreinigung medium"},
-        {IDC_CLEAN_SUPER, "1", 205, "Pen Cleaning super"},
-        {IDC_CALIBRATE_START, "0", 210, "Druckkopf Kalibrierung"},
-        {IDC_CALIBRATE_START, "1", 211, "Pen Alignment"},
+        {IDC_CLEAN_NORMAL, "0", 200, "Druckkopfreinigung normal"}, {IDC_CLEAN_NORMAL, "1", 201, "Pen Cleaning normal"},
+        {IDC_CLEAN_MEDIUM, "0", 202, "Druckkopfreinigung medium"}, {IDC_CLEAN_SUPER, "1", 205, "Pen Cleaning super"},
+        {IDC_CALIBRATE_START, "0", 210, "Druckkopf Kalibrierung"}, {IDC_CALIBRATE_START, "1", 211, "Pen Alignment"},
         {IDC_CALIBRATE_RESET, "0", 215, "Reset Druckkopf Kalibrierung"},
         {IDC_CALIBRATE_RESET, "1", 212, "Reset Pen Calibration"},
     };
