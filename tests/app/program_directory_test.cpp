@@ -12,11 +12,7 @@ TEST(ProgramDirectory, TakesTheTextBetweenTheFirstCharacterAndTheLastBackslash) 
         {"C:\\ZEV\\ZevStatus.exe", ":\\ZEV"},
         // An argument with a backslash moves the end of the folder.
         {"\"C:\\ZEV\\ZevStatus.exe\" C:\\tmp\\x", "C:\\ZEV\\ZevStatus.exe\" C:\\tmp"},
-        {"ZevStatus.exe", ""},
-        {"", ""},
-        {"\\", ""},
-        {"\"\\", ""},
-        {"\"C:\\", "C:"},
+        {"ZevStatus.exe", ""}, {"", ""}, {"\\", ""}, {"\"\\", ""}, {"\"C:\\", "C:"},
     };
     for (const auto& c : cases) EXPECT_EQ(app::ProgramDirectory(c.commandLine), c.directory) << c.commandLine;
 }

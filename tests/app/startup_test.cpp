@@ -43,12 +43,9 @@ TEST(Startup, TheStartValuesComeFromDataTxt) {
     struct Case {
         const char* name; std::optional<std::string> file; std::string language; std::optional<std::string> fileAfter;
     } cases[] = {
-        {"missing", std::nullopt, "0", "1 0"},
-        {"English", "1 1", "1", "1 1"},
-        {"popup off, English", "0 1", "1", "0 1"},
-        {"line end from another tool", "0 1\r\n", "1", "0 1\r\n"},
-        {"one token", "0", "0", "0"},
-        {"outside the format", "11 2", "0", "11 2"},
+        {"missing", std::nullopt, "0", "1 0"}, {"English", "1 1", "1", "1 1"},
+        {"popup off, English", "0 1", "1", "0 1"}, {"line end from another tool", "0 1\r\n", "1", "0 1\r\n"},
+        {"one token", "0", "0", "0"}, {"outside the format", "11 2", "0", "11 2"},
     };
     for (const auto& c : cases) {
         AppHarness h;
