@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <tuple>
 
 #include "app/shell_test_support.h"
 
@@ -127,11 +128,8 @@ TEST_F(MainWindow, HelpManualAndHomepageOpenTheDocumentOfTheLanguage) {
         ASSERT_EQ(shellCalls().size(), c.target ? 1u : 0u) << c.command;
         if (!c.target) continue;
         const auto& call = shellCalls()[0];
-        EXPECT_EQ(call.verb, "open");
-        EXPECT_EQ(call.file, c.target);
-        EXPECT_EQ(call.parameters, "");
-        EXPECT_EQ(call.directory, "");
-        EXPECT_EQ(call.showCmd, ui::SW_SHOW);
+        EXPECT_EQ(std::tie(call.verb, call.file, call.parameters, call.directory, call.showCmd),
+                  std::tuple("open", c.target, "", "", ui::SW_SHOW));
     }
 }
 
@@ -154,16 +152,14 @@ TEST_F(MainWindow, TheAboutBoxShowsTheSupportAddressAsAMailLink) {
     EXPECT_EQ(about.text(IDC_SUPPORT_LINK), "support@brenlato.example");
     const auto font = about.font(IDC_SUPPORT_LINK);
     ASSERT_TRUE(font);
-    EXPECT_TRUE(font->underline);
-    EXPECT_EQ(font->height, 8);
-    EXPECT_EQ(font->face, "Ms Sans Serif");
+    EXPECT_EQ(std::tie(font->underline, font->height, font->face), std::tuple(true, 8, "Ms Sans Serif"));
     EXPECT_EQ(about.colour(IDC_SUPPORT_LINK).text, 0xC80000u);
     EXPECT_EQ(about.colour(ui::IDOK).text, ui::kBlack);
 
     about.click(IDC_SUPPORT_LINK);
     ASSERT_EQ(shellCalls().size(), 1u);
-    EXPECT_EQ(shellCalls()[0].file, "mailto:support@brenlato.example");
-    EXPECT_EQ(shellCalls()[0].showCmd, ui::SW_SHOWNORMAL);
+    EXPECT_EQ(std::tie(shellCalls()[0].file, shellCalls()[0].showCmd),
+              std::tuple("mailto:support@brenlato.example", ui::SW_SHOWNORMAL));
 
     auto& dlg = *about.raw().dialog;
     EXPECT_EQ(dlg.CursorFor(IDC_SUPPORT_LINK), IDC_CURSOR_HAND);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <tuple>
 
 #include "app/shell_test_support.h"
 
@@ -86,9 +87,8 @@ TEST_F(StartDialog, ADialogThatCannotBeCreatedIsReportedInItsLanguage) {
         show(c.language);
         auto box = h.messageBox();
         ASSERT_TRUE(box) << c.language;
-        EXPECT_EQ(box->messageText(), c.message);
-        EXPECT_EQ(box->caption(), "ZevStatus");
-        EXPECT_EQ(box->messageType(), ui::MB_OK);
+        EXPECT_EQ(std::tuple(box->caption(), box->messageText(), box->messageType()),
+                  std::tuple("ZevStatus", c.message, ui::MB_OK));
         box->answer(ui::IDOK);
     }
 }

@@ -22,9 +22,8 @@ TEST(Startup, ASecondInstanceIsRefusedAndTheFirstRunsOn) {
     const ui::Window* box = second.backend().topWindow();
     ASSERT_NE(box, nullptr);
     ASSERT_EQ(box->kind, ui::headless::WindowKind::MessageBox);
-    EXPECT_EQ(box->text, "Die Anwendung wurde bereits gestartet!");
-    EXPECT_EQ(box->caption, "Fehler!");
-    EXPECT_EQ(box->type, ui::MB_OK | ui::MB_ICONSTOP);
+    EXPECT_EQ(std::tie(box->caption, box->text, box->type),
+              std::tuple("Fehler!", "Die Anwendung wurde bereits gestartet!", ui::MB_OK | ui::MB_ICONSTOP));
     EXPECT_EQ(second.backend().trayIcons().size(), 1u) << "its own icon comes before the check";
     EXPECT_EQ(h.settingsFile(), "1 0") << "so does the missing data.txt";
 

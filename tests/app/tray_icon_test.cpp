@@ -25,12 +25,8 @@ TEST_F(TrayIcon, TheShellGetsTheFirstRecordLayoutWithIdOneAndTheProgramName) {
     const auto icons = h.trayIcons();
     ASSERT_EQ(icons.size(), 1u);
     const ui::TrayIconRecord& r = icons[0];
-    EXPECT_EQ(r.size, 88u);
-    EXPECT_EQ(r.iconId, 1u);
-    EXPECT_EQ(r.flags, 7u);
-    EXPECT_EQ(r.callbackMessage, 1124u);
-    EXPECT_EQ(r.iconResource, IDI_APP);
-    EXPECT_EQ(r.tipText(), "ZevStatus");
+    EXPECT_EQ(std::tuple(r.size, r.iconId, r.flags, r.callbackMessage, r.iconResource, r.tipText()),
+              std::tuple(88u, 1u, 7u, 1124u, IDI_APP, "ZevStatus"));
     EXPECT_EQ(backend().trayIcons()[0].ownerSerial, h.main().raw().serial);
 }
 
