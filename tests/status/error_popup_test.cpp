@@ -31,33 +31,30 @@ TEST_F(ErrorPopups, EachStateOpensItsPopupWhichClosesWhenTheConditionClears) {
     for (const char* language : {"0", "1"}) {
         const bool german = std::string(language) == "0";
         for (const PopupCase& c : kPopups) {
-            h.stopAll();
+            SCOPED_TRACE(std::string(language) + " state " + std::to_string(c.state));
             printer().state = static_cast<std::uint8_t>(c.state);
-            start(language);
-            h.advance(1s);
             const int templateId = german ? c.templateDe : c.templateEn;
+            ASSERT_EQ(rerun(language), templateId);
             WindowView popup = h.top();
-            ASSERT_EQ(popup.templateId(), templateId) << c.state;
-            EXPECT_FALSE(polling()) << c.state;
+            EXPECT_FALSE(polling());
             const ui::CtlColor colour = popup.colour(ui::IDOK);
             EXPECT_TRUE(colour.text == ui::kBlack && colour.transparent && colour.brush == ui::kWhite && !colour.useDefault)
-                << c.state << ": black on white";
-            if (!german && c.numberVisibleEn) {
-                EXPECT_TRUE(popup.itemVisible(c.numberControl)) << c.state;
-                EXPECT_EQ(popup.text(c.numberControl), std::to_string(c.state));
-            }
+                << "black on white";
             if (german) {
-                EXPECT_FALSE(popup.itemVisible(c.numberControl)) << c.state;
+                EXPECT_FALSE(popup.itemVisible(c.numberControl));
+            } else if (c.numberVisibleEn) {  // the other English templates have no such control
+                EXPECT_TRUE(popup.itemVisible(c.numberControl));
+                EXPECT_EQ(popup.text(c.numberControl), std::to_string(c.state));
             }
 
             printer().state = 2;
             h.advance(1s);
-            EXPECT_EQ(h.has(templateId), !c.closesWhenPrinting) << c.state << " -> 2";
+            EXPECT_EQ(h.has(templateId), !c.closesWhenPrinting) << "-> 2";
             printer().state = 0;
             h.advance(1s);
-            EXPECT_FALSE(h.has(templateId)) << c.state << " -> 0";
-            EXPECT_TRUE(polling()) << c.state;
-            EXPECT_EQ(openMessageBoxes(), 0) << c.state;
+            EXPECT_FALSE(h.has(templateId)) << "-> 0";
+            EXPECT_TRUE(polling());
+            EXPECT_EQ(openMessageBoxes(), 0);
         }
     }
 }
@@ -77,61 +74,43 @@ TEST_F(ErrorPopups, ClosedByTheUserThePopupLeavesPollingStopped) {
         {"1", 9, [](WindowView& w) { w.enter(); }, true},  // hidden OK, Enter still closes
     };
     for (const Case& c : cases) {
-        h.stopAll();
+        SCOPED_TRACE(std::string(c.language) + " state " + std::to_string(c.state));
         printer().state = static_cast<std::uint8_t>(c.state);
-        start(c.language);
-        h.advance(1s);
+        ASSERT_NE(rerun(c.language), IDD_MAIN);
         WindowView popup = h.top();
-        ASSERT_NE(popup.templateId(), IDD_MAIN) << c.state;
         c.close(popup);
-        EXPECT_EQ(h.top().templateId(), IDD_MAIN) << c.state;
-        EXPECT_EQ(polling(), c.resumes) << c.state;
-        EXPECT_EQ(openMessageBoxes(), 0) << c.state;
+        EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+        EXPECT_EQ(polling(), c.resumes);
+        EXPECT_EQ(openMessageBoxes(), 0);
     }
 }
 
 TEST_F(ErrorPopups, TheGermanCarriageStallPopupReportsItsResults) {
     printer().state = 15;
-    start("0");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_CARRIAGESTALL_DE);
+    ASSERT_EQ(firstPoll("0"), IDD_CARRIAGESTALL_DE);
     h.top().escape();
-    std::optional<WindowView> box = h.messageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->messageText(), "IDCANCEL!");
-    box->answer(ui::IDOK);
+    EXPECT_EQ(answerBox(), "IDCANCEL!/ZevStatus");
     EXPECT_FALSE(polling());
 
-    h.stopAll();
-    start("0");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_CARRIAGESTALL_DE);
+    ASSERT_EQ(rerun("0"), IDD_CARRIAGESTALL_DE);
     h.top().click(ui::IDOK);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
-    EXPECT_TRUE(polling());
+    EXPECT_TRUE(backToPolling());
     EXPECT_EQ(openMessageBoxes(), 0);
 }
 
 TEST_F(ErrorPopups, EscInTheGermanOutOfPaperPopupCancelsThePrintJob) {
     printer().state = 9;
-    start("0");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_OUTOFPAPER_DE);
+    ASSERT_EQ(firstPoll("0"), IDD_OUTOFPAPER_DE);
     h.bus.log().clear();
     h.top().escape();
-    std::optional<WindowView> box = h.messageBox();
-    ASSERT_TRUE(box);
-    EXPECT_EQ(box->caption(), "cancelprint");
-    EXPECT_EQ(box->messageText(), "\x1b*o5W\xc0");
-    box->answer(ui::IDOK);
+    EXPECT_EQ(answerBox(), "\x1b*o5W\xc0/cancelprint");
 
     const std::vector<std::string> writes = h.bus.log().writesTo("A1");
     ASSERT_EQ(writes.size(), 1u);
     EXPECT_EQ(writes[0], std::string("\x1b*o5W\xc0\x00\x00|\n\x00", 11));
     ASSERT_EQ(h.top().templateId(), IDD_OUTOFPAPER_DE) << "the window stays open";
     printer().state = 0;
-    h.advance(3s);
-    EXPECT_EQ(h.top().templateId(), IDD_OUTOFPAPER_DE) << "but no longer closes by itself";
+    EXPECT_EQ(topAfter(3s), IDD_OUTOFPAPER_DE) << "but no longer closes by itself";
     EXPECT_FALSE(polling());
 }
 
@@ -146,13 +125,10 @@ TEST_F(ErrorPopups, ADamagedStatusFieldIsReportedOnceAndReadsAsReady) {
         {nullptr, "invalid status string", "error"},
     };
     for (const Case& c : cases) {
-        h.stopAll();
         faults().rawId.reset();
         faults().rawStatus.reset();
         printer().state = 14;
-        start("0");
-        h.advance(1s);
-        ASSERT_EQ(h.top().templateId(), IDD_PAPERJAM_DE);
+        ASSERT_EQ(rerun("0"), IDD_PAPERJAM_DE);
         if (c.rawId) {
             faults().rawId = c.rawId;
         } else {
@@ -166,40 +142,31 @@ TEST_F(ErrorPopups, ADamagedStatusFieldIsReportedOnceAndReadsAsReady) {
         h.advance(5s);
         EXPECT_EQ(openMessageBoxes(), 1) << c.text << ": no box piles up on the ticks meanwhile";
         box->answer(ui::IDOK);
-        EXPECT_EQ(h.top().templateId(), IDD_MAIN) << c.text << ": nothing at positions 16-17 reads as state 0";
-        EXPECT_TRUE(polling()) << c.text;
+        EXPECT_TRUE(backToPolling()) << c.text << ": nothing at positions 16-17 reads as state 0";
     }
 }
 
 TEST_F(ErrorPopups, AnotherDeviceOnThePathKeepsThePopupOpen) {
     printer().state = 14;
-    start("0");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_PAPERJAM_DE);
+    ASSERT_EQ(firstPoll("0"), IDD_PAPERJAM_DE);
     h.printer("A1").identity.mfg = "BRENLATO";  // upper case is not the ZEV's maker
     printer().state = 0;
-    h.advance(3s);
-    EXPECT_EQ(h.top().templateId(), IDD_PAPERJAM_DE);
+    EXPECT_EQ(topAfter(3s), IDD_PAPERJAM_DE);
     EXPECT_EQ(openMessageBoxes(), 0);
     h.printer("A1").identity.mfg = "brenlato";
-    h.advance(1s);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_EQ(topAfter(1s), IDD_MAIN);
 }
 
 TEST_F(ErrorPopups, UnpluggedDuringAPopupThePopupWaitsAndRecovers) {
     printer().state = 14;
-    start("0");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_PAPERJAM_DE);
+    ASSERT_EQ(firstPoll("0"), IDD_PAPERJAM_DE);
     faults().unplugged = true;
-    h.advance(5s);
-    EXPECT_EQ(h.top().templateId(), IDD_PAPERJAM_DE);
+    EXPECT_EQ(topAfter(5s), IDD_PAPERJAM_DE);
     EXPECT_EQ(openMessageBoxes(), 0);
     faults().unplugged = false;
     printer().state = 0;
     h.advance(1s);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
-    EXPECT_TRUE(polling());
+    EXPECT_TRUE(backToPolling());
     h.advance(1s);
     EXPECT_EQ(statusLine(), "Leerlauf");
     EXPECT_EQ(openMessageBoxes(), 0);

@@ -21,21 +21,18 @@ TEST_F(StatusPoll, AnIdlePrinterShowsItsPensInTheActiveLanguage) {
         {"2", "", "", ""},
     };
     for (const Case& c : cases) {
-        h.stopAll();
-        start(c.language);
-        h.advance(1s);
+        SCOPED_TRACE(c.language);
+        EXPECT_EQ(rerun(c.language), IDD_MAIN);
         WindowView main = h.main();
-        EXPECT_EQ(main.text(IDC_STATUS_LINE), c.line) << c.language;
-        EXPECT_EQ(main.text(IDC_PEN1_LABEL), c.pen1) << c.language;
-        EXPECT_EQ(main.text(IDC_PEN2_LABEL), c.pen2) << c.language;
-        EXPECT_EQ(main.text(IDC_PEN1_LEVEL), "80%") << c.language;
-        EXPECT_EQ(main.text(IDC_PEN2_LEVEL), "60%") << c.language;
-        EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), IDB_BLACK_80) << c.language;
-        EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), IDB_COLOUR_60) << c.language;
-        EXPECT_EQ(main.text(IDC_STATE_CHARS), "00") << c.language;
-        EXPECT_EQ(main.text(IDC_STATE_CODE), "0") << c.language;
-        EXPECT_EQ(main.text(IDC_RAW_STATUS), h.printer("A1").statusValue()) << c.language;
-        EXPECT_TRUE(polling()) << c.language;
+        EXPECT_EQ(main.text(IDC_STATUS_LINE), c.line);
+        EXPECT_EQ(main.text(IDC_PEN1_LABEL), c.pen1);
+        EXPECT_EQ(main.text(IDC_PEN2_LABEL), c.pen2);
+        EXPECT_EQ(main.text(IDC_PEN1_LEVEL) + main.text(IDC_PEN2_LEVEL), "80%60%");
+        EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), IDB_BLACK_80);
+        EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), IDB_COLOUR_60);
+        EXPECT_EQ(main.text(IDC_STATE_CHARS) + "/" + main.text(IDC_STATE_CODE), "00/0");
+        EXPECT_EQ(main.text(IDC_RAW_STATUS), h.printer("A1").statusValue());
+        EXPECT_TRUE(polling());
     }
 }
 
@@ -57,30 +54,26 @@ TEST_F(StatusPoll, MissingPensAndUnclampedLevels) {
         {"0", {3, 5}, {2, 100}, "Foto", "Farbe", "5%", IDB_PHOTO_10, IDB_COLOUR_100},
     };
     for (const Case& c : cases) {
-        h.stopAll();
+        SCOPED_TRACE(std::string(c.language) + " " + c.pen1Level);
         printer().pen1 = c.pen1;
         printer().pen2 = c.pen2;
-        start(c.language);
-        h.advance(1s);
+        rerun(c.language);
         WindowView main = h.main();
-        EXPECT_EQ(main.text(IDC_PEN1_LABEL), c.pen1Label) << c.language << c.pen1Level;
-        EXPECT_EQ(main.text(IDC_PEN2_LABEL), c.pen2Label) << c.language << c.pen1Level;
-        EXPECT_EQ(main.text(IDC_PEN1_LEVEL), c.pen1Level) << c.language;
-        EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), c.pen1Picture) << c.language << c.pen1Level;
-        EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), c.pen2Picture) << c.language << c.pen1Level;
+        EXPECT_EQ(main.text(IDC_PEN1_LABEL), c.pen1Label);
+        EXPECT_EQ(main.text(IDC_PEN2_LABEL), c.pen2Label);
+        EXPECT_EQ(main.text(IDC_PEN1_LEVEL), c.pen1Level);
+        EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), c.pen1Picture);
+        EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), c.pen2Picture);
     }
 }
 
 // Every state's text is in the status-text table; here the poll's wiring for one.
 TEST_F(StatusPoll, AStateWithoutAPopupOnlyChangesTheStatusLine) {
     for (const char* language : {"0", "1"}) {
-        h.stopAll();
         printer().activity = 1;  // neither idle nor printing: only the state speaks
         printer().state = 21;
-        start(language);
-        h.advance(1s);
+        EXPECT_EQ(rerun(language), IDD_MAIN) << "no window opens";
         EXPECT_EQ(statusLine(), std::string(language) == "0" ? "Auswurf Tray fehlt" : "Clean Out Tray is missing");
-        EXPECT_EQ(h.top().templateId(), IDD_MAIN) << "no window opens";
         EXPECT_TRUE(polling());
     }
 }
@@ -92,8 +85,7 @@ TEST_F(StatusPoll, WithAnUnknownLanguageNoTextAndNoPopupAppear) {
     printer().activity = 15;
     printer().pen1.level = 3;
     start("2");
-    h.advance(3s);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_EQ(topAfter(3s), IDD_MAIN);
     EXPECT_EQ(statusLine(), "");
     EXPECT_EQ(h.main().text(IDC_STATE_CODE), "14");
     EXPECT_EQ(h.main().text(IDC_PEN1_LEVEL), "3%");
@@ -104,8 +96,7 @@ TEST_F(StatusPoll, WithAnUnknownLanguageNoTextAndNoPopupAppear) {
 TEST_F(StatusPoll, StatesWithoutTextKeepThePreviousLineUnlessIdle) {
     printer().activity = 1;
     printer().state = 3;
-    start("0");
-    h.advance(1s);
+    firstPoll("0");
     ASSERT_EQ(statusLine(), "Ausgeschaltet");
     for (int state : {0, 1, 6, 10, 26}) {
         printer().state = static_cast<std::uint8_t>(state);
@@ -119,8 +110,7 @@ TEST_F(StatusPoll, StatesWithoutTextKeepThePreviousLineUnlessIdle) {
 }
 
 TEST_F(StatusPoll, ADamagedStatusRecordKeepsThePreviousDisplay) {
-    start("0");
-    h.advance(1s);
+    firstPoll("0");
     ASSERT_EQ(statusLine(), "Leerlauf");
     const char* damaged[] = {
         "0312",                                          // too short
@@ -131,13 +121,12 @@ TEST_F(StatusPoll, ADamagedStatusRecordKeepsThePreviousDisplay) {
         faults().rawStatus = raw;
         printer().pen1.level = 5;
         printer().state = 14;
-        h.advance(1s);
-        EXPECT_EQ(statusLine(), "Leerlauf") << raw;
-        EXPECT_EQ(h.main().text(IDC_PEN1_LEVEL), "80%") << raw;
-        EXPECT_EQ(h.main().picture(IDC_PEN1_PICTURE), IDB_BLACK_80) << raw;
-        EXPECT_EQ(h.top().templateId(), IDD_MAIN) << raw;
-        EXPECT_EQ(openMessageBoxes(), 0) << raw;
-        EXPECT_TRUE(polling()) << raw;
+        SCOPED_TRACE(raw);
+        EXPECT_EQ(topAfter(1s), IDD_MAIN);
+        EXPECT_EQ(statusLine() + " " + h.main().text(IDC_PEN1_LEVEL), "Leerlauf 80%");
+        EXPECT_EQ(h.main().picture(IDC_PEN1_PICTURE), IDB_BLACK_80);
+        EXPECT_EQ(openMessageBoxes(), 0);
+        EXPECT_TRUE(polling());
     }
     EXPECT_EQ(h.main().text(IDC_RAW_STATUS), "0400000000000000000001000050020000003C00000");
 }
@@ -145,72 +134,56 @@ TEST_F(StatusPoll, ADamagedStatusRecordKeepsThePreviousDisplay) {
 TEST_F(StatusPoll, CoverOpenWhileOutOfPaperShowsBothPopupsInOnePoll) {
     printer().cover = 9;
     printer().state = 9;
-    start("0");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_LID_DE);
+    ASSERT_EQ(firstPoll("0"), IDD_LID_DE);
     EXPECT_EQ(statusLine(), "Obere Abdeckung offen");
     EXPECT_FALSE(polling());
 
     printer().cover = 8;
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_OUTOFPAPER_DE) << "the same poll goes on to the state";
+    ASSERT_EQ(topAfter(1s), IDD_OUTOFPAPER_DE) << "the same poll goes on to the state";
     EXPECT_EQ(statusLine(), "Kein Papier");
     EXPECT_FALSE(polling());
 
     printer().state = 0;
     h.advance(1s);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
-    EXPECT_TRUE(polling());
+    EXPECT_TRUE(backToPolling());
     h.advance(1s);
     EXPECT_EQ(statusLine(), "Leerlauf");
 }
 
 TEST_F(StatusPoll, TheCoverPopupWatchesOnlyTheCoverDigit) {
     printer().cover = 9;
-    start("1");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_LID_EN);
+    ASSERT_EQ(firstPoll("1"), IDD_LID_EN);
     EXPECT_EQ(statusLine(), "Cover open");
     h.top().enter();
     EXPECT_EQ(h.top().templateId(), IDD_LID_EN) << "its OK does nothing";
     printer().cover = 1;  // bit 3 clear: not reported, but not "closed" either
     printer().state = 14;
-    h.advance(2s);
-    EXPECT_EQ(h.top().templateId(), IDD_LID_EN);
+    EXPECT_EQ(topAfter(2s), IDD_LID_EN);
     printer().cover = 8;
     printer().state = 0;
     h.advance(1s);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
-    EXPECT_TRUE(polling());
+    EXPECT_TRUE(backToPolling());
 }
 
 TEST_F(StatusPoll, EscOnTheCoverPopupResumesPolling) {
     printer().cover = 9;
-    start("0");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_LID_DE);
+    ASSERT_EQ(firstPoll("0"), IDD_LID_DE);
     h.top().escape();
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
-    EXPECT_TRUE(polling());
-    h.advance(1s);
-    EXPECT_EQ(h.top().templateId(), IDD_LID_DE) << "the cover is still open";
+    EXPECT_TRUE(backToPolling());
+    EXPECT_EQ(topAfter(1s), IDD_LID_DE) << "the cover is still open";
 }
 
 TEST_F(StatusPoll, AnIncompleteJobWaitsForTheUser) {
     printer().job = 1;
-    start("1");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_FORMFEED_EN);
+    ASSERT_EQ(firstPoll("1"), IDD_FORMFEED_EN);
     EXPECT_EQ(statusLine(), "Uncomplete Print Job");
     EXPECT_FALSE(polling());
     printer().job = 0;
-    h.advance(3s);
-    ASSERT_EQ(h.top().templateId(), IDD_FORMFEED_EN) << "it has no timer of its own";
+    ASSERT_EQ(topAfter(3s), IDD_FORMFEED_EN) << "it has no timer of its own";
     EXPECT_EQ(h.top().colour(0).useDefault, true) << "and keeps the platform's colours";
     h.top().enter();
     EXPECT_TRUE(polling());
-    h.advance(1s);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_EQ(topAfter(1s), IDD_MAIN);
     EXPECT_EQ(statusLine(), "Idle");
 }
 
@@ -229,25 +202,21 @@ TEST_F(StatusPoll, APopupThatCannotBeCreatedStopsPollingWithItsMessage) {
         {"1", 255, IDD_UNKNOWNERROR_EN, "Dialog box could not be created!"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.templateId);
         h.stopAll();
         printer().state = static_cast<std::uint8_t>(c.state);
         start(c.language);
         h.primary().backend().failTemplate(c.templateId);
         h.advance(1s);
-        std::optional<WindowView> box = h.messageBox();
-        ASSERT_TRUE(box) << c.templateId;
-        EXPECT_EQ(box->messageText(), c.message);
-        EXPECT_EQ(box->caption(), "ZevStatus");
-        box->answer(ui::IDOK);
-        EXPECT_FALSE(polling()) << c.templateId;
+        EXPECT_EQ(answerBox(), std::string(c.message) + "/ZevStatus");
+        EXPECT_FALSE(polling());
         h.advance(3s);
-        EXPECT_EQ(openMessageBoxes(), 0) << c.templateId;
+        EXPECT_EQ(openMessageBoxes(), 0);
     }
 }
 
 TEST_F(StatusPoll, UnpluggedWhilePollingTheProgramLooksForThePrinterAgain) {
-    start("0");
-    h.advance(1s);
+    firstPoll("0");
     ASSERT_EQ(statusLine(), "Leerlauf");
     faults().unplugged = true;
     h.advance(1s);
@@ -261,12 +230,10 @@ TEST_F(StatusPoll, UnpluggedWhilePollingTheProgramLooksForThePrinterAgain) {
 
     faults().unplugged = false;
     printer().state = 14;
-    h.advance(2s);
-    EXPECT_EQ(h.top().templateId(), IDD_PAPERJAM_DE) << "the printer is found again and watched";
+    EXPECT_EQ(topAfter(2s), IDD_PAPERJAM_DE) << "the printer is found again and watched";
     EXPECT_FALSE(timerRuns(CStatusClientDlg::kLocateTimer));
     printer().state = 0;
-    h.advance(15s);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
+    EXPECT_EQ(topAfter(15s), IDD_MAIN);
     EXPECT_FALSE(timerRuns(CStatusClientDlg::kReadyWaitTimer)) << "the ready printer was taken over";
     EXPECT_EQ(statusLine(), "Leerlauf");
     EXPECT_EQ(openMessageBoxes(), 0);

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "app/status_client_dlg.h"
@@ -29,6 +31,25 @@ protected:
         onProgram([inkPopup](CStatusClientDlg& dlg) { dlg.m_strInkPopup = inkPopup; });
     }
 
+    // Starts the program and lets its first poll run; gives the window then on top.
+    int firstPoll(const std::string& language, const std::string& inkPopup = "1") {
+        start(language, inkPopup);
+        return topAfter(1s);
+    }
+    // The same for the next row of a table: the previous row's program ends first.
+    int rerun(const std::string& language, const std::string& inkPopup = "1") {
+        h.stopAll();
+        return firstPoll(language, inkPopup);
+    }
+    int topAfter(std::chrono::milliseconds time) {
+        h.advance(time);
+        return h.top().templateId();
+    }
+    void printing() {
+        printer().state = 2;
+        printer().activity = 15;
+    }
+
     emulator::PrinterCondition& printer() { return h.printer("A1").condition; }
     emulator::PrinterFaults& faults() { return h.printer("A1").faults; }
 
@@ -45,6 +66,21 @@ protected:
     }
     bool polling() { return timerRuns(CStatusClientDlg::kStatusTimer); }
     std::string statusLine() { return h.main().text(IDC_STATUS_LINE); }
+
+    // The popups are gone and the once-a-second poll runs again.
+    ::testing::AssertionResult backToPolling() {
+        if (h.top().templateId() != IDD_MAIN) return ::testing::AssertionFailure() << h.top().templateId() << " is on top";
+        if (!polling()) return ::testing::AssertionFailure() << "the status timer is stopped";
+        return ::testing::AssertionSuccess();
+    }
+    // "text/caption" of the open message box, answered with OK; "" when none is open.
+    std::string answerBox() {
+        std::optional<WindowView> box = h.messageBox();
+        if (!box) return "";
+        const std::string shown = box->messageText() + "/" + box->caption();
+        box->answer(ui::IDOK);
+        return shown;
+    }
 
     int openMessageBoxes() {
         int count = 0;
