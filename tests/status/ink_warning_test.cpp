@@ -10,12 +10,9 @@ using InkWarnings = PollingProgram;
 
 TEST_F(InkWarnings, LowInkWhilePrintingWarnsUntilThePrinterIsIdle) {
     printer().pen1 = {1, 7};
-    printer().state = 2;
-    printer().activity = 15;
-    start("0", "0");
-    h.advance(1s);
+    printing();
+    ASSERT_EQ(firstPoll("0", "0"), IDD_LOWINK_DE);
     WindowView warning = h.top();
-    ASSERT_EQ(warning.templateId(), IDD_LOWINK_DE);
     EXPECT_EQ(warning.caption(), "Tintenstand Warnung");
     EXPECT_EQ(warning.text(IDC_PEN1_LABEL), "Schwarz");
     EXPECT_EQ(warning.picture(IDC_PEN1_PICTURE), IDB_BLACK_10);
@@ -33,8 +30,7 @@ TEST_F(InkWarnings, LowInkWhilePrintingWarnsUntilThePrinterIsIdle) {
     printer().activity = 0;
     printer().state = 0;
     h.advance(1s);
-    EXPECT_FALSE(h.has(IDD_LOWINK_DE));
-    EXPECT_TRUE(polling());
+    EXPECT_TRUE(backToPolling());
     h.advance(3s);
     EXPECT_FALSE(h.has(IDD_LOWINK_DE)) << "an idle printer is not warned about";
     EXPECT_EQ(openMessageBoxes(), 0);
@@ -58,15 +54,12 @@ TEST_F(InkWarnings, TheWarningOpensOnlyForALowFirstPenWhilePrinting) {
         {"2", {1, 5}, 15, IDD_MAIN, nullptr, 0},
     };
     for (const Case& c : cases) {
-        h.stopAll();
         printer().pen1 = c.pen1;
         printer().activity = static_cast<std::uint8_t>(c.activity);
         printer().state = 2;
-        start(c.language, "0");
-        h.advance(1s);
-        WindowView top = h.top();
-        ASSERT_EQ(top.templateId(), c.expectedTemplate) << c.language << " level " << int(c.pen1.level);
+        ASSERT_EQ(rerun(c.language, "0"), c.expectedTemplate) << c.language << " level " << int(c.pen1.level);
         if (c.expectedTemplate == IDD_MAIN) continue;
+        WindowView top = h.top();
         EXPECT_EQ(top.text(IDC_PEN1_LABEL), c.label);
         EXPECT_EQ(top.picture(IDC_PEN1_PICTURE), c.picture);
         top.escape();
@@ -78,18 +71,14 @@ TEST_F(InkWarnings, TheInkLevelPopupShowsThePreviousPollsPens) {
     start("0", "1");
     h.advance(1s);  // idle: pens 80 % and 60 % are kept
     printer().pen1.level = 45;
-    printer().state = 2;
-    printer().activity = 15;
-    h.advance(1s);
+    printing();
+    ASSERT_EQ(topAfter(1s), IDD_INKLEVEL_DE);
     WindowView popup = h.top();
-    ASSERT_EQ(popup.templateId(), IDD_INKLEVEL_DE);
     EXPECT_EQ(popup.caption(), "Tintenstand");
-    EXPECT_EQ(popup.text(IDC_PEN1_LEVEL), "80%");
-    EXPECT_EQ(popup.text(IDC_INKPOP_PEN2_LEVEL), "60%");
+    EXPECT_EQ(popup.text(IDC_PEN1_LEVEL) + popup.text(IDC_INKPOP_PEN2_LEVEL), "80%60%");
     EXPECT_EQ(popup.picture(IDC_INKPOP_PEN1_PICTURE), IDB_BLACK_80);
     EXPECT_EQ(popup.picture(IDC_INKPOP_PEN2_PICTURE), IDB_COLOUR_60);
-    EXPECT_EQ(popup.text(IDC_INKPOP_STATUS), "drucken");
-    EXPECT_EQ(popup.text(IDC_INKPOP_STATE), "2");
+    EXPECT_EQ(popup.text(IDC_INKPOP_STATUS) + " " + popup.text(IDC_INKPOP_STATE), "drucken 2");
     EXPECT_EQ(statusLine(), "Leerlauf") << "the popup leaves the line to the state";
     EXPECT_FALSE(polling());
 
@@ -98,19 +87,15 @@ TEST_F(InkWarnings, TheInkLevelPopupShowsThePreviousPollsPens) {
     printer().state = 0;
     printer().activity = 0;
     h.advance(1s);
-    EXPECT_FALSE(h.has(IDD_INKLEVEL_DE));
-    EXPECT_TRUE(polling());
+    EXPECT_TRUE(backToPolling());
     h.advance(1s);
     EXPECT_EQ(h.main().text(IDC_PEN1_LEVEL), "45%");
 }
 
 TEST_F(InkWarnings, OnTheFirstPollTheInkLevelPopupHasNoPenValues) {
-    printer().state = 2;
-    printer().activity = 15;
-    start("1", "1");
-    h.advance(1s);
+    printing();
+    ASSERT_EQ(firstPoll("1", "1"), IDD_INKLEVEL_EN);
     WindowView popup = h.top();
-    ASSERT_EQ(popup.templateId(), IDD_INKLEVEL_EN);
     EXPECT_EQ(popup.caption(), "Ink Levels");
     EXPECT_EQ(popup.text(IDC_PEN1_LEVEL), "");
     EXPECT_EQ(popup.picture(IDC_INKPOP_PEN1_PICTURE), IDB_BLACK_10) << "the template's picture stays";
@@ -126,13 +111,9 @@ TEST_F(InkWarnings, TheInkLevelPopupsCheckBoxSwitchesItOffForGood) {
     };
     const Case cases[] = {{"0", IDD_INKLEVEL_DE, "0 0"}, {"1", IDD_INKLEVEL_EN, "0 1"}};
     for (const Case& c : cases) {
-        h.stopAll();
-        printer().state = 2;
-        printer().activity = 15;
-        start(c.language, "1");
-        h.advance(1s);
+        printing();
+        ASSERT_EQ(rerun(c.language, "1"), c.templateId);
         WindowView popup = h.top();
-        ASSERT_EQ(popup.templateId(), c.templateId);
         popup.click(IDC_INKPOP_DONT_SHOW);
         EXPECT_EQ(h.settingsFile(), c.file);
         popup.click(IDC_INKPOP_DONT_SHOW);  // unticking it does not switch it on again
@@ -143,24 +124,18 @@ TEST_F(InkWarnings, TheInkLevelPopupsCheckBoxSwitchesItOffForGood) {
         h.advance(1s);
         ASSERT_FALSE(h.has(c.templateId));
         printer().state = 2;
-        h.advance(3s);
-        EXPECT_FALSE(h.has(c.templateId)) << "the option now reads 0";
+        EXPECT_EQ(topAfter(3s), IDD_MAIN) << "the option now reads 0";
         EXPECT_EQ(dlg().m_strInkPopup, "0");
     }
 }
 
 TEST_F(InkWarnings, ACarriageStallClosesTheInkLevelPopupAndOpensItsOwn) {
-    printer().state = 2;
-    printer().activity = 15;
-    start("0", "1");
-    h.advance(1s);
-    ASSERT_EQ(h.top().templateId(), IDD_INKLEVEL_DE);
+    printing();
+    ASSERT_EQ(firstPoll("0", "1"), IDD_INKLEVEL_DE);
     printer().state = 15;
     h.advance(1s);
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN) << "the popup closed itself";
-    EXPECT_TRUE(polling());
-    h.advance(1s);
-    EXPECT_EQ(h.top().templateId(), IDD_CARRIAGESTALL_DE) << "the next poll sees the stall";
+    EXPECT_TRUE(backToPolling()) << "the popup closed itself";
+    EXPECT_EQ(topAfter(1s), IDD_CARRIAGESTALL_DE) << "the next poll sees the stall";
     EXPECT_EQ(statusLine(), "Druckkopfschlitten blockiert");
 }
 
