@@ -15,6 +15,8 @@ using printer::FrameKind;
 using printer::FrameWrites;
 
 const std::string ESC = "\x1b";
+// What every frame ending in "udw.quit;" carries after its command.
+const std::string kQuit = "udw.quit;" + ESC + "E" + ESC + "%-12345X";
 
 TEST(CommandFrame, EveryKindWritesItsExactBytes) {
     struct Case {
@@ -25,20 +27,20 @@ TEST(CommandFrame, EveryKindWritesItsExactBytes) {
         std::vector<std::size_t> sizes;
     };
     const Case cases[] = {
-        {"query 70016", FrameKind::Query, "ds2.get 70016;",
-         {ESC + "%Pds2.get 70016;udw.quit;" + ESC + "E" + ESC + "%-12345X"}, {37}},
+        {"query 70016", FrameKind::Query, "ds2.get 70016;", {ESC + "%Pds2.get 70016;" + kQuit}, {37}},
+        {"stops at a zero byte", FrameKind::Query, std::string("ds2.get 70016;\0junk", 19),
+         {ESC + "%Pds2.get 70016;" + kQuit}, {37}},
         {"alignment", FrameKind::ButtonOneWrite, "uifp.multi_button_push 3;Exit;",
          {ESC + "%Puifp.multi_button_push 3;Exit;" + ESC + "%-12345X"}, {42}},
-        {"calibration reset", FrameKind::Reset, "pen_align.reset;",
-         {ESC + "%Ppen_align.reset;udw.quit;" + ESC + "E" + ESC + "%-12345X"}, {39}},
+        {"calibration reset", FrameKind::Reset, "pen_align.reset;", {ESC + "%Ppen_align.reset;" + kQuit}, {39}},
         {"cleaning", FrameKind::ButtonTwoWrites, "uifp.multi_button_push 20;Exit;",
          {ESC + "%Puifp.multi_button_push 20;Exit;", ESC + "%-12345X"}, {34, 9}},
-        {"word setting", FrameKind::Setting, "ds2.set 70016,16384;",
-         {ESC + "%Pds2.set 70016,16384;udw.quit;" + ESC + "E" + ESC + "%-12345X"}, {43}},
+        {"word setting", FrameKind::Setting, "ds2.set 70016,16384;", {ESC + "%Pds2.set 70016,16384;" + kQuit}, {43}},
         {"margin query", FrameKind::Query, "fm.push_value 49;fm.execute_keyword 10;fm.query_stack;fm.pop;",
-         {ESC + "%Pfm.push_value 49;fm.execute_keyword 10;fm.query_stack;fm.pop;udw.quit;" + ESC + "E" + ESC +
-          "%-12345X"},
-         {84}},
+         {ESC + "%Pfm.push_value 49;fm.execute_keyword 10;fm.query_stack;fm.pop;" + kQuit}, {84}},
+        {"margins top 12.3 left 5.0", FrameKind::Setting,
+         printer::MarginFlowCommand(printer::TopMarginPrinterValue(12.3), printer::LeftMarginPrinterValue(5.0)),
+         {ESC + "%Pfm.push_value 1280;fm.push_value 500;fm.push_value 1;fm.flow 225;fm.pop;" + kQuit}, {95}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -49,15 +51,6 @@ TEST(CommandFrame, EveryKindWritesItsExactBytes) {
             EXPECT_EQ(writes[i].size(), c.sizes[i]);
         }
     }
-}
-
-TEST(CommandFrame, TheMarginFrameForTop12_3AndLeft5_0) {
-    const std::string command = printer::MarginFlowCommand(printer::TopMarginPrinterValue(12.3),
-                                                           printer::LeftMarginPrinterValue(5.0));
-    const std::vector<std::string> expected = {
-        ESC + "%Pfm.push_value 1280;fm.push_value 500;fm.push_value 1;fm.flow 225;fm.pop;udw.quit;" + ESC + "E" +
-        ESC + "%-12345X"};
-    EXPECT_EQ(FrameWrites(FrameKind::Setting, command), expected);
 }
 
 TEST(CommandFrame, AFrameLongerThanItsBufferIsCutAtTheLimit) {
@@ -80,12 +73,6 @@ TEST(CommandFrame, AFrameLongerThanItsBufferIsCutAtTheLimit) {
         EXPECT_EQ(whole.front().size(), c.longest);
         EXPECT_EQ(whole.front().back(), c.overhead > 3 ? 'X' : 'x') << "the trailer is still complete";
     }
-}
-
-TEST(CommandFrame, ACommandStopsAtItsFirstZeroByte) {
-    const std::string command("ds2.get 70016;\0junk", 19);
-    EXPECT_EQ(FrameWrites(FrameKind::Query, command).front(),
-              ESC + "%Pds2.get 70016;udw.quit;" + ESC + "E" + ESC + "%-12345X");
 }
 
 TEST(SettingCommands, WordsAndMarginsAreWrittenAsSignedDecimals) {
