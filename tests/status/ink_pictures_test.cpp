@@ -16,30 +16,18 @@ TEST(InkPictures, PenOneBuckets) {
         int firstLevel;
         std::optional<int> picture;  // nullopt: unchanged, 0: cleared
     };
+    const int main = kMainWindowFirstLevel, popup = kPopupFirstLevel;
+    const auto same = std::nullopt;
     const Row rows[] = {
-        {1, 0, kMainWindowFirstLevel, 189},
-        {1, 0, kPopupFirstLevel, std::nullopt},
-        {3, 0, kMainWindowFirstLevel, 167},
-        {3, 0, kPopupFirstLevel, std::nullopt},
-        {1, 1, kPopupFirstLevel, 189},
-        {1, 10, kMainWindowFirstLevel, 189},
-        {1, 11, kMainWindowFirstLevel, 190},
-        {1, 40, kMainWindowFirstLevel, 192},
-        {1, 41, kMainWindowFirstLevel, 194},  // 193 is never shown
-        {1, 50, kMainWindowFirstLevel, 194},
-        {1, 51, kMainWindowFirstLevel, 195},
-        {1, 80, kMainWindowFirstLevel, 197},
-        {1, 100, kMainWindowFirstLevel, 199},
-        {1, 101, kMainWindowFirstLevel, std::nullopt},
-        {1, 255, kMainWindowFirstLevel, std::nullopt},
-        {1, -1, kMainWindowFirstLevel, std::nullopt},
-        {3, 45, kPopupFirstLevel, 172},  // 171 is never shown
-        {3, 100, kPopupFirstLevel, 177},
-        {0, 0, kMainWindowFirstLevel, 0},  // no pen: cleared
-        {0, 50, kMainWindowFirstLevel, 0},
-        {2, 50, kMainWindowFirstLevel, 0},
-        {0, 0, kPopupFirstLevel, std::nullopt},
-        {0, 101, kMainWindowFirstLevel, std::nullopt},
+        {1, 0, main, 189},    {1, 0, popup, same},  {3, 0, main, 167},    {3, 0, popup, same},  {1, 1, popup, 189},
+        {1, 10, main, 189},   {1, 11, main, 190},   {1, 40, main, 192},
+        {1, 41, main, 194},  // 193 is never shown
+        {1, 50, main, 194},   {1, 51, main, 195},   {1, 80, main, 197},   {1, 100, main, 199},
+        {1, 101, main, same}, {1, 255, main, same}, {1, -1, main, same},
+        {3, 45, popup, 172},  // 171 is never shown
+        {3, 100, popup, 177},
+        {0, 0, main, 0},  // no pen: cleared
+        {0, 50, main, 0},     {2, 50, main, 0},     {0, 0, popup, same},  {0, 101, main, same},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(status::Pen1Picture(row.kind, row.level, row.firstLevel), row.picture)
@@ -48,10 +36,7 @@ TEST(InkPictures, PenOneBuckets) {
 }
 
 TEST(InkPictures, PenTwoBuckets) {
-    struct Row {
-        int level;
-        std::optional<int> picture;
-    };
+    struct Row { int level; std::optional<int> picture; };
     const Row rows[] = {
         {0, std::nullopt}, {1, 178}, {10, 178}, {11, 179}, {40, 181}, {41, 183},  // 182 is never shown
         {60, 184},         {91, 188}, {100, 188}, {101, std::nullopt}, {255, std::nullopt},
@@ -60,14 +45,10 @@ TEST(InkPictures, PenTwoBuckets) {
 }
 
 TEST(InkPictures, LevelsComeFromTheKeptTexts) {
-    struct Row {
-        const char* text;
-        int level;
-        bool low;
-    };
+    struct Row { const char* text; int level; bool low; };
     const Row rows[] = {
-        {"80%", 80, false}, {"0%", 0, true}, {"10%", 10, true}, {"11%", 11, false},
-        {"255%", 255, false}, {"", 0, true}, {"%", 0, true},
+        {"80%", 80, false}, {"0%", 0, true}, {"10%", 10, true}, {"11%", 11, false}, {"255%", 255, false}, {"", 0, true},
+        {"%", 0, true},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(status::LevelOfText(row.text), row.level) << row.text;

@@ -188,12 +188,7 @@ TEST_F(StatusPoll, AnIncompleteJobWaitsForTheUser) {
 }
 
 TEST_F(StatusPoll, APopupThatCannotBeCreatedStopsPollingWithItsMessage) {
-    struct Case {
-        const char* language;
-        int state;
-        int templateId;
-        const char* message;
-    };
+    struct Case { const char* language; int state; int templateId; const char* message; };
     const Case cases[] = {
         {"0", 14, IDD_PAPERJAM_DE, "Dialogbox kann nicht erstellt werden!"},
         {"0", 9, IDD_OUTOFPAPER_DE, "Dialogbox kann nicht erstellt werden !"},

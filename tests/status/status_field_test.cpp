@@ -62,10 +62,7 @@ TEST(DecodeStatusField, ReadsEveryInterpretedPosition) {
 }
 
 TEST(DecodeStatusField, SplitsThePenWordsIntoTheirFields) {
-    struct Case {
-        const char* word;
-        PenStatus pen;
-    };
+    struct Case { const char* word; PenStatus pen; };
     const Case cases[] = {
         {"01000050", {PenKind::Black, 80}},
         {"03000064", {PenKind::Photo, 100}},
@@ -88,11 +85,7 @@ TEST(DecodeStatusField, SplitsThePenWordsIntoTheirFields) {
 }
 
 TEST(DecodeStatusField, AnInvalidValueGivesTheEmptyRecord) {
-    struct Case {
-        const char* name;
-        std::string id;
-        bool valid;
-    };
+    struct Case { const char* name; std::string id; bool valid; };
     const std::string v = baseValue();
     const Case cases[] = {
         {"version digit second", idWith(with(0, "03")), true},
@@ -128,11 +121,7 @@ TEST(StatusValue, IsTheRawValueCutToItsBuffer) {
 }
 
 TEST(NarrowReaders, ReadOneFieldAndTreatTheEndAsNul) {
-    struct Case {
-        const char* name;
-        std::string value;
-        int state, activity, cover;
-    };
+    struct Case { const char* name; std::string value; int state, activity, cover; };
     const Case cases[] = {
         {"ready", baseValue(), 0, 0, 8},
         {"jam, busy, open", with(2, "9", with(11, "F", with(16, "0E"))), 14, 15, 9},

@@ -29,35 +29,29 @@ TEST(StatusTexts, EveryStateCodeHasTheRightLineAndPopup) {
         std::optional<PopupKind> popup;
     };
     const Row rows[] = {
-        {0, nullptr, nullptr, std::nullopt},
-        {1, nullptr, nullptr, std::nullopt},
+        {0, nullptr, nullptr, std::nullopt},   {1, nullptr, nullptr, std::nullopt},  {6, nullptr, nullptr, std::nullopt},
+        {10, nullptr, nullptr, std::nullopt},  {12, nullptr, nullptr, std::nullopt}, {26, nullptr, nullptr, std::nullopt},
+        {254, nullptr, nullptr, std::nullopt},
         {2, "drucken", "Printing", std::nullopt},
         {3, "Ausgeschaltet", "Turning OFF", std::nullopt},
         {4, "Druckt internen Druck Job.", "Printing internal print job", std::nullopt},
         {5, "Druck Job wird gelöscht.", "Cancelling Print Job.", std::nullopt},
-        {6, nullptr, nullptr, std::nullopt},
         {7, "warten, Trocknungszeit", "Dry Time Wait.", std::nullopt},
         {9, "Kein Papier", "Out of Paper", PopupKind::OutOfPaper},
-        {10, nullptr, nullptr, std::nullopt},
-        {12, nullptr, nullptr, std::nullopt},
         {14, "Papierstau", "Paper Jam", PopupKind::PaperJam},
         {15, "Druckkopfschlitten blockiert", "Carriage Stall", PopupKind::CarriageStall},
         {16, "Papier Motor blockiert", "Paper Motor Stall", PopupKind::PaperMotorStall},
         {17, "Druckkopffehler", "Pen Failure", PopupKind::PenFailure},
         {18, "Schwerwiegender Fehler", "Severe Hard Error", PopupKind::SevereHardError},
         {21, "Auswurf Tray fehlt", "Clean Out Tray is missing", std::nullopt},
-        {26, nullptr, nullptr, std::nullopt},
-        {254, nullptr, nullptr, std::nullopt},
         {255, "Unbekannter Fehler", "Unknown Error", PopupKind::UnknownError},
     };
     for (const Row& row : rows) {
         const auto code = static_cast<std::uint8_t>(row.state);
         const std::optional<status::Texts> text = status::StateLineText(code);
-        ASSERT_EQ(text.has_value(), row.german != nullptr) << row.state;
-        if (text) {
-            EXPECT_EQ(text->in(Language::German), row.german) << row.state;
-            EXPECT_EQ(text->in(Language::English), row.english) << row.state;
-        }
+        const auto in = [&](Language l) { return text ? std::string(text->in(l)) : std::string("<keeps>"); };
+        EXPECT_EQ(in(Language::German), row.german ? row.german : "<keeps>") << row.state;
+        EXPECT_EQ(in(Language::English), row.english ? row.english : "<keeps>") << row.state;
         EXPECT_EQ(status::PopupForState(code), row.popup) << row.state;
     }
 }
@@ -118,12 +112,7 @@ TEST(ErrorPopupRows, WhenEachPopupsConditionClears) {
         std::string v = "03" + std::string(1, cover) + "0000000000000" + state + "0";
         return v + std::string(43 - v.size(), '0');
     };
-    struct Row {
-        PopupKind kind;
-        std::string statusValue;
-        int watched;
-        bool cleared;
-    };
+    struct Row { PopupKind kind; std::string statusValue; int watched; bool cleared; };
     const Row rows[] = {
         {PopupKind::Cover, value('9', "09"), 9, false},
         {PopupKind::Cover, value('1', "00"), 1, false},  // the cover popup ignores the state
@@ -131,15 +120,11 @@ TEST(ErrorPopupRows, WhenEachPopupsConditionClears) {
         {PopupKind::Cover, "03", 0, false},  // nothing at position 2
         {PopupKind::PaperJam, value('8', "0E"), 14, false},
         {PopupKind::PaperJam, value('8', "02"), 2, false},  // waits for ready
-        {PopupKind::PaperJam, value('8', "00"), 0, true},
-        {PopupKind::CarriageStall, value('8', "0F"), 15, false},
-        {PopupKind::CarriageStall, value('8', "02"), 2, true},
-        {PopupKind::OutOfPaper, value('8', "02"), 2, true},
-        {PopupKind::PaperMotorStall, value('8', "00"), 0, true},
-        {PopupKind::PenFailure, value('8', "05"), 5, false},
+        {PopupKind::PaperJam, value('8', "00"), 0, true},   {PopupKind::CarriageStall, value('8', "0F"), 15, false},
+        {PopupKind::CarriageStall, value('8', "02"), 2, true}, {PopupKind::OutOfPaper, value('8', "02"), 2, true},
+        {PopupKind::PaperMotorStall, value('8', "00"), 0, true}, {PopupKind::PenFailure, value('8', "05"), 5, false},
         {PopupKind::SevereHardError, value('8', "12"), 18, false},
-        {PopupKind::UnknownError, value('8', "FF"), 255, false},
-        {PopupKind::UnknownError, value('8', "ff"), 255, false},
+        {PopupKind::UnknownError, value('8', "FF"), 255, false}, {PopupKind::UnknownError, value('8', "ff"), 255, false},
         {PopupKind::UnknownError, "0380000000000000F", 15, false},  // one state digit, then the end
         {PopupKind::UnknownError, "03800000000", 0, true},          // a value that ends before the state
     };
