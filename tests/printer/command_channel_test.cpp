@@ -17,10 +17,7 @@ using printer::SendQuery;
 class CommandChannel : public zevtest::EmulatedBusTest {};
 
 TEST_F(CommandChannel, AWordQueryStoresTheLow16BitsOfTheAnswer) {
-    struct Case {
-        const char* answer;
-        std::int32_t stored;
-    };
+    struct Case { const char* answer; std::int32_t stored; };
     const Case cases[] = {{"16384", 16384}, {"70000", 4464}, {"0", 0}, {"-1", 65535}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
@@ -30,12 +27,7 @@ TEST_F(CommandChannel, AWordQueryStoresTheLow16BitsOfTheAnswer) {
 }
 
 TEST_F(CommandChannel, AnAnswerLongerThanOneReadLeavesTheLastChunkInFront) {
-    struct Case {
-        const char* name;
-        QueryKind kind;
-        std::string answer;
-        std::int32_t value;
-    };
+    struct Case { const char* name; QueryKind kind; std::string answer; std::int32_t value; };
     const Case cases[] = {
         // 13 + 2 bytes: "7 55555555555" is left, the blank ends the number.
         {"word", QueryKind::Word, "5555555555555" "7 ", 7},

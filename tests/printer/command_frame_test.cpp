@@ -86,10 +86,7 @@ TEST(SettingCommands, WordsAndMarginsAreWrittenAsSignedDecimals) {
 }
 
 TEST(SettingCommands, MarginValuesTruncateTowardZero) {
-    struct Case {
-        double mm;
-        std::int32_t top, left;
-    };
+    struct Case { double mm; std::int32_t top, left; };
     const Case cases[] = {
         {12.3, 1280, 1230}, {0.0, 50, 0}, {0.29, 79, 28},  // 0.29 × 100 is just below 29, but not + 50
         {5.0, 550, 500},    {-0.005, 49, 0},               // -0.5 truncates to 0

@@ -14,10 +14,7 @@ const std::string kClass = "{28d78fad-5a12-11d1-ae5b-0000f803a8c2}";
 std::optional<std::string> text(const char* s) { return s ? std::optional<std::string>(s) : std::nullopt; }
 
 TEST(IsCandidatePath, NeedsTheLowerCaseProductPartAndAPathThatFitsItsField) {
-    struct Case {
-        std::string path;
-        bool candidate;
-    };
+    struct Case { std::string path; bool candidate; };
     const Case cases[] = {
         {"\\\\?\\usb#vid_7a51&pid_6004#A1#" + kClass, true},
         {"\\\\?\\USB#VID_7A51&PID_6004#A1#" + kClass, false},

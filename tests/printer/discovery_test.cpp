@@ -40,10 +40,7 @@ protected:
 };
 
 TEST_F(Discovery, WithoutAPrinterTheWindowSaysSoAndKeepsLooking) {
-    struct Case {
-        const char* file;
-        const char* text;
-    };
+    struct Case { const char* file; const char* text; };
     const Case cases[] = {{"1 0", "KEIN BRENLATO ZEV GEFUNDEN !!!"}, {"1 1", "NO BRENLATO ZEV FOUND !!!"}};
     for (const Case& c : cases) {
         h.stopAll();

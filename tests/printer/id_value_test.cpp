@@ -10,12 +10,7 @@ using printer::ExtractIdValue;
 using printer::IdValueStatus;
 
 TEST(ExtractIdValue, CutsTheTextAfterTheFirstKeyUpToTheNextSemicolon) {
-    struct Case {
-        const char* id;
-        const char* key;
-        IdValueStatus status;
-        const char* value;
-    };
+    struct Case { const char* id; const char* key; IdValueStatus status; const char* value; };
     const Case cases[] = {
         {"MFG:brenlato;MDL:zev;SN:A1;", "MFG:", IdValueStatus::Found, "brenlato"},
         {"MFG:brenlato;MDL:zev;SN:A1;", ";MDL:", IdValueStatus::Found, "zev"},
@@ -39,10 +34,7 @@ TEST(ExtractIdValue, CutsTheTextAfterTheFirstKeyUpToTheNextSemicolon) {
 
 TEST(IdentityOf, AcceptsLeadingPartsOfTheMakerAndModelOnly) {
     using printer::Identity;
-    struct Case {
-        std::string id;
-        Identity expected;
-    };
+    struct Case { std::string id; Identity expected; };
     const std::string longValue(120, 'b');
     const Case cases[] = {
         {"MFG:brenlato;MDL:zev;SN:A1;", Identity::Zev},

@@ -40,11 +40,7 @@ protected:
     }
 };
 
-struct IdentityCase {
-    const char* id;
-    printer::Identity identity;
-    int fehlerBoxes;
-};
+struct IdentityCase { const char* id; printer::Identity identity; int fehlerBoxes; };
 
 // Readable case names in the test output instead of a byte dump.
 void PrintTo(const IdentityCase& c, std::ostream* os) { *os << '"' << c.id << '"'; }
