@@ -51,8 +51,7 @@ TEST_F(Discovery, WithoutAPrinterTheWindowSaysSoAndKeepsLooking) {
         EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), IDB_NO_PRINTER);
         EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), IDB_NO_PRINTER);
         for (int id : {IDC_PEN1_LABEL, IDC_PEN2_LABEL, IDC_PEN1_LEVEL, IDC_PEN2_LEVEL}) EXPECT_EQ(main.text(id), "- -") << id;
-        EXPECT_FALSE(h.has(IDD_START_DE));
-        EXPECT_FALSE(h.has(IDD_START_EN));
+        EXPECT_FALSE(h.has(IDD_START_DE) || h.has(IDD_START_EN));
         EXPECT_TRUE(timerRuns(CStatusClientDlg::kLocateTimer));
         EXPECT_TRUE(timerRuns(CStatusClientDlg::kReadyWaitTimer));
 

@@ -102,27 +102,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WalkCase{"all", [](emulator::EmulatedBus&) {}, printer::WalkEnd::Completed, {"A1", "B2", "C3"}, {}},
         WalkCase{"none", unplugAll, printer::WalkEnd::NoInterface, {}, {}},
-        WalkCase{"invalid set", [](emulator::EmulatedBus& b) { b.setInterfaceSetInvalid(true); },
+        WalkCase{"invalid_set", [](emulator::EmulatedBus& b) { b.setInterfaceSetInvalid(true); },
                  printer::WalkEnd::NoInterface, {}, {"invalid HANDLE/ERROR"}},
-        WalkCase{"detail fails",
+        WalkCase{"detail_fails",
                  [](emulator::EmulatedBus& b) { b.printer("B2")->faults.detailFails = true; },
                  printer::WalkEnd::DetailFailed, {"A1"}, {"no interface detail data found/ERROR"}},
-        WalkCase{"detail too large",
+        WalkCase{"detail_too_large",
                  [](emulator::EmulatedBus& b) { b.printer("A1")->faults.detailTooLarge = true; },
                  printer::WalkEnd::Completed, {"B2", "C3"}, {}},
-        WalkCase{"not candidates",
+        WalkCase{"not_candidates",
                  [](emulator::EmulatedBus& b) {
                      b.printer("A1")->identity.path = "\\\\?\\USB#VID_7A51&PID_6004#A1#{x}";
                      b.printer("C3")->identity.path = "\\\\?\\usb#vid_7a51&pid_6004#" + std::string(80, 'c') + "#{x}";
                  },
                  printer::WalkEnd::Completed, {"B2"}, {}}),
-    [](const ::testing::TestParamInfo<WalkCase>& info) {
-        std::string name = info.param.name;
-        for (char& ch : name) {
-            if (ch == ' ') ch = '_';
-        }
-        return name;
-    });
+    [](const ::testing::TestParamInfo<WalkCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PrinterMessages, TheDetailFailureIsShownAfterTheEarlierCandidatesWereHandled) {
     bus.addPrinter("B2").faults.detailFails = true;
