@@ -9,8 +9,7 @@ using namespace statustest;
 using InkWarnings = PollingProgram;
 
 TEST_F(InkWarnings, LowInkWhilePrintingWarnsUntilThePrinterIsIdle) {
-    printer().pen1 = {1, 7};
-    printing();
+    printer() = {.state = 2, .activity = 15, .pen1 = {1, 7}};
     ASSERT_EQ(firstPoll("0", "0"), IDD_LOWINK_DE);
     WindowView warning = h.top();
     EXPECT_EQ(warning.caption(), "Tintenstand Warnung");
@@ -54,9 +53,7 @@ TEST_F(InkWarnings, TheWarningOpensOnlyForALowFirstPenWhilePrinting) {
         {"2", {1, 5}, 15, IDD_MAIN, nullptr, 0},
     };
     for (const Case& c : cases) {
-        printer().pen1 = c.pen1;
-        printer().activity = static_cast<std::uint8_t>(c.activity);
-        printer().state = 2;
+        printer() = {.state = 2, .activity = static_cast<std::uint8_t>(c.activity), .pen1 = c.pen1};
         ASSERT_EQ(rerun(c.language, "0"), c.expectedTemplate) << c.language << " level " << int(c.pen1.level);
         if (c.expectedTemplate == IDD_MAIN) continue;
         WindowView top = h.top();

@@ -55,8 +55,7 @@ TEST_F(StatusPoll, MissingPensAndUnclampedLevels) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.language) + " " + c.pen1Level);
-        printer().pen1 = c.pen1;
-        printer().pen2 = c.pen2;
+        printer() = {.pen1 = c.pen1, .pen2 = c.pen2};
         rerun(c.language);
         WindowView main = h.main();
         EXPECT_EQ(main.text(IDC_PEN1_LABEL), c.pen1Label);
@@ -70,8 +69,7 @@ TEST_F(StatusPoll, MissingPensAndUnclampedLevels) {
 // Every state's text is in the status-text table; here the poll's wiring for one.
 TEST_F(StatusPoll, AStateWithoutAPopupOnlyChangesTheStatusLine) {
     for (const char* language : {"0", "1"}) {
-        printer().activity = 1;  // neither idle nor printing: only the state speaks
-        printer().state = 21;
+        printer() = {.state = 21, .activity = 1};  // neither idle nor printing: only the state speaks
         EXPECT_EQ(rerun(language), IDD_MAIN) << "no window opens";
         EXPECT_EQ(statusLine(), std::string(language) == "0" ? "Auswurf Tray fehlt" : "Clean Out Tray is missing");
         EXPECT_TRUE(polling());
@@ -79,11 +77,7 @@ TEST_F(StatusPoll, AStateWithoutAPopupOnlyChangesTheStatusLine) {
 }
 
 TEST_F(StatusPoll, WithAnUnknownLanguageNoTextAndNoPopupAppear) {
-    printer().cover = 9;
-    printer().job = 1;
-    printer().state = 14;
-    printer().activity = 15;
-    printer().pen1.level = 3;
+    printer() = {.state = 14, .activity = 15, .cover = 9, .job = 1, .pen1 = {1, 3}};
     start("2");
     EXPECT_EQ(topAfter(3s), IDD_MAIN);
     EXPECT_EQ(statusLine(), "");
@@ -94,8 +88,7 @@ TEST_F(StatusPoll, WithAnUnknownLanguageNoTextAndNoPopupAppear) {
 }
 
 TEST_F(StatusPoll, StatesWithoutTextKeepThePreviousLineUnlessIdle) {
-    printer().activity = 1;
-    printer().state = 3;
+    printer() = {.state = 3, .activity = 1};
     firstPoll("0");
     ASSERT_EQ(statusLine(), "Ausgeschaltet");
     for (int state : {0, 1, 6, 10, 26}) {
@@ -119,8 +112,7 @@ TEST_F(StatusPoll, ADamagedStatusRecordKeepsThePreviousDisplay) {
     };
     for (const char* raw : damaged) {
         faults().rawStatus = raw;
-        printer().pen1.level = 5;
-        printer().state = 14;
+        printer() = {.state = 14, .pen1 = {1, 5}};
         SCOPED_TRACE(raw);
         EXPECT_EQ(topAfter(1s), IDD_MAIN);
         EXPECT_EQ(statusLine() + " " + h.main().text(IDC_PEN1_LEVEL), "Leerlauf 80%");
@@ -132,8 +124,7 @@ TEST_F(StatusPoll, ADamagedStatusRecordKeepsThePreviousDisplay) {
 }
 
 TEST_F(StatusPoll, CoverOpenWhileOutOfPaperShowsBothPopupsInOnePoll) {
-    printer().cover = 9;
-    printer().state = 9;
+    printer() = {.state = 9, .cover = 9};
     ASSERT_EQ(firstPoll("0"), IDD_LID_DE);
     EXPECT_EQ(statusLine(), "Obere Abdeckung offen");
     EXPECT_FALSE(polling());
@@ -156,11 +147,9 @@ TEST_F(StatusPoll, TheCoverPopupWatchesOnlyTheCoverDigit) {
     EXPECT_EQ(statusLine(), "Cover open");
     h.top().enter();
     EXPECT_EQ(h.top().templateId(), IDD_LID_EN) << "its OK does nothing";
-    printer().cover = 1;  // bit 3 clear: not reported, but not "closed" either
-    printer().state = 14;
+    printer() = {.state = 14, .cover = 1};  // bit 3 clear: not reported, but not "closed" either
     EXPECT_EQ(topAfter(2s), IDD_LID_EN);
-    printer().cover = 8;
-    printer().state = 0;
+    printer() = {.state = 0, .cover = 8};
     h.advance(1s);
     EXPECT_TRUE(backToPolling());
 }
