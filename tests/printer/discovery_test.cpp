@@ -31,6 +31,12 @@ protected:
         box->answer(ui::IDOK);
         return shown;
     }
+    // Printer A1 answers with `fields` and its real status value.
+    void startWithDeviceId(const std::string& fields) {
+        emulator::EmulatedPrinter& printer = h.addPrinter("A1");
+        printer.faults.rawId = fields + "S:" + printer.statusValue() + ";";
+        h.startApp();
+    }
     bool wrote(const std::string& printer, const std::string& command) {
         for (const std::string& write : h.bus.log().writesTo(printer))
             if (write.find(command) != std::string::npos) return true;
@@ -99,9 +105,7 @@ TEST_F(Discovery, TwoPrintersAreListedSortedAndTheSecondCanBeChosen) {
 }
 
 TEST_F(Discovery, ABusyPrinterIsTakenOverOnceReady) {
-    emulator::PrinterCondition& condition = h.addPrinter("A1").condition;
-    condition.state = 3;
-    condition.activity = 1;
+    h.addPrinter("A1").condition = {.state = 3, .activity = 1};
     h.startApp();
     EXPECT_FALSE(h.has(IDD_START_DE));
     EXPECT_EQ(h.main().text(IDC_STATE_CODE), "3");
@@ -135,9 +139,7 @@ TEST_F(Discovery, AnUnreadableStatusRecordCountsAsNotReady) {
 }
 
 TEST_F(Discovery, ADeviceIdWithoutSerialNumberIsNotListed) {
-    emulator::EmulatedPrinter& printer = h.addPrinter("A1");
-    printer.faults.rawId = "MFG:brenlato;MDL:zev;S:" + printer.statusValue() + ";";
-    h.startApp();
+    startWithDeviceId("MFG:brenlato;MDL:zev;");
     EXPECT_EQ(answerBox(), "fehler/tq");
     EXPECT_TRUE(h.main().comboItems(IDC_PRINTER_LIST).empty());
     EXPECT_EQ(dlg().m_strDevicePath, "");
@@ -154,9 +156,7 @@ TEST_F(Discovery, ASerialNumberTooLongForItsFieldIsRefusedQuietly) {
 }
 
 TEST_F(Discovery, ADeviceIdWithoutManufacturerEndsTheProgram) {
-    emulator::EmulatedPrinter& printer = h.addPrinter("A1");
-    printer.faults.rawId = "MDL:zev;SN:A1;S:" + printer.statusValue() + ";";
-    h.startApp();
+    startWithDeviceId("MDL:zev;SN:A1;");
     EXPECT_EQ(answerBox(), "fehler/tq");
     EXPECT_TRUE(h.primary().finished());
     EXPECT_TRUE(h.trayIcons().empty()) << "no icon is left behind";
