@@ -41,14 +41,9 @@ protected:
         h.stopAll();
         return firstPoll(language, inkPopup);
     }
-    int topAfter(std::chrono::milliseconds time) {
-        h.advance(time);
-        return h.top().templateId();
-    }
-    void printing() {
-        printer().state = 2;
-        printer().activity = 15;
-    }
+    int topAfter(std::chrono::milliseconds time) { h.advance(time); return h.top().templateId(); }
+    // Only these two fields: a test may have set the pens before.
+    void printing() { printer().state = 2; printer().activity = 15; }
 
     emulator::PrinterCondition& printer() { return h.printer("A1").condition; }
     emulator::PrinterFaults& faults() { return h.printer("A1").faults; }
