@@ -29,6 +29,7 @@ TEST_F(InkWarnings, LowInkWhilePrintingWarnsUntilThePrinterIsIdle) {
     printer().activity = 0;
     printer().state = 0;
     h.advance(1s);
+    EXPECT_FALSE(h.has(IDD_LOWINK_DE)) << "closed, not only tucked away";
     EXPECT_TRUE(backToPolling());
     h.advance(3s);
     EXPECT_FALSE(h.has(IDD_LOWINK_DE)) << "an idle printer is not warned about";
