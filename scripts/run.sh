@@ -21,6 +21,7 @@ desktop=ZEV
 shots=$root/build/screenshots
 
 bash scripts/setup.sh
+mkdir -p build
 cmake --preset win64 >build/run-configure.log 2>&1 || { cat build/run-configure.log; exit 1; }
 if [[ $what == fixture ]]; then
   cmake --build --preset win64 --target fixture_app -j2

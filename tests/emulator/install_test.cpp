@@ -8,6 +8,7 @@
 #include "emulator/emulated_bus.h"
 #include "emulator/install.h"
 #include "harness/harness.h"
+#include "harness/temp_path.h"
 #include "os/device_bus.h"
 #include "printer/device_id.h"
 
@@ -28,8 +29,7 @@ protected:
     }
 
     zevtest::Harness h;
-    const std::string scenarioFile =
-        (std::filesystem::temp_directory_path() / "zev_install_test_scenario.txt").string();
+    const std::string scenarioFile = zevtest::UniqueTempPath("zev_install_scenario").string();
 };
 
 TEST_F(InstallFromEnvironment, WithoutTheVariableTheRealBusStays) {

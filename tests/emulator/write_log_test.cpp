@@ -7,6 +7,7 @@
 #include <string>
 
 #include "emulator/write_log.h"
+#include "harness/temp_path.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ TEST(EscapeBytes, ShowsPrintableBytesAndEscapesTheRest) {
 }
 
 TEST(WriteLog, OneLinePerWriteAlsoAppendedToItsFile) {
-    const auto file = std::filesystem::temp_directory_path() / ("zev_write_log_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt");
+    const auto file = zevtest::UniqueTempPath("zev_write_log");
     std::ofstream(file) << "earlier run\n";
     emulator::WriteLog log(file.string());
     log.recordWrite(12345, "A1", "\x1b%Pfm.pop;\n");
