@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/black_on_white.h"
+#include "ui/black_on_white.h"
 #include "app/maker_links.h"
 #include "os/shell.h"
 #include "res/resource.h"
@@ -45,7 +45,7 @@ void CAboutDlg::OnCommand(int id, int code) {
 }
 
 ui::CtlColor CAboutDlg::OnCtlColor(int ctrlId) {
-    return app::BlackOnWhite(ctrlId == IDC_SUPPORT_LINK ? kLinkColour : ui::kBlack);
+    return ui::BlackOnWhite(ctrlId == IDC_SUPPORT_LINK ? kLinkColour : ui::kBlack);
 }
 
 int CAboutDlg::CursorFor(int ctrlId) {

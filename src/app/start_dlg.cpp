@@ -1,6 +1,6 @@
 #include "app/start_dlg.h"
 
-#include "app/black_on_white.h"
+#include "ui/black_on_white.h"
 #include "res/resource.h"
 
 namespace {
@@ -24,7 +24,7 @@ void StartDialogBase::OnTimer(unsigned id) {
     OnCancel();
 }
 
-ui::CtlColor StartDialogBase::OnCtlColor(int) { return app::BlackOnWhite(); }
+ui::CtlColor StartDialogBase::OnCtlColor(int) { return ui::BlackOnWhite(); }
 
 void StartDialogBase::RunProgress() {
     for (int pos = 0; pos <= kProgressEnd; ++pos) ProgressSetPos(IDC_START_PROGRESS, pos);

@@ -40,7 +40,7 @@ public:
     void StopTimer(unsigned id);
     bool IsTimerRunning(unsigned id) const;
 
-    // ---- Start-up (app/startup.cpp) ----
+    // ---- Start-up (main_window_startup.cpp) ----
     bool OnInitDialog() override;
     void LoadStartValues();
     void PrepareSettingsControls();
@@ -49,7 +49,7 @@ public:
     // Program directory + "\" + name.
     std::string ProgramFile(const std::string& name) const;
 
-    // ---- Window frame, language and links (app/window_frame.cpp) ----
+    // ---- Window frame, language and links (main_window_frame.cpp) ----
     bool OnSysCommand(unsigned cmd) override;
     ui::CtlColor OnCtlColor(int ctrlId) override;
     int CursorFor(int ctrlId) override;
@@ -61,7 +61,7 @@ public:
     void OnHomepage();
     void ShowAboutBox();
 
-    // ---- Notification-area icon (app/tray_icon.cpp) ----
+    // ---- Notification-area icon (main_window_tray.cpp) ----
     void AddTrayIcon();
     void DeleteTrayIcon();
     std::intptr_t OnTrayNotify(std::uintptr_t wParam, std::intptr_t lParam);
@@ -70,7 +70,7 @@ public:
     void OnTrayToolbox();
     void OnTrayExit();
 
-    // ---- Printer discovery (printer/discovery.cpp) ----
+    // ---- Printer discovery (main_window_discovery.cpp) ----
     void StartupPass();
     void LocatePass();
     void ReadyWaitPass();
@@ -78,17 +78,21 @@ public:
     void OnSelectPrinter();
     void ShowNotFoundText();
     void ResetInkDisplays();
+    // Starts the locate and ready-wait timers unless they already run. Restarting
+    // a running timer resets its countdown, so the status timer's once-a-second
+    // failures would otherwise keep pushing discovery back and it would never run.
+    void KeepLookingForPrinter();
 
-    // ---- Status poller and display (status/poller.cpp) ----
+    // ---- Status poller and display (main_window_poll.cpp) ----
     void pollStatus();
     void updateStatusDisplay();
     void startStatusTimer();
     void stopStatusTimer();
 
-    // ---- Ink pictures and the low-ink warning (status/ink_pictures.cpp) ----
+    // ---- Ink pictures and the low-ink warning (main_window_ink.cpp) ----
     void updateInkPictures();
 
-    // ---- Printer settings (settings/printer_settings.cpp) ----
+    // ---- Printer settings (main_window_settings.cpp) ----
     void ReadPaperHandling();
     void ReadPrintOptions();
     void ReadLeftMargin();
@@ -101,15 +105,15 @@ public:
     void OnSettingsCommand(int id, int code);  // the settings controls' clicks and changes
     void OnSettingsScroll(int ctrlId, int pos);
 
-    // ---- Settings file (settings/settings_file_steps.cpp) ----
+    // ---- Settings file (main_window_settings_file.cpp) ----
     void SettingsFileStep();     // last step of RefreshSettingsDisplay
     void WriteSettingsFile();    // m_strInkPopup, " ", m_strLanguage; silently skipped on failure
     void OnInkPopupOption();     // check box 1015
 
-    // ---- Maintenance (maintenance/maintenance_commands.cpp) ----
+    // ---- Maintenance (main_window_maintenance.cpp) ----
     void OnMaintenance(int buttonId);  // 1042, 1054, 1083, 1116, 1118
 
-    // ---- Driver online update (update/update_command.cpp) ----
+    // ---- Driver online update (main_window_update.cpp) ----
     void OnOnlineUpdate();  // command 1021
 
     // ---- State owned by the main window ----

@@ -2,7 +2,7 @@
 // its controls black on white, and OK, Esc or the close box end it.
 #pragma once
 
-#include "app/black_on_white.h"
+#include "ui/black_on_white.h"
 #include "ui/dialog.h"
 
 namespace settings {
@@ -13,7 +13,7 @@ public:
 
     ui::CtlColor OnCtlColor(int ctrlId) override {
         (void)ctrlId;
-        return app::BlackOnWhite();
+        return ui::BlackOnWhite();
     }
 };
 

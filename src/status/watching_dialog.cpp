@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "app/black_on_white.h"
+#include "ui/black_on_white.h"
 #include "printer/device_id.h"
 #include "printer/id_value.h"
 #include "printer/identity.h"
@@ -22,7 +22,7 @@ void WatchingDialog::OnTimer(unsigned id) {
 
 ui::CtlColor WatchingDialog::OnCtlColor(int ctrlId) {
     (void)ctrlId;
-    return app::BlackOnWhite();
+    return ui::BlackOnWhite();
 }
 
 void WatchingDialog::closeWith(int result) {

@@ -4,7 +4,6 @@
 
 #include "app/status_client_dlg.h"
 #include "printer/device_id.h"
-#include "printer/discovery.h"
 #include "status/error_popup.h"
 #include "status/ink_level_popup.h"
 #include "status/popup_result.h"
@@ -95,7 +94,7 @@ void CStatusClientDlg::pollStatus() {
     std::optional<std::string> deviceId = printer::ReadDeviceId(m_strDevicePath);
     if (!deviceId) {
         // The status timer keeps running beside discovery.
-        KeepLookingForPrinter(*this);
+        KeepLookingForPrinter();
         return;
     }
     m_strDeviceId = std::move(*deviceId);

@@ -1,7 +1,5 @@
 // The main window's discovery passes: the start-up pass, the locate timer, the
 // ready-wait timer, and the choice of a printer from the list.
-#include "printer/discovery.h"
-
 #include <optional>
 #include <string>
 
@@ -132,9 +130,9 @@ void TakeOverReadyPrinter(CStatusClientDlg& dlg, const Candidate& candidate) {
 
 }  // namespace
 
-void KeepLookingForPrinter(CStatusClientDlg& dlg) {
-    if (!dlg.IsTimerRunning(CStatusClientDlg::kLocateTimer)) dlg.StartTimer(CStatusClientDlg::kLocateTimer);
-    if (!dlg.IsTimerRunning(CStatusClientDlg::kReadyWaitTimer)) dlg.StartTimer(CStatusClientDlg::kReadyWaitTimer);
+void CStatusClientDlg::KeepLookingForPrinter() {
+    if (!IsTimerRunning(kLocateTimer)) StartTimer(kLocateTimer);
+    if (!IsTimerRunning(kReadyWaitTimer)) StartTimer(kReadyWaitTimer);
 }
 
 void CStatusClientDlg::StartupPass() {
@@ -171,7 +169,7 @@ void CStatusClientDlg::LocatePass() {
         if (ending) return;
         const std::optional<Candidate> candidate = ReadCandidate(path);
         if (!candidate) {
-            KeepLookingForPrinter(*this);
+            KeepLookingForPrinter();
             return;
         }
         if (candidate->identity == printer::Identity::MfgMissing) {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/about_dlg.h"
-#include "app/black_on_white.h"
+#include "ui/black_on_white.h"
 #include "app/language_texts.h"
 #include "app/maker_links.h"
 #include "app/status_client_dlg.h"
@@ -43,7 +43,7 @@ bool CStatusClientDlg::OnSysCommand(unsigned cmd) {
     }
 }
 
-ui::CtlColor CStatusClientDlg::OnCtlColor(int) { return app::BlackOnWhite(); }
+ui::CtlColor CStatusClientDlg::OnCtlColor(int) { return ui::BlackOnWhite(); }
 
 int CStatusClientDlg::CursorFor(int ctrlId) {
     const bool hand = std::find(kHandCursorControls.begin(), kHandCursorControls.end(), ctrlId) != kHandCursorControls.end();
