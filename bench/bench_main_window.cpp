@@ -10,7 +10,7 @@
 #include "emulator/emulated_bus.h"
 #include "os/device_bus.h"
 #include "ui/app.h"
-#include "ui/headless/harness.h"
+#include "harness/lockstep_harness.h"
 
 namespace {
 

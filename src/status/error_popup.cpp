@@ -46,8 +46,6 @@ int RunTwin(Language language, ui::Dialog* parent, const std::string& devicePath
 
 }  // namespace
 
-std::span<const ErrorPopupRow> ErrorPopupRows() { return kRows; }
-
 const ErrorPopupRow& ErrorPopupRowOf(PopupKind kind) {
     for (const ErrorPopupRow& row : kRows) {
         if (row.kind == kind) return row;

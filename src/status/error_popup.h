@@ -3,7 +3,6 @@
 // the twins only name their row and add what sets them apart.
 #pragma once
 
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -28,9 +27,8 @@ struct ErrorPopupRow {
     int numberEn;
 };
 
-// Every self-closing popup of the family (the incomplete-job window, which
-// never closes by itself, is not among them).
-std::span<const ErrorPopupRow> ErrorPopupRows();
+// The row of a self-closing popup of the family (the incomplete-job window,
+// which never closes by itself, has none).
 const ErrorPopupRow& ErrorPopupRowOf(PopupKind kind);
 
 // The number a refresh reads from the status value, and whether the condition

@@ -1,7 +1,7 @@
 // The lock-step harness under the names the tests use.
 #pragma once
 
-#include "ui/headless/harness.h"
+#include "harness/lockstep_harness.h"
 
 namespace zevtest {
 

@@ -106,7 +106,7 @@ TEST(PopupResult, WhatThePollerDoesAfterEachPopup) {
     }
 }
 
-TEST(ErrorPopupRows, WhenEachPopupsConditionClears) {
+TEST(ErrorPopupRow, WhenEachPopupsConditionClears) {
     // A status value with the cover digit at 2 and the state at 16-17.
     auto value = [](char cover, const char* state) {
         std::string v = "03" + std::string(1, cover) + "0000000000000" + state + "0";

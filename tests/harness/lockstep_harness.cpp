@@ -1,4 +1,4 @@
-#include "ui/headless/harness.h"
+#include "harness/lockstep_harness.h"
 
 #include <atomic>
 #include <fstream>
