@@ -116,7 +116,7 @@ void TakeOverReadyPrinter(CStatusClientDlg& dlg, const Candidate& candidate) {
     }
     if (!IsReady(state)) return;  // the timer keeps waiting
 
-    if (const auto language = status::LanguageOf(dlg.m_strLanguage))
+    if (const auto language = dlg.language())
         dlg.SetDlgItemText(IDC_STATUS_LINE, status::kReceivingText.in(*language));
     // The printer needs the time to settle after reporting ready; nothing
     // else runs meanwhile.
@@ -224,7 +224,7 @@ void CStatusClientDlg::OnPrinterListChanged() {
 void CStatusClientDlg::OnSelectPrinter() { EnableItem(IDC_PRINTER_LIST, true); }
 
 void CStatusClientDlg::ShowNotFoundText() {
-    if (const auto language = status::LanguageOf(m_strLanguage))
+    if (const auto language = this->language())
         SetDlgItemText(IDC_STATUS_LINE, status::kNotFoundText.in(*language));
 }
 

@@ -6,7 +6,6 @@
 #include <string_view>
 
 #include "app/about_dlg.h"
-#include "ui/black_on_white.h"
 #include "app/language_texts.h"
 #include "app/maker_links.h"
 #include "app/status_client_dlg.h"
@@ -23,6 +22,11 @@ constexpr std::array<int, 15> kHandCursorControls{
 };
 
 void OpenWithShell(const std::string& target) { os::ShellOpen("open", target, "", "", ui::SW_SHOW); }
+
+// Opens the German or the English target; nothing for an unknown language.
+void OpenInLanguage(std::optional<ui::Language> language, const std::string& german, const std::string& english) {
+    if (language) OpenWithShell(*language == ui::Language::German ? german : english);
+}
 
 }  // namespace
 
@@ -43,8 +47,6 @@ bool CStatusClientDlg::OnSysCommand(unsigned cmd) {
     }
 }
 
-ui::CtlColor CStatusClientDlg::OnCtlColor(int) { return ui::BlackOnWhite(); }
-
 int CStatusClientDlg::CursorFor(int ctrlId) {
     const bool hand = std::find(kHandCursorControls.begin(), kHandCursorControls.end(), ctrlId) != kHandCursorControls.end();
     return hand ? IDC_CURSOR_HAND : 0;
@@ -62,28 +64,26 @@ void CStatusClientDlg::OnOK() {
     // confirmed with OK or Apply, nor hide what is being typed: it does nothing.
 }
 
-void CStatusClientDlg::SwitchLanguage(const std::string& language) {
-    const bool german = language == settings::kGerman;
-    if (!german && language != settings::kEnglish) return;
-    m_strLanguage = language;
+void CStatusClientDlg::SwitchLanguage(const std::string& code) {
+    const std::optional<ui::Language> language = ui::LanguageOf(code);
+    if (!language) return;
+    const bool german = *language == ui::Language::German;
+    m_strLanguage = code;
     for (const app::LanguageText& t : app::MainWindowLanguageTexts()) SetDlgItemText(t.controlId, german ? t.german : t.english);
     UpdateData(true);
     WriteSettingsFile();
 }
 
 void CStatusClientDlg::OnHelp() {
-    if (m_strLanguage == settings::kGerman) OpenWithShell(ProgramFile("zev_help_de.chm"));
-    else if (m_strLanguage == settings::kEnglish) OpenWithShell(ProgramFile("zev_help_en.chm"));
+    OpenInLanguage(language(), ProgramFile("zev_help_de.chm"), ProgramFile("zev_help_en.chm"));
 }
 
 void CStatusClientDlg::OnManual() {
-    if (m_strLanguage == settings::kGerman) OpenWithShell(ProgramFile("Manual_ZEV_aktuell.pdf"));
-    else if (m_strLanguage == settings::kEnglish) OpenWithShell(ProgramFile("Manual_ZEV_aktuell_Englisch.pdf"));
+    OpenInLanguage(language(), ProgramFile("Manual_ZEV_aktuell.pdf"), ProgramFile("Manual_ZEV_aktuell_Englisch.pdf"));
 }
 
 void CStatusClientDlg::OnHomepage() {
-    if (m_strLanguage == settings::kGerman) OpenWithShell(std::string(app::kGermanHomepage));
-    else if (m_strLanguage == settings::kEnglish) OpenWithShell(std::string(app::kEnglishHomepage));
+    OpenInLanguage(language(), std::string(app::kGermanHomepage), std::string(app::kEnglishHomepage));
 }
 
 void CStatusClientDlg::ShowAboutBox() {

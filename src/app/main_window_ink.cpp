@@ -29,7 +29,7 @@ void CStatusClientDlg::updateInkPictures() {
     const int kind1 = printer::ParseDecimalInt32(m_strPen1Kind);
 
     if (auto picture = status::Pen1Picture(kind1, level1, status::kMainWindowFirstLevel)) SetPictureBitmap(IDC_PEN1_PICTURE, *picture);
-    const std::optional<status::Language> language = status::LanguageOf(m_strLanguage);
+    const std::optional<status::Language> language = this->language();
     if (status::Pen1IsLow(level1) && printer::ParseDecimalInt32(m_strActivity) == kActivityPrinting && language)
         WarnAboutLowInk(*this, *language);
 

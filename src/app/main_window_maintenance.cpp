@@ -4,33 +4,27 @@
 #include "maintenance/alignment_dialogs.h"
 #include "maintenance/cleaning_dialogs.h"
 #include "maintenance/reset_calibration_dialogs.h"
+#include "ui/twin_dialog.h"
 
 namespace {
 
 // Runs the twin of the language over `main`, naming the current printer and
 // giving the dialog its own copy of the device path.
 template <class German, class English>
-int runTwin(bool german, CStatusClientDlg& main, const std::string& devicePath) {
-    const auto run = [&](maintenance::MaintenanceDialog& dialog) {
+int runTwin(ui::Language language, CStatusClientDlg& main, const std::string& devicePath) {
+    return ui::RunTwin<German, English>(language, &main, [&](maintenance::MaintenanceDialog& dialog) {
         dialog.m_strPrinterText = main.m_strPrinterText;
         dialog.m_strDevicePath = devicePath;
-        return dialog.DoModal();
-    };
-    if (german) {
-        German dialog(&main);
-        return run(dialog);
-    }
-    English dialog(&main);
-    return run(dialog);
+    });
 }
 
-int runMaintenanceDialog(int buttonId, bool german, CStatusClientDlg& main, const std::string& devicePath) {
+int runMaintenanceDialog(int buttonId, ui::Language language, CStatusClientDlg& main, const std::string& devicePath) {
     switch (buttonId) {
-        case IDC_CLEAN_NORMAL: return runTwin<CleanNormalDlg, CleanNormalEDlg>(german, main, devicePath);
-        case IDC_CLEAN_MEDIUM: return runTwin<CleanMediumDlg, CleanMediumEDlg>(german, main, devicePath);
-        case IDC_CLEAN_SUPER: return runTwin<CleanSuperDlg, CleanSuperEDlg>(german, main, devicePath);
-        case IDC_CALIBRATE_START: return runTwin<CCalibrateDlg, CCalibrateEDlg>(german, main, devicePath);
-        case IDC_CALIBRATE_RESET: return runTwin<CResetcalDlg, CResetcalEDlg>(german, main, devicePath);
+        case IDC_CLEAN_NORMAL: return runTwin<CleanNormalDlg, CleanNormalEDlg>(language, main, devicePath);
+        case IDC_CLEAN_MEDIUM: return runTwin<CleanMediumDlg, CleanMediumEDlg>(language, main, devicePath);
+        case IDC_CLEAN_SUPER: return runTwin<CleanSuperDlg, CleanSuperEDlg>(language, main, devicePath);
+        case IDC_CALIBRATE_START: return runTwin<CCalibrateDlg, CCalibrateEDlg>(language, main, devicePath);
+        case IDC_CALIBRATE_RESET: return runTwin<CResetcalDlg, CResetcalEDlg>(language, main, devicePath);
         default: return ui::IDCANCEL;
     }
 }
@@ -38,15 +32,15 @@ int runMaintenanceDialog(int buttonId, bool german, CStatusClientDlg& main, cons
 }  // namespace
 
 void CStatusClientDlg::OnMaintenance(int buttonId) {
-    const bool german = m_strLanguage == "0";
-    if (!german && m_strLanguage != "1") return;
+    const std::optional<ui::Language> language = this->language();
+    if (!language) return;
     // No status poll may open the device while the dialog talks to the printer.
     StopTimer(kStatusTimer);
     const std::string devicePath = m_strDevicePath;
     UpdateData(true);
-    const int result = runMaintenanceDialog(buttonId, german, *this, devicePath);
+    const int result = runMaintenanceDialog(buttonId, *language, *this, devicePath);
     if (result == -1) {
-        ui::AfxMessageBox(german ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !");
+        ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !");
         return;
     }
     StartTimer(kStatusTimer);

@@ -109,7 +109,7 @@ void CStatusClientDlg::updateStatusDisplay() {
     // good display is the truer picture until the next good one arrives.
     if (!st.valid || !value) return;
 
-    const std::optional<Language> language = status::LanguageOf(m_strLanguage);
+    const std::optional<Language> language = this->language();
     if (language && st.coverOpen)
         ShowErrorPopup(*this, PopupKind::Cover, *language, status::kCoverOpenText.in(*language));
     if (language && st.incompleteJob)

@@ -16,6 +16,7 @@
 #include "settings/notready_dlg.h"
 #include "settings/settings_words.h"
 #include "settings/transfer_dlg.h"
+#include "ui/twin_dialog.h"
 
 namespace {
 
@@ -25,14 +26,18 @@ using settings::TenthsText;
 constexpr std::size_t kDryTimeTextChars = 100;
 constexpr unsigned kAfterTransferWaitMs = 300;
 
-bool isGerman(const std::string& language) { return language == "0"; }
-bool isEnglish(const std::string& language) { return language == "1"; }
+// The German or the English text; nullopt for an unknown language.
+std::optional<std::string_view> inLanguage(const CStatusClientDlg& dlg, std::string_view german,
+                                           std::string_view english) {
+    const std::optional<ui::Language> language = dlg.language();
+    if (!language) return std::nullopt;
+    return *language == ui::Language::German ? german : english;
+}
 
 // A message in the active language, with the program's name as caption. An
 // unknown language shows nothing.
-void tellInLanguage(const std::string& language, std::string_view german, std::string_view english) {
-    if (isGerman(language)) ui::AfxMessageBox(german, ui::MB_OK);
-    if (isEnglish(language)) ui::AfxMessageBox(english, ui::MB_OK);
+void tellInLanguage(const CStatusClientDlg& dlg, std::string_view german, std::string_view english) {
+    if (const auto text = inLanguage(dlg, german, english)) ui::AfxMessageBox(*text, ui::MB_OK);
 }
 
 void enableItems(CStatusClientDlg& dlg, std::initializer_list<int> ids, bool enable) {
@@ -50,9 +55,9 @@ constexpr std::string_view kCreateFailedEn = "Dialog box could not be created!";
 // language is unknown and no notice was shown.
 template <class German, class English>
 std::optional<int> runNotice(CStatusClientDlg& dlg) {
-    if (isGerman(dlg.m_strLanguage)) return German(&dlg).DoModal();
-    if (isEnglish(dlg.m_strLanguage)) return English(&dlg).DoModal();
-    return std::nullopt;
+    const std::optional<ui::Language> language = dlg.language();
+    if (!language) return std::nullopt;
+    return ui::RunTwin<German, English>(*language, &dlg);
 }
 
 // ---- Change handlers of the edits ----
@@ -60,7 +65,7 @@ std::optional<int> runNotice(CStatusClientDlg& dlg) {
 void onToleranceChanged(CStatusClientDlg& dlg) {
     int tenths = settings::TenthsFromText(dlg.GetDlgItemText(IDC_TOLERANCE));
     if (tenths < 0 || tenths >= settings::kToleranceLimitTenths) {
-        tellInLanguage(dlg.m_strLanguage, "Nur Zahlen von 0.0 - 3.1 erlaubt! Wert wird auf 0.0 zurück gesetzt",
+        tellInLanguage(dlg, "Nur Zahlen von 0.0 - 3.1 erlaubt! Wert wird auf 0.0 zurück gesetzt",
                        "Only numbers between 0.0 and 3.1 allowed ! Value will be set to 0.0");
         tenths = 0;
         dlg.SetDlgItemText(IDC_TOLERANCE, "0.0");
@@ -87,7 +92,7 @@ void onDryTimeChanged(CStatusClientDlg& dlg) {
 void onTopMarginChanged(CStatusClientDlg& dlg) {
     int tenths = settings::TenthsFromText(dlg.GetDlgItemText(IDC_TOP_MARGIN));
     if (tenths < 0 || tenths >= settings::kTopMarginLimitTenths) {
-        tellInLanguage(dlg.m_strLanguage, "Nur Zahlen von 0.0 - 34.5 erlaubt! Wert wird auf 0.0 zurück gesetzt",
+        tellInLanguage(dlg, "Nur Zahlen von 0.0 - 34.5 erlaubt! Wert wird auf 0.0 zurück gesetzt",
                        "Only numbers between 0.0 and 34.5 allowed! Value will be set to 0.0");
         tenths = 0;
         dlg.SetDlgItemText(IDC_TOP_MARGIN, "0.0");
@@ -140,18 +145,12 @@ void onSensorOffClicked(CStatusClientDlg& dlg) {
 void onInkBackupClicked(CStatusClientDlg& dlg) {
     const bool on = isChecked(dlg, IDC_INKBACKUP_ON);
     dlg.m_wPrintOptions = settings::WithBit(dlg.m_wPrintOptions, settings::kInkBackupBit, on);
-    const std::string& language = dlg.m_strLanguage;
-    if (on) {
-        if (isGerman(language))
-            ui::MessageBox("ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht maschinenlesbar !!!",
-                           "WICHTIGER HINWEIS", ui::MB_OK);
-        if (isEnglish(language))
-            ui::MessageBox("ATTENTION !!! Black will be mixed out of the colours. The print outs will be not machine readable !!!",
-                           "IMPORTANT ADVICE", ui::MB_OK);
-    } else {
-        if (isGerman(language)) ui::MessageBox("Die Ausdrucke sind wieder maschinenlesbar !", "HINWEIS", ui::MB_OK);
-        if (isEnglish(language)) ui::MessageBox("The print outs are machine readable again !", "ADVICE", ui::MB_OK);
-    }
+    const auto text =
+        on ? inLanguage(dlg, "ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht maschinenlesbar !!!",
+                        "ATTENTION !!! Black will be mixed out of the colours. The print outs will be not machine readable !!!")
+           : inLanguage(dlg, "Die Ausdrucke sind wieder maschinenlesbar !", "The print outs are machine readable again !");
+    const auto caption = on ? inLanguage(dlg, "WICHTIGER HINWEIS", "IMPORTANT ADVICE") : inLanguage(dlg, "HINWEIS", "ADVICE");
+    if (text && caption) ui::MessageBox(*text, *caption, ui::MB_OK);
 }
 
 // ---- Apply ----
@@ -159,7 +158,7 @@ void onInkBackupClicked(CStatusClientDlg& dlg) {
 // The not-ready notice; polling goes on afterwards whatever the notice did.
 void refuseApplyNotReady(CStatusClientDlg& dlg) {
     if (runNotice<CNotreadyEDlg, CNotreadyDlg>(dlg) == -1)
-        tellInLanguage(dlg.m_strLanguage, kCreateFailedDe, kCreateFailedEn);
+        tellInLanguage(dlg, kCreateFailedDe, kCreateFailedEn);
     dlg.StartTimer(CStatusClientDlg::kStatusTimer);
 }
 
@@ -180,7 +179,7 @@ std::array<std::string, 3> settingCommands(const CStatusClientDlg& dlg) {
 void confirmTransfer(CStatusClientDlg& dlg) {
     const std::optional<int> result = runNotice<CTransferDlg, CTransferEDlg>(dlg);
     if (result == -1) {
-        tellInLanguage(dlg.m_strLanguage, kCreateFailedDe, kCreateFailedEn);
+        tellInLanguage(dlg, kCreateFailedDe, kCreateFailedEn);
         return;
     }
     dlg.StartTimer(CStatusClientDlg::kStatusTimer);

@@ -9,18 +9,11 @@
 #include "os/process.h"
 #include "settings/settings_file.h"
 #include "ui/menu.h"
+#include "ui/twin_dialog.h"
 
 namespace {
 
 constexpr const char* kInstanceMutexName = "KeinDoppelstart";
-
-// Runs one start-dialog twin; its result as DoModal gives it.
-template <class StartDialog>
-int RunStartDialog(ui::Dialog& owner, const std::string& printer) {
-    StartDialog dlg(&owner);
-    dlg.m_strPrinter = printer;
-    return dlg.DoModal();
-}
 
 }  // namespace
 
@@ -83,13 +76,14 @@ void CStatusClientDlg::PrepareSettingsControls() {
 }
 
 void CStatusClientDlg::ShowStartDialog() {
-    const bool german = m_strLanguage == settings::kGerman;
-    if (!german && m_strLanguage != settings::kEnglish) return;
+    const std::optional<ui::Language> language = this->language();
+    if (!language) return;
 
     const std::string printer = GetDlgItemText(IDC_PRINTER_LIST);
-    const int result = german ? RunStartDialog<CStartDlg>(*this, printer) : RunStartDialog<CstartEDlg>(*this, printer);
+    const int result = ui::RunTwin<CStartDlg, CstartEDlg>(*language, this,
+                                                         [&](StartDialogBase& dlg) { dlg.m_strPrinter = printer; });
     if (result == -1) {
-        ui::AfxMessageBox(german ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !",
+        ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !",
                           ui::MB_OK);
     } else if (result == ui::IDCANCEL) {
         // The dialog closed by itself: the printer is ready for the first reads.

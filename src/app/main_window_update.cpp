@@ -1,19 +1,13 @@
 // The main window's command 1021: the driver online update.
 #include "app/status_client_dlg.h"
+#include "ui/twin_dialog.h"
 #include "update/update_check_dialog.h"
 
 void CStatusClientDlg::OnOnlineUpdate() {
-    const bool german = m_strLanguage == "0";
-    if (!german && m_strLanguage != "1") return;
+    const std::optional<ui::Language> language = this->language();
+    if (!language) return;
     StopTimer(kLocateTimer);
     if (!UpdateData(true)) return;
-    int result = -1;
-    if (german) {
-        CUpdateDlg check(this);
-        result = check.DoModal();
-    } else {
-        CUpdateEDlg check(this);
-        result = check.DoModal();
-    }
-    if (result == -1) ui::AfxMessageBox(german ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !");
+    const int result = ui::RunTwin<CUpdateDlg, CUpdateEDlg>(*language, this);
+    if (result == -1) ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !");
 }

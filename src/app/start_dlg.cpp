@@ -1,13 +1,12 @@
 #include "app/start_dlg.h"
 
-#include "ui/black_on_white.h"
 #include "res/resource.h"
 
 namespace {
 constexpr int kProgressEnd = 100;
 }  // namespace
 
-StartDialogBase::StartDialogBase(int templateId, ui::Dialog* parent) : ui::Dialog(templateId, parent) {}
+StartDialogBase::StartDialogBase(int templateId, ui::Dialog* parent) : BlackOnWhiteDialog(templateId, parent) {}
 
 bool StartDialogBase::OnInitDialog() {
     ui::Dialog::OnInitDialog();
@@ -23,8 +22,6 @@ void StartDialogBase::OnTimer(unsigned id) {
     RunProgress();
     OnCancel();
 }
-
-ui::CtlColor StartDialogBase::OnCtlColor(int) { return ui::BlackOnWhite(); }
 
 void StartDialogBase::RunProgress() {
     for (int pos = 0; pos <= kProgressEnd; ++pos) ProgressSetPos(IDC_START_PROGRESS, pos);

@@ -6,16 +6,15 @@
 
 #include <string>
 
-#include "ui/dialog.h"
+#include "ui/black_on_white.h"
 
-class StartDialogBase : public ui::Dialog {
+class StartDialogBase : public ui::BlackOnWhiteDialog {
 public:
     static constexpr unsigned kCloseTimer = 10000;
     static constexpr unsigned kCloseDelayMs = 500;
 
     bool OnInitDialog() override;
     void OnTimer(unsigned id) override;
-    ui::CtlColor OnCtlColor(int ctrlId) override;
 
     std::string m_strPrinter;  // shown in static 1084
 

@@ -1,6 +1,6 @@
 #include "app/status_client_dlg.h"
 
-CStatusClientDlg::CStatusClientDlg() : ui::Dialog(IDD_MAIN) {}
+CStatusClientDlg::CStatusClientDlg() : BlackOnWhiteDialog(IDD_MAIN) {}
 
 CStatusClientDlg::~CStatusClientDlg() = default;
 

@@ -14,9 +14,10 @@
 
 #include "os/process.h"
 #include "res/resource.h"
-#include "ui/dialog.h"
+#include "ui/black_on_white.h"
+#include "ui/language.h"
 
-class CStatusClientDlg : public ui::Dialog {
+class CStatusClientDlg : public ui::BlackOnWhiteDialog {
 public:
     // Main-window timers, 1000 ms each.
     static constexpr unsigned kLocateTimer = 1;
@@ -51,11 +52,12 @@ public:
 
     // ---- Window frame, language and links (main_window_frame.cpp) ----
     bool OnSysCommand(unsigned cmd) override;
-    ui::CtlColor OnCtlColor(int ctrlId) override;
     int CursorFor(int ctrlId) override;
     void OnCancel() override;
     void OnOK() override;
-    void SwitchLanguage(const std::string& language);  // "0" German, "1" English
+    void SwitchLanguage(const std::string& code);  // "0" German, "1" English
+    // The language of m_strLanguage; none for a code other than "0" and "1".
+    std::optional<ui::Language> language() const { return ui::LanguageOf(m_strLanguage); }
     void OnHelp();
     void OnManual();
     void OnHomepage();

@@ -5,6 +5,7 @@
 
 #include "maintenance/maintenance_task.h"
 #include "res/resource.h"
+#include "ui/black_on_white.h"
 
 namespace maintenance {
 
@@ -37,12 +38,7 @@ void MaintenanceDialog::OnTimer(unsigned id) {
 ui::CtlColor MaintenanceDialog::OnCtlColor(int ctrlId) {
     const auto blinking = progressStatics();
     const bool progress = std::find(blinking.begin(), blinking.end(), ctrlId) != blinking.end();
-    ui::CtlColor colour;
-    colour.text = (progress && m_bBlink) ? kBlinkRed : ui::kBlack;
-    colour.transparent = true;
-    colour.brush = ui::kWhite;
-    colour.useDefault = false;
-    return colour;
+    return ui::BlackOnWhite((progress && m_bBlink) ? kBlinkRed : ui::kBlack);
 }
 
 std::span<const int> MaintenanceDialog::progressStatics() const { return kProgressStatics; }

@@ -3,18 +3,12 @@
 #pragma once
 
 #include "ui/black_on_white.h"
-#include "ui/dialog.h"
 
 namespace settings {
 
-class PlainNoticeDlg : public ui::Dialog {
+class PlainNoticeDlg : public ui::BlackOnWhiteDialog {
 public:
-    using ui::Dialog::Dialog;
-
-    ui::CtlColor OnCtlColor(int ctrlId) override {
-        (void)ctrlId;
-        return ui::BlackOnWhite();
-    }
+    using BlackOnWhiteDialog::BlackOnWhiteDialog;
 };
 
 }  // namespace settings

@@ -15,7 +15,6 @@ inline constexpr std::string_view kSettingsFileName = "data.txt";
 inline const std::string kInkPopupOn = "1";
 inline const std::string kInkPopupOff = "0";
 inline const std::string kGerman = "0";
-inline const std::string kEnglish = "1";
 
 // The first two whitespace-separated tokens of the file. A token that is not
 // exactly "0" or "1" is refused (nullopt) just like a missing one, so a stray

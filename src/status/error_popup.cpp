@@ -8,6 +8,7 @@
 #include "printer/commands.h"
 #include "res/resource.h"
 #include "status/status_readers.h"
+#include "ui/twin_dialog.h"
 
 namespace status {
 
@@ -32,16 +33,9 @@ constexpr int kStateReady = 0x00;
 constexpr int kStatePrinting = 0x02;
 constexpr unsigned kCancelPrintSettleMs = 300;
 
-template <class Popup>
-int RunPopup(ui::Dialog* parent, const std::string& devicePath) {
-    Popup popup(parent);
-    popup.m_strDevicePath = devicePath;
-    return popup.DoModal();
-}
-
 template <class German, class English>
 int RunTwin(Language language, ui::Dialog* parent, const std::string& devicePath) {
-    return language == Language::German ? RunPopup<German>(parent, devicePath) : RunPopup<English>(parent, devicePath);
+    return ui::RunTwin<German, English>(language, parent, [&](auto& popup) { popup.m_strDevicePath = devicePath; });
 }
 
 }  // namespace

@@ -5,12 +5,6 @@
 
 namespace status {
 
-std::optional<Language> LanguageOf(std::string_view languageCode) {
-    if (languageCode == "0") return Language::German;
-    if (languageCode == "1") return Language::English;
-    return std::nullopt;
-}
-
 std::optional<Texts> StateLineText(std::uint8_t state) {
     const std::optional<StateInfo> info = StateInfoOf(state);
     if (!info || info->german.empty()) return std::nullopt;

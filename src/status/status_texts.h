@@ -7,13 +7,12 @@
 #include <optional>
 #include <string_view>
 
+#include "ui/language.h"
+
 namespace status {
 
-enum class Language { German, English };
-
-// "0" German, "1" English; any other code selects neither, and the steps that
-// depend on the language then do nothing.
-std::optional<Language> LanguageOf(std::string_view languageCode);
+using ui::Language;
+using ui::LanguageOf;
 
 struct Texts {
     std::string_view german;

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "ui/black_on_white.h"
 #include "printer/device_id.h"
 #include "printer/id_value.h"
 #include "printer/identity.h"
@@ -18,11 +17,6 @@ bool WatchingDialog::OnInitDialog() {
 void WatchingDialog::OnTimer(unsigned id) {
     (void)id;
     refresh();
-}
-
-ui::CtlColor WatchingDialog::OnCtlColor(int ctrlId) {
-    (void)ctrlId;
-    return ui::BlackOnWhite();
 }
 
 void WatchingDialog::closeWith(int result) {

@@ -7,23 +7,22 @@
 #include <string>
 #include <string_view>
 
-#include "ui/dialog.h"
+#include "ui/black_on_white.h"
 
 namespace status {
 
-class WatchingDialog : public ui::Dialog {
+class WatchingDialog : public ui::BlackOnWhiteDialog {
 public:
     static constexpr unsigned kWatchTimer = 2;
     static constexpr unsigned kWatchInterval = 1000;
 
-    using ui::Dialog::Dialog;
+    using BlackOnWhiteDialog::BlackOnWhiteDialog;
 
     // Set by the opener before the modal run.
     std::string m_strDevicePath;
 
     bool OnInitDialog() override;
     void OnTimer(unsigned id) override;
-    ui::CtlColor OnCtlColor(int ctrlId) override;
 
     // One watch cycle; also (re)starts the window's timer.
     void refresh();

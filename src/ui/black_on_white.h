@@ -1,4 +1,5 @@
-// The program's windows paint their controls black on white.
+// The program's windows paint their controls black (or a colour of their own)
+// on white.
 #pragma once
 
 #include "ui/dialog.h"
@@ -8,5 +9,13 @@ namespace ui {
 inline constexpr CtlColor BlackOnWhite(Colour text = kBlack) {
     return CtlColor{.text = text, .transparent = true, .brush = kWhite, .useDefault = false};
 }
+
+// A dialog whose every control is black on white.
+class BlackOnWhiteDialog : public Dialog {
+public:
+    using Dialog::Dialog;
+
+    CtlColor OnCtlColor(int) override { return BlackOnWhite(); }
+};
 
 }  // namespace ui

@@ -61,14 +61,14 @@ void InstallDialog::setStatus(const std::string& text) {
 
 void InstallDialog::ShowInstallResult() {
     if (!AnySet(m_pending)) {
-        if (RunTwin<CUpdSuccess, CUpdSuccessEDlg>(language(), this) == -1) {
+        if (ui::RunTwin<CUpdSuccess, CUpdSuccessEDlg>(language(), this) == -1) {
             ui::AfxMessageBox(kResultDialogFailedText, ui::MB_OK);
             return;
         }
         OnCancel();
         return;
     }
-    switch (RunTwin<CUpdErrorDlg, CUpdErrorEDlg>(language(), this)) {
+    switch (ui::RunTwin<CUpdErrorDlg, CUpdErrorEDlg>(language(), this)) {
         case -1: ui::AfxMessageBox(kResultDialogFailedText, ui::MB_OK); return;
         case ui::IDOK: return;  // stays open: its own "Ja"/"Yes" starts the next run
         default: OnCancel(); return;

@@ -68,7 +68,7 @@ void UpdateCheckDialog::OnOK() {
     // A check repeated after a result window failed to open starts afresh.
     m_bVersionFilesUnobtainable = fetchVersionFiles() ? 0 : 1;
     if (m_bVersionFilesUnobtainable == 1) {
-        runResult(RunTwin<CUpdOnlErrorDlg, CUpdOnlErrorEDlg>(language(), this));
+        runResult(ui::RunTwin<CUpdOnlErrorDlg, CUpdOnlErrorEDlg>(language(), this));
         return;
     }
     for (std::size_t position = 0; position < kMaskOrder.size(); ++position) {
@@ -76,21 +76,14 @@ void UpdateCheckDialog::OnOK() {
         m_newer[position] = IsNewer(m_localDates[i], m_remoteDates[i]) ? 1 : 0;
     }
     m_strUpdateMask = UpdateMaskOf(m_newer);
-    runResult(AnySet(m_newer) ? runInstall() : RunTwin<CNoUpdFoundDlg, CNoUpdFoundEDlg>(language(), this));
+    runResult(AnySet(m_newer) ? runInstall() : ui::RunTwin<CNoUpdFoundDlg, CNoUpdFoundEDlg>(language(), this));
 }
 
 int UpdateCheckDialog::runInstall() {
-    const auto run = [this](InstallDialog& install) {
+    return ui::RunTwin<CUpdFoundDlg, CUpdFoundEDlg>(language(), this, [this](InstallDialog& install) {
         install.m_strUpdateMask = m_strUpdateMask;
         install.m_expectedDigests = m_digests;
-        return install.DoModal();
-    };
-    if (german()) {
-        CUpdFoundDlg install(this);
-        return run(install);
-    }
-    CUpdFoundEDlg install(this);
-    return run(install);
+    });
 }
 
 void UpdateCheckDialog::runResult(int result) {

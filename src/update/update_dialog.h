@@ -2,23 +2,20 @@
 // its black-on-white painting.
 #pragma once
 
-#include "ui/dialog.h"
+#include "ui/black_on_white.h"
+#include "ui/language.h"
 
 namespace update {
 
-enum class Language { German, English };
+using ui::Language;
 
-class UpdateDialog : public ui::Dialog {
+class UpdateDialog : public ui::BlackOnWhiteDialog {
 public:
     UpdateDialog(int templateId, Language language, ui::Dialog* parent)
-        : ui::Dialog(templateId, parent), m_language(language) {}
+        : BlackOnWhiteDialog(templateId, parent), m_language(language) {}
 
     Language language() const { return m_language; }
     bool german() const { return m_language == Language::German; }
-
-    // Black text on a transparent background over a white brush, for the
-    // dialog and every control.
-    ui::CtlColor OnCtlColor(int ctrlId) override;
 
 private:
     Language m_language;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "res/resource.h"
+#include "ui/twin_dialog.h"
 #include "update/update_dialog.h"
 
 // No newer driver files on the server.
@@ -52,18 +53,3 @@ public:
     explicit CUpdErrorEDlg(ui::Dialog* parent = nullptr)
         : UpdateDialog(IDD_UPDERROR_EN, update::Language::English, parent) {}
 };
-
-namespace update {
-
-// Runs the German or the English twin modally over `parent`; its result, or -1.
-template <class German, class English>
-int RunTwin(Language language, ui::Dialog* parent) {
-    if (language == Language::German) {
-        German dialog(parent);
-        return dialog.DoModal();
-    }
-    English dialog(parent);
-    return dialog.DoModal();
-}
-
-}  // namespace update
