@@ -19,7 +19,7 @@ if(NOT ZEV_FUZZ)
   enable_testing()
   find_package(GTest REQUIRED)
   file(GLOB_RECURSE ZEV_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
-  list(FILTER ZEV_TEST_SOURCES EXCLUDE REGEX "/tests/(wine|win32)/")
+  list(FILTER ZEV_TEST_SOURCES EXCLUDE REGEX "/tests/(wine|win32|fixture)/")
   # The lock-step harness drives the whole program; the benchmarks use it too.
   # Object files travel only to the targets that link them directly, so every
   # executable below names zev_headless as well.
@@ -29,20 +29,7 @@ if(NOT ZEV_FUZZ)
   target_include_directories(zev_harness PUBLIC ${CMAKE_SOURCE_DIR}/tests)
   target_compile_options(zev_harness PRIVATE ${ZEV_WARNINGS})
   target_link_libraries(zev_harness PUBLIC zev_app zev_headless)
-  # Test-only fixture windows, compiled like the program's resources.
-  set(ZEV_FIXTURE_RES ${CMAKE_BINARY_DIR}/fixture.res)
-  set(ZEV_FIXTURE_CPP ${CMAKE_BINARY_DIR}/fixture_res_data.cpp)
-  add_custom_command(
-    OUTPUT ${ZEV_FIXTURE_RES}
-    COMMAND ${ZEV_WINDRES} -O res -I ${CMAKE_SOURCE_DIR}/tests/fixture -o ${ZEV_FIXTURE_RES} ${CMAKE_SOURCE_DIR}/tests/fixture/fixture.rc
-    DEPENDS ${CMAKE_SOURCE_DIR}/tests/fixture/fixture.rc ${CMAKE_SOURCE_DIR}/tests/fixture/fixture_resource.h
-    COMMENT "Compiling fixture resources")
-  add_custom_command(
-    OUTPUT ${ZEV_FIXTURE_CPP}
-    COMMAND ${CMAKE_COMMAND} -DIN=${ZEV_FIXTURE_RES} -DOUT=${ZEV_FIXTURE_CPP} -DNAMESPACE=zevtest -DNAME=kFixtureResources
-            -P ${CMAKE_SOURCE_DIR}/cmake/embed.cmake
-    DEPENDS ${ZEV_FIXTURE_RES} ${CMAKE_SOURCE_DIR}/cmake/embed.cmake)
-  add_executable(zev_tests ${ZEV_TEST_SOURCES} ${ZEV_FIXTURE_CPP})
+  add_executable(zev_tests ${ZEV_TEST_SOURCES})
   target_include_directories(zev_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_options(zev_tests PRIVATE ${ZEV_WARNINGS})
   target_link_libraries(zev_tests PRIVATE zev_harness zev_headless GTest::gtest GTest::gtest_main GTest::gmock)

@@ -52,26 +52,6 @@ TEST_F(StartDialog, ItNamesThePrinterFillsItsBarAndClosesItselfAfterHalfASecond)
     }
 }
 
-TEST_F(StartDialog, TheBarRunsEveryPositionFromZeroToAHundred) {
-    show("0");
-    auto start = h.window(IDD_START_DE);
-    // Enter in the German dialog runs the bar but leaves the dialog open.
-    start.enter();
-    ASSERT_TRUE(h.has(IDD_START_DE));
-    EXPECT_EQ(start.progressHistory(IDC_START_PROGRESS), fullRun());
-    h.advance(500ms);
-    EXPECT_FALSE(h.has(IDD_START_DE));
-}
-
-TEST_F(StartDialog, EscAndTheEnglishEnterCloseItWithoutWaiting) {
-    show("1");
-    h.window(IDD_START_EN).enter();
-    EXPECT_FALSE(h.has(IDD_START_EN));
-    show("0");
-    h.window(IDD_START_DE).escape();
-    EXPECT_FALSE(h.has(IDD_START_DE));
-}
-
 TEST_F(StartDialog, AnUnknownLanguageShowsNoStartDialog) {
     show("x");
     EXPECT_EQ(h.top().templateId(), IDD_MAIN);

@@ -57,16 +57,6 @@ TEST(Startup, TheStartValuesComeFromDataTxt) {
     }
 }
 
-TEST(Startup, WithoutAQuotedProgramPathDataTxtIsNotFound) {
-    AppHarness h;
-    h.settingsFile("1 1");
-    h.machine().commandLine = "C:\\ZEV\\ZevStatus.exe";
-    h.startApp();
-    EXPECT_EQ(MainDialog(h).m_strLanguage, "0");
-    EXPECT_EQ(h.settingsFile(), "1 1") << "the file in the real folder is left alone";
-    EXPECT_FALSE(h.primary().finished());
-}
-
 TEST(Startup, AProgramFolderThatCannotBeWrittenStillStartsWithDefaults) {
     AppHarness h;
     h.machine().commandLine = "\"C:\\Nowhere\\ZevStatus.exe\"";
@@ -96,13 +86,6 @@ TEST(Startup, TheMainWindowStartsHiddenWithItsSettingsControlsPrepared) {
     const CStatusClientDlg& dlg = MainDialog(h);
     EXPECT_EQ(std::tuple(dlg.m_wPaperHandling, dlg.m_wPrintOptions, dlg.m_nTopMargin, dlg.m_nLeftMargin),
               std::tuple(0x4000, 0, 0, 0));
-}
-
-TEST(Startup, TheSystemMenuEndsWithASeparatorAndTheAboutItem) {
-    AppHarness h;
-    h.startApp();
-    const std::vector<std::pair<unsigned, std::string>> expected{{0u, ""}, {16u, "&Info über ZEV..."}};
-    EXPECT_EQ(h.main().systemMenuAdditions(), expected);
 }
 
 }  // namespace

@@ -34,12 +34,4 @@ TEST(StartDialogAtStart, AReadyPrinterGetsTheStartDialogOfTheLanguageThenTheFour
     }
 }
 
-TEST(StartDialogAtStart, NoPrinterNoStartDialog) {
-    AppHarness h;
-    h.startApp();
-    h.advance(1000ms);
-    EXPECT_FALSE(h.has(IDD_START_DE));
-    EXPECT_FALSE(h.has(IDD_START_EN));
-}
-
 }  // namespace

@@ -21,29 +21,6 @@ protected:
     AppHarness h;
 };
 
-TEST_F(TrayIcon, TheShellGetsTheFirstRecordLayoutWithIdOneAndTheProgramName) {
-    const auto icons = h.trayIcons();
-    ASSERT_EQ(icons.size(), 1u);
-    const ui::TrayIconRecord& r = icons[0];
-    EXPECT_EQ(std::tuple(r.size, r.iconId, r.flags, r.callbackMessage, r.iconResource, r.tipText()),
-              std::tuple(88u, 1u, 7u, 1124u, IDI_APP, "ZevStatus"));
-    EXPECT_EQ(backend().trayIcons()[0].ownerSerial, h.main().raw().serial);
-}
-
-TEST_F(TrayIcon, DoubleClickShowsNothingUntilTheToolboxHasBeenChosen) {
-    h.trayMouse(ui::WM_LBUTTONDBLCLK);
-    EXPECT_FALSE(h.main().visible());
-
-    OpenFromTray(h);
-    EXPECT_TRUE(h.main().visible());
-
-    h.main().click(ui::IDCANCEL);
-    ASSERT_FALSE(h.main().visible());
-    h.trayMouse(ui::WM_LBUTTONDBLCLK);
-    EXPECT_TRUE(h.main().visible());
-    EXPECT_TRUE(mainIsForeground());
-}
-
 TEST_F(TrayIcon, TheMenuOffersTheToolboxThenABoldExitAtTheCursor) {
     backend().m_cursorPos = {612, 745};
     h.trayMouse(ui::WM_RBUTTONDOWN);
@@ -64,25 +41,6 @@ TEST_F(TrayIcon, TheMenuOffersTheToolboxThenABoldExitAtTheCursor) {
     EXPECT_EQ(backend().menusLoaded(), 1);
     EXPECT_EQ(backend().menusDestroyed(), 1);
     EXPECT_FALSE(h.main().visible());
-}
-
-TEST_F(TrayIcon, OnlyTheRightButtonPressOpensTheMenu) {
-    for (unsigned msg : {ui::WM_RBUTTONUP, ui::WM_LBUTTONDOWN, ui::WM_LBUTTONUP, ui::WM_MOUSEMOVE}) {
-        h.trayMouse(msg);
-        EXPECT_FALSE(h.popupMenu()) << msg;
-    }
-    EXPECT_EQ(backend().menusLoaded(), 0);
-    EXPECT_FALSE(h.main().visible());
-}
-
-TEST_F(TrayIcon, MessagesForAnotherIconIdAreIgnored) {
-    OpenFromTray(h);
-    h.main().click(ui::IDCANCEL);
-    for (unsigned msg : {ui::WM_LBUTTONDBLCLK, ui::WM_RBUTTONDOWN}) {
-        h.main().send(CStatusClientDlg::WM_TRAYNOTIFY, 2, static_cast<std::intptr_t>(msg));
-        EXPECT_FALSE(h.popupMenu()) << msg;
-        EXPECT_FALSE(h.main().visible()) << msg;
-    }
 }
 
 TEST_F(TrayIcon, ATaskbarRestartBringsTheSameIconBackWithAWorkingMenu) {
@@ -135,6 +93,16 @@ TEST(TrayIconLate, WithoutANotificationAreaTheProgramRunsOnUntilTheTaskbarComes)
     h.primary().backend().setTrayAvailable(true);
     h.restartTaskbar();
     EXPECT_EQ(h.trayIcons().size(), 1u);
+}
+
+TEST_F(TrayIcon, MessagesForAnotherIconIdAreIgnored) {
+    OpenFromTray(h);
+    h.main().click(ui::IDCANCEL);
+    for (unsigned msg : {ui::WM_LBUTTONDBLCLK, ui::WM_RBUTTONDOWN}) {
+        h.main().send(CStatusClientDlg::WM_TRAYNOTIFY, 2, static_cast<std::intptr_t>(msg));
+        EXPECT_FALSE(h.popupMenu()) << msg;
+        EXPECT_FALSE(h.main().visible()) << msg;
+    }
 }
 
 }  // namespace

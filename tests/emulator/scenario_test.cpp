@@ -89,12 +89,6 @@ TEST(ParseScenario, ABadLineIsReportedWithItsNumber) {
     }
 }
 
-TEST(ParseScenario, EmptyTextIsAnEmptyScenario) {
-    const auto parsed = ParseScenario("");
-    ASSERT_TRUE(parsed.scenario);
-    EXPECT_TRUE(parsed.scenario->printers.empty());
-}
-
 TEST(DemoScenario, IsAValidLoopOfAboutAMinute) {
     const auto parsed = ParseScenario(emulator::DemoScenarioText());
     ASSERT_TRUE(parsed.scenario) << parsed.error;

@@ -102,17 +102,13 @@ std::vector<std::string> WindowView::textHistory(int id) const { return control(
 int WindowView::checked(int id) const { return control(id).check; }
 bool WindowView::itemEnabled(int id) const { return control(id).enabled; }
 bool WindowView::itemVisible(int id) const { return control(id).visible; }
-bool WindowView::hasItem(int id) const { return raw().control(id) != nullptr; }
 int WindowView::spinPos(int id) const { return control(id).pos; }
 std::pair<int, int> WindowView::range(int id) const { return {control(id).lo, control(id).hi}; }
-int WindowView::progressPos(int id) const { return control(id).pos; }
 std::vector<int> WindowView::progressHistory(int id) const { return control(id).positionHistory; }
 std::vector<std::string> WindowView::comboItems(int id) const { return control(id).items; }
-int WindowView::comboSelection(int id) const { return control(id).selection; }
-int WindowView::picture(int id) const { return control(id).bitmap; }
 std::optional<ui::FontSpec> WindowView::font(int id) const { return control(id).font; }
+int WindowView::picture(int id) const { return control(id).bitmap; }
 int WindowView::redraws(int id) const { return control(id).redraws; }
-std::vector<std::pair<unsigned, std::string>> WindowView::systemMenuAdditions() const { return raw().systemMenuAdditions; }
 
 std::vector<unsigned> WindowView::timers() const {
     std::vector<unsigned> ids;
@@ -156,12 +152,6 @@ void WindowView::choose(int id, int index) {
     m_inst->act([serial, id, index](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.chooseComboItem(*w, id, index); });
 }
 
-void WindowView::spin(int id, int delta) {
-    requireInteractive(id);
-    const auto serial = m_serial;
-    m_inst->act([serial, id, delta](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.spinBy(*w, id, delta); });
-}
-
 namespace {
 void requireWindowInput(const ui::Window& w) {
     if (!w.visible) fail("window " + std::to_string(w.templateId) + " is not visible");
@@ -190,11 +180,6 @@ void WindowView::sysCommand(unsigned cmd) {
     m_inst->act([serial, cmd](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.sysCommand(*w, cmd); });
 }
 
-void WindowView::mouseOver(int id) {
-    const auto serial = m_serial;
-    m_inst->act([serial, id](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.mouseMove(*w, id); });
-}
-
 void WindowView::answer(int button) {
     if (!isMessageBox()) fail("not a message box");
     const auto serial = m_serial;
@@ -208,19 +193,9 @@ void WindowView::send(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
 
 // ---------------------------------------------------------------- Harness
 
-namespace {
-std::vector<std::span<const std::uint8_t>>& testResources() {
-    static std::vector<std::span<const std::uint8_t>> all;
-    return all;
-}
-}  // namespace
-
-void Harness::registerTestResources(std::span<const std::uint8_t> compiled) { testResources().push_back(compiled); }
-
 Harness::Harness() : m_root(makeTempRoot()), m_machine(std::make_unique<os::headless::Machine>(m_root)) {
     os::headless::setMachine(m_machine.get());
     m_resources = compiledResources();
-    for (auto compiled : testResources()) m_resources.load(compiled);
     std::filesystem::create_directories(m_machine->hostPath("C:\\ZEV"));
     std::filesystem::create_directories(m_machine->hostPath(m_machine->systemDirectory));
 }

@@ -43,31 +43,25 @@ public:
     int checked(int id) const;
     bool itemEnabled(int id) const;
     bool itemVisible(int id) const;
-    bool hasItem(int id) const;
     int spinPos(int id) const;
     std::pair<int, int> range(int id) const;
-    int progressPos(int id) const;
     std::vector<int> progressHistory(int id) const;
     std::vector<std::string> comboItems(int id) const;
-    int comboSelection(int id) const;
     int picture(int id) const;
     std::optional<ui::FontSpec> font(int id) const;
     int redraws(int id) const;
     std::vector<unsigned> timers() const;
-    std::vector<std::pair<unsigned, std::string>> systemMenuAdditions() const;
     ui::CtlColor colour(int id) const;
 
     // User input; throws when a user could not do it (hidden or disabled control or window).
     void click(int id);
     void type(int id, const std::string& text);
     void choose(int id, int index);
-    void spin(int id, int delta);
     void enter();
     void escape();
     void closeBox();
     void minimize();
     void sysCommand(unsigned cmd);
-    void mouseOver(int id);
     void answer(int button);  // message boxes
     // Delivers a message as the platform would (no user checks).
     void send(unsigned msg, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
@@ -114,16 +108,12 @@ struct MenuEntry {
 
 class Harness {
 public:
-    // Templates that only tests use (fixture windows), loaded into every harness.
-    static void registerTestResources(std::span<const std::uint8_t> compiled);
-
     Harness();
     virtual ~Harness();
     // Tears down every running instance (they unwind as if their windows were destroyed).
     void stopAll() { m_instances.clear(); }
 
     os::headless::Machine& machine() { return *m_machine; }
-    ui::headless::ResourceSet& resources() { return m_resources; }
 
     // Starts a program instance; the first one is the one the view helpers drive.
     Instance& start(std::function<void()> main);

@@ -63,48 +63,6 @@ TEST(MaintenanceDialogs, CleaningSendsItsButtonInTwoWritesAndClosesAfterItsTime)
     }
 }
 
-TEST(MaintenanceDialogs, ClosingBeforeStartSendsNothingAndResumesPolling) {
-    for (int button : {IDC_CLEAN_NORMAL, IDC_CALIBRATE_START, IDC_CALIBRATE_RESET}) {
-        SCOPED_TRACE(button);
-        MaintenanceWorld w("1");
-        auto dlg = w.open(button);
-        w.h.advance(3s);
-        dlg.click(ui::IDCANCEL);
-        EXPECT_FALSE(dlg.open());
-        EXPECT_TRUE(w.writes().empty());
-        EXPECT_TRUE(w.statusTimerRuns());
-        EXPECT_EQ(w.h.bus.openHandles(), 0u);
-    }
-}
-
-TEST(MaintenanceDialogs, StartTakesEffectOnceEvenWhenEnterFollows) {
-    MaintenanceWorld w("0");
-    w.start(IDC_CLEAN_NORMAL).enter();
-    EXPECT_EQ(w.writes().size(), 2u);
-}
-
-TEST(MaintenanceDialogs, WithoutADeviceStartSendsNothingAndSaysNothing) {
-    struct Case { int button; const char* language; bool openAfter30s; } const cases[] = {
-        {IDC_CLEAN_NORMAL, "0", false},  // closes on its own time all the same
-        {IDC_CALIBRATE_START, "1", true},  // waits for the user even once the printer answers again
-        {IDC_CALIBRATE_RESET, "0", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.button);
-        MaintenanceWorld w(c.language);
-        w.printer().faults.openFails = true;
-        auto dlg = w.start(c.button);
-        if (c.button == IDC_CALIBRATE_RESET) { EXPECT_FALSE(dlg.itemEnabled(ui::IDOK)); }
-        w.printer().faults.openFails = false;
-        w.h.advance(30s);
-        EXPECT_EQ(dlg.open(), c.openAfter30s);
-        EXPECT_FALSE(w.h.messageBox().has_value());
-        EXPECT_TRUE(w.writes().empty());
-        if (dlg.open()) dlg.click(ui::IDCANCEL);
-        EXPECT_TRUE(w.statusTimerRuns());
-    }
-}
-
 TEST(MaintenanceDialogs, ProgressTextsBlinkRedAndBlackEveryHalfSecond) {
     MaintenanceWorld w("1");
     auto dlg = w.start(IDC_CLEAN_NORMAL);
@@ -140,19 +98,6 @@ TEST(MaintenanceDialogs, AlignmentSendsOneWriteAndClosesWhenThePrinterIsReadyAga
     EXPECT_FALSE(w.h.messageBox().has_value());
 }
 
-TEST(MaintenanceDialogs, AlignmentReadsTheStateCodeAsHexadecimal) {
-    struct Case { std::uint8_t state; bool closes; const char* shown; } const cases[] = {{0x0E, false, "14"}, {0xFF, false, "255"}, {0x10, false, "16"}, {0x00, true, ""}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.shown);
-        MaintenanceWorld w("0");
-        auto dlg = w.start(IDC_CALIBRATE_START);
-        w.printer().condition.state = c.state;
-        w.h.advance(3s);
-        EXPECT_EQ(dlg.open(), !c.closes);
-        if (!c.closes) { EXPECT_EQ(dlg.text(IDC_MAINT_STATE), c.shown); }
-    }
-}
-
 TEST(MaintenanceDialogs, AlignmentStaysOpenWhileThePrinterIsUnpluggedAndClosesWhenItIsBackAndReady) {
     MaintenanceWorld w("0");
     auto dlg = w.start(IDC_CALIBRATE_START);
@@ -163,24 +108,6 @@ TEST(MaintenanceDialogs, AlignmentStaysOpenWhileThePrinterIsUnpluggedAndClosesWh
     w.printer().faults.unplugged = false;
     w.h.advance(1s);
     EXPECT_FALSE(dlg.open());
-}
-
-TEST(MaintenanceDialogs, AlignmentReportsDamagedStatusFields) {
-    struct Case { std::optional<std::string> rawStatus, rawId; const char* box; bool openAfterAnswer; } const cases[] = {
-        // A short value is reported and then read like any other: its state reads 0.
-        {"30080", std::nullopt, "error: invalid status string", false},
-        {std::nullopt, "MFG:brenlato;MDL:zev;SN:A1;", "tq: fehler", true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.box);
-        MaintenanceWorld w("0");
-        auto dlg = w.start(IDC_CALIBRATE_START);
-        w.printer().faults.rawStatus = c.rawStatus;
-        w.printer().faults.rawId = c.rawId;
-        w.h.advance(1s);
-        EXPECT_EQ(w.answerBox(), c.box);
-        EXPECT_EQ(dlg.open(), c.openAfterAnswer);
-    }
 }
 
 TEST(MaintenanceDialogs, ResetSendsTheResetFrameAndConfirmsInGermanInBothLanguages) {
@@ -225,6 +152,12 @@ TEST(MaintenanceDialogs, AnUnknownLanguageOpensNothing) {
     w.press(IDC_CLEAN_NORMAL);
     EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
     EXPECT_TRUE(w.statusTimerRuns());
+}
+
+TEST(MaintenanceDialogs, StartTakesEffectOnceEvenWhenEnterFollows) {
+    MaintenanceWorld w("0");
+    w.start(IDC_CLEAN_NORMAL).enter();
+    EXPECT_EQ(w.writes().size(), 2u);
 }
 
 }  // namespace

@@ -10,15 +10,6 @@ namespace {
 
 class ReadDeviceId : public zevtest::EmulatedBusTest {};
 
-TEST_F(ReadDeviceId, ReturnsThePrintersIdAndClosesTheDevice) {
-    a1.condition.state = 0x0E;
-    const auto id = printer::ReadDeviceId(path());
-    ASSERT_TRUE(id);
-    EXPECT_EQ(*id, a1.deviceId());
-    EXPECT_NE(id->find(";S:03800000000000000E0"), std::string::npos) << *id;
-    EXPECT_EQ(bus.openHandles(), 0u);
-}
-
 TEST_F(ReadDeviceId, KeepsAtMost511BytesAndStopsAtTheFirstZeroByte) {
     struct Case { const char* name; std::string raw; std::string expected; };
     const Case cases[] = {

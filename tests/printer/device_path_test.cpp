@@ -30,35 +30,6 @@ TEST(IsCandidatePath, NeedsTheLowerCaseProductPartAndAPathThatFitsItsField) {
     }
 }
 
-TEST(DisplayName, IsTheUpperCaseFormatOfMakerModelAndSerial) {
-    EXPECT_EQ(printer::DisplayName("brenlato", "zev", "A1"), "BRENLATO ZEV SERIAL NUMBER: A1 ;");
-    EXPECT_EQ(printer::DisplayName("", "", ""), "  SERIAL NUMBER:  ;");
-    EXPECT_EQ(printer::DisplayName("bren", "zev", "x\xC3\xA4y"), "BREN ZEV SERIAL NUMBER: X\xC3\xA4Y ;");
-    EXPECT_EQ(printer::DisplayName(std::string(3000, 'a'), "", "").size(), printer::kMaxDisplayNameChars);
-}
-
-TEST(SerialOfDisplayName, TakesTheTextBetweenNumberAndTheClosingMark) {
-    struct Case {
-        const char* name;
-        const char* serial;  // nullptr: none
-        bool fehler;
-    };
-    const Case cases[] = {
-        {"BRENLATO ZEV SERIAL NUMBER: A1 ;", "A1", false},
-        {"BRENLATO ZEV SERIAL NUMBER: B 2 ;", "B 2", false},
-        {"BRENLATO ZEV SERIAL NUMBER:  ;", nullptr, false},
-        {"BRENLATO ZEV SERIAL NUMBER: ", nullptr, true},
-        {"BRENLATO ZEV", nullptr, true},
-        {"BRENLATO ZEV SERIAL NUMBER: A1", nullptr, false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const auto result = printer::SerialOfDisplayName(c.name);
-        EXPECT_EQ(result.serial, text(c.serial));
-        EXPECT_EQ(result.reportsFehler, c.fehler);
-    }
-}
-
 TEST(RebuildPathFromLog, JoinsTheFirstLoggedPathsPartsWithTheUpperCaseSerial) {
     const std::string a1 = "\\\\?\\usb#vid_7a51&pid_6004#A1#" + kClass;
     const std::string b2 = "\\\\?\\usb#vid_7a51&pid_6004#b2#" + kClass;

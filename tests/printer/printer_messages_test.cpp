@@ -118,15 +118,6 @@ INSTANTIATE_TEST_SUITE_P(
                  printer::WalkEnd::Completed, {"B2"}, {}}),
     [](const ::testing::TestParamInfo<WalkCase>& info) { return std::string(info.param.name); });
 
-TEST_F(PrinterMessages, TheDetailFailureIsShownAfterTheEarlierCandidatesWereHandled) {
-    bus.addPrinter("B2").faults.detailFails = true;
-    int visited = 0;
-    h.start([&] { printer::WalkPrinterInterfaces([&](const std::string&) { ++visited; }); });
-    ASSERT_TRUE(h.messageBox());
-    EXPECT_EQ(visited, 1);
-    h.messageBox()->answer(ui::IDOK);
-}
-
 TEST_F(PrinterMessages, TheDeviceCheckPassesOnlyAReadableZev) {
     struct Case {
         const char* name;
@@ -160,26 +151,6 @@ TEST_F(PrinterMessages, TheDeviceCheckPassesOnlyAReadableZev) {
         expectedBoxes.insert(expectedBoxes.end(), cases[i].boxes.begin(), cases[i].boxes.end());
     }
     EXPECT_EQ(all, expectedBoxes);
-}
-
-TEST_F(PrinterMessages, AQueryThatCannotOpenTheDeviceShowsNothing) {
-    a1.faults.openFails = true;
-    std::optional<std::int32_t> value = 1;
-    EXPECT_EQ(run([&] { value = printer::SendQuery(path(), printer::kQueryPaperHandling, printer::QueryKind::Word); }),
-              Boxes{});
-    EXPECT_EQ(value, std::nullopt);
-}
-
-TEST_F(PrinterMessages, RebuildingAPathShowsOneFehlerPerMissingPart) {
-    std::optional<std::string> rebuilt = "unchanged";
-    EXPECT_EQ(run([&] { rebuilt = printer::RebuildDevicePath("garbage", "A1"); }), (Boxes{"fehler/tq", "fehler/tq"}));
-    EXPECT_EQ(rebuilt, std::nullopt);
-}
-
-TEST_F(PrinterMessages, AListEntryWithoutItsSerialShowsFehler) {
-    std::optional<std::string> serial = "unchanged";
-    EXPECT_EQ(run([&] { serial = printer::SerialFromDisplayName("BRENLATO ZEV"); }), Boxes{"fehler/tq"});
-    EXPECT_EQ(serial, std::nullopt);
 }
 
 }  // namespace

@@ -110,25 +110,6 @@ TEST_F(PrinterSettings, AnswersOfThePrinterFillTheControls) {
     EXPECT_TRUE(main().itemEnabled(IDC_DRYTIME));
 }
 
-TEST_F(PrinterSettings, ATopMarginAnswerBelowFiftyWrapsAround) {
-    printer.settings.topMargin = 0;
-    start();
-    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "42949672.5");
-    EXPECT_EQ(answerMessage(), "Nur Zahlen von 0.0 - 34.5 erlaubt! Wert wird auf 0.0 zurück gesetzt");
-    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "0.0");
-}
-
-TEST_F(PrinterSettings, ADryTimeAbove120FromThePrinterIsResetOnDisplay) {
-    printer.settings.paperHandling = 0x2000 | (121 << 6);
-    h.settingsFile("0 1");
-    h.startApp();
-    h.advance(5s);
-    EXPECT_EQ(answerMessage(), "Nur Zahlen von 0 - 120 erlaubt! Wert wird auf 0 zurück gesetzt");
-    openMain();
-    EXPECT_EQ(main().text(IDC_DRYTIME), "0");
-    EXPECT_EQ(paperHandlingSent(), "ds2.set 70016,8192;");
-}
-
 TEST_F(PrinterSettings, ToleranceIsCheckedOnEveryKeystrokeAndTruncatedToTenths) {
     start();
     main().click(IDC_SECURE_FEED);
@@ -189,31 +170,6 @@ TEST_F(PrinterSettings, ClickedSettingsChangeTheWordsSentOnApply) {
     }
 }
 
-TEST_F(PrinterSettings, ControlsFollowTheClicks) {
-    start();
-    main().click(IDC_SECURE_FEED);
-    EXPECT_EQ(main().text(IDC_TOLERANCE), "1.0");
-    EXPECT_EQ(main().spinPos(IDC_TOLERANCE_SPIN), 10);
-    main().click(IDC_SECURE_FEED);
-    EXPECT_EQ(main().text(IDC_TOLERANCE), "0.0");
-    EXPECT_FALSE(main().itemEnabled(IDC_TOLERANCE_SPIN));
-
-    main().click(IDC_OUTPUT_FRONT);
-    EXPECT_EQ(main().text(IDC_DRYTIME), "3");
-    EXPECT_TRUE(main().itemEnabled(IDC_DRYTIME_SPIN));
-    main().click(IDC_OUTPUT_BACK);
-    EXPECT_EQ(main().text(IDC_DRYTIME), "0");
-    EXPECT_FALSE(main().itemEnabled(IDC_DRYTIME));
-
-    main().click(IDC_SECURE_FEED);
-    main().click(IDC_SENSOR_OFF);
-    EXPECT_EQ(main().checked(IDC_SECURE_FEED), 0);
-    EXPECT_EQ(enabled({IDC_SECURE_FEED, IDC_TOLERANCE}), "00");
-    EXPECT_EQ(main().text(IDC_TOLERANCE), "0.0");
-    main().click(IDC_SENSOR_OFF);
-    EXPECT_EQ(enabled({IDC_SECURE_FEED, IDC_TOLERANCE}), "11");
-}
-
 TEST_F(PrinterSettings, InkBackupWarnsInBothDirections) {
     struct Case { const char* language; const char* on; const char* off; } const cases[] = {
         {"0", "WICHTIGER HINWEIS: ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht "
@@ -231,27 +187,6 @@ TEST_F(PrinterSettings, InkBackupWarnsInBothDirections) {
             EXPECT_EQ(s.answerMessage(true), on ? c.on : c.off);
         }
     }
-}
-
-TEST_F(PrinterSettings, SpinsWriteTheirPositionIntoTheEdits) {
-    start();
-    main().click(IDC_SECURE_FEED);
-    main().click(IDC_OUTPUT_FRONT);
-    struct Case { int spin, delta, edit; const char* shown; } const cases[] = {
-        {IDC_TOLERANCE_SPIN, +2, IDC_TOLERANCE, "1.2"},
-        {IDC_TOLERANCE_SPIN, +30, IDC_TOLERANCE, "3.1"},  // stops at its end
-        {IDC_DRYTIME_SPIN, -1, IDC_DRYTIME, "2"}, {IDC_TOP_MARGIN_SPIN, +5, IDC_TOP_MARGIN, "0.5"},
-        {IDC_LEFT_MARGIN_SPIN, +12, IDC_LEFT_MARGIN, "1.2"},  // the horizontal one
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.spin);
-        main().spin(c.spin, c.delta);
-        EXPECT_EQ(main().text(c.edit), c.shown);
-    }
-    EXPECT_FALSE(h.messageBox());
-    const auto texts = apply();
-    EXPECT_EQ(texts.at(0), "ds2.set 70016," + std::to_string(0x2000 | (2 << 6) | (31 << 1) | 1) + ";");
-    EXPECT_EQ(texts.at(2), "fm.push_value 100;fm.push_value 120;fm.push_value 1;fm.flow 225;fm.pop;");
 }
 
 TEST_F(PrinterSettings, MarginsAreSentAsTypedAndTruncated) {
@@ -283,20 +218,6 @@ TEST_F(PrinterSettings, StandardThenOkSendsTheDefaults) {
               (std::vector<std::string>{"ds2.set 70016,16384;", "ds2.set 70017,0;",
                                         "fm.push_value 50;fm.push_value 0;fm.push_value 1;fm.flow 225;fm.pop;"}));
     EXPECT_EQ(printer.settings, emulator::PrinterSettings{});
-}
-
-TEST_F(PrinterSettings, AppliedSettingsAreReadBackByTheNextStart) {
-    start();
-    main().click(IDC_OUTPUT_FRONT);
-    main().click(IDC_SECURE_FEED);
-    retype(IDC_TOP_MARGIN, "12.3");
-    retype(IDC_LEFT_MARGIN, "5");
-    apply();
-    h.stopAll();
-
-    start();
-    EXPECT_EQ(main().checked(IDC_OUTPUT_FRONT), 1);
-    EXPECT_EQ(texts({IDC_DRYTIME, IDC_TOLERANCE, IDC_TOP_MARGIN, IDC_LEFT_MARGIN}), "3 1.0 12.3 5.0");
 }
 
 TEST_F(PrinterSettings, OkAndApplyConfirmHideTheWindowAndResumePolling) {
@@ -336,52 +257,29 @@ TEST_F(PrinterSettings, ApplyOnAnUnpluggedPrinterSendsNothingSaysNothingAndKeeps
     EXPECT_EQ(apply().size(), 3u) << "the settings reach the printer once it is back";
 }
 
-TEST_F(PrinterSettings, ANoticeAfterApplyOrItsFailureEndsWithTheWindowHidden) {
-    struct Case {
-        const char* language;
-        int state;
-        int notice;
-        bool noticeFails;
-        const char* shown;  // the notice's caption, or the message when it cannot be created
-        bool polling;
-    } const cases[] = {
-        // A busy printer gets nothing and the not-ready notice.
-        {"0", 21, IDD_NOTREADY_DE, false, "Hinweis", true}, {"1", 21, IDD_NOTREADY_EN, false, "Information", true},
-        {"0", 21, IDD_NOTREADY_DE, true, "Dialogbox kann nicht erstellt werden!", true},
-        {"1", 21, IDD_NOTREADY_EN, true, "Dialog box could not be created!", true},
-        // The settings did go out; polling waits for another operation to restart it.
-        {"0", 0, IDD_TRANSFER_DE, true, "Dialogbox kann nicht erstellt werden!", false},
-        {"1", 0, IDD_TRANSFER_EN, true, "Dialog box could not be created!", false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.shown);
-        Session s(c.language);
-        s.printer.condition.state = static_cast<std::uint8_t>(c.state);
-        s.h.advance(1s);
-        if (c.noticeFails) s.h.primary().backend().failTemplate(c.notice);
-        s.main().click(IDC_APPLY);
-        if (c.noticeFails) {
-            EXPECT_EQ(s.answerMessage(), c.shown);
-            s.h.advance(300ms);
-        } else {
-            ASSERT_TRUE(s.h.has(c.notice));
-            EXPECT_EQ(s.h.window(c.notice).caption(), c.shown);
-            s.h.window(c.notice).enter();
-        }
-        EXPECT_EQ(s.sent().empty(), c.state != 0);
-        EXPECT_FALSE(s.main().visible());
-        EXPECT_EQ(s.statusTimerRuns(), c.polling);
-    }
-}
-
-TEST_F(PrinterSettings, TheHiddenTrayIconButtonReadsTheLeftMarginAlone) {
+TEST_F(PrinterSettings, ControlsFollowTheClicks) {
     start();
-    printer.settings.leftMargin = 700;
-    printer.settings.topMargin = 1000;
-    main().send(kWmCommand, IDC_TRAYICON_QUERY);
-    EXPECT_EQ(sent(), std::vector<std::string>{"fm.push_value 49;fm.execute_keyword 10;fm.query_stack;fm.pop;"});
-    EXPECT_EQ(main().text(IDC_LEFT_MARGIN), "7.0");
-    EXPECT_EQ(main().text(IDC_TOP_MARGIN), "0.0");
+    main().click(IDC_SECURE_FEED);
+    EXPECT_EQ(main().text(IDC_TOLERANCE), "1.0");
+    EXPECT_EQ(main().spinPos(IDC_TOLERANCE_SPIN), 10);
+    main().click(IDC_SECURE_FEED);
+    EXPECT_EQ(main().text(IDC_TOLERANCE), "0.0");
+    EXPECT_FALSE(main().itemEnabled(IDC_TOLERANCE_SPIN));
+
+    main().click(IDC_OUTPUT_FRONT);
+    EXPECT_EQ(main().text(IDC_DRYTIME), "3");
+    EXPECT_TRUE(main().itemEnabled(IDC_DRYTIME_SPIN));
+    main().click(IDC_OUTPUT_BACK);
+    EXPECT_EQ(main().text(IDC_DRYTIME), "0");
+    EXPECT_FALSE(main().itemEnabled(IDC_DRYTIME));
+
+    main().click(IDC_SECURE_FEED);
+    main().click(IDC_SENSOR_OFF);
+    EXPECT_EQ(main().checked(IDC_SECURE_FEED), 0);
+    EXPECT_EQ(enabled({IDC_SECURE_FEED, IDC_TOLERANCE}), "00");
+    EXPECT_EQ(main().text(IDC_TOLERANCE), "0.0");
+    main().click(IDC_SENSOR_OFF);
+    EXPECT_EQ(enabled({IDC_SECURE_FEED, IDC_TOLERANCE}), "11");
 }
 
 }  // namespace

@@ -65,15 +65,6 @@ TEST_F(SettingsFileSteps, ValuesTheFileDoesNotHoldValidlyStayAsTheyWere) {
     }
 }
 
-TEST_F(SettingsFileSteps, AnUnknownLanguageInMemoryChangesNoTexts) {
-    setValues("1", "7");
-    h.settingsFile("0");
-    refresh();
-    EXPECT_EQ(h.main().text(IDC_CALIBRATION_GROUP), "Druckkopf Kalibrierung");
-    EXPECT_EQ(h.main().text(IDC_INK_GROUP), "Tintenstand") << "the switch did not run";
-    EXPECT_EQ(h.settingsFile(), "0") << "nor did it rewrite the file";
-}
-
 TEST_F(SettingsFileSteps, TheInkPopupCheckBoxWritesEveryClick) {
     h.settingsFile("1 1");
     refresh();

@@ -85,19 +85,6 @@ TEST_F(ErrorPopups, ClosedByTheUserThePopupLeavesPollingStopped) {
     }
 }
 
-TEST_F(ErrorPopups, TheGermanCarriageStallPopupReportsItsResults) {
-    printer().state = 15;
-    ASSERT_EQ(firstPoll("0"), IDD_CARRIAGESTALL_DE);
-    h.top().escape();
-    EXPECT_EQ(answerBox(), "IDCANCEL!/ZevStatus");
-    EXPECT_FALSE(polling());
-
-    ASSERT_EQ(rerun("0"), IDD_CARRIAGESTALL_DE);
-    h.top().click(ui::IDOK);
-    EXPECT_TRUE(backToPolling());
-    EXPECT_EQ(openMessageBoxes(), 0);
-}
-
 TEST_F(ErrorPopups, EscInTheGermanOutOfPaperPopupCancelsThePrintJob) {
     printer().state = 9;
     ASSERT_EQ(firstPoll("0"), IDD_OUTOFPAPER_DE);
@@ -133,17 +120,6 @@ TEST_F(ErrorPopups, ADamagedStatusFieldIsReportedOnceAndReadsAsReady) {
     }
 }
 
-TEST_F(ErrorPopups, AnotherDeviceOnThePathKeepsThePopupOpen) {
-    printer().state = 14;
-    ASSERT_EQ(firstPoll("0"), IDD_PAPERJAM_DE);
-    h.printer("A1").identity.mfg = "BRENLATO";  // upper case is not the ZEV's maker
-    printer().state = 0;
-    EXPECT_EQ(topAfter(3s), IDD_PAPERJAM_DE);
-    EXPECT_EQ(openMessageBoxes(), 0);
-    h.printer("A1").identity.mfg = "brenlato";
-    EXPECT_EQ(topAfter(1s), IDD_MAIN);
-}
-
 TEST_F(ErrorPopups, UnpluggedDuringAPopupThePopupWaitsAndRecovers) {
     printer().state = 14;
     ASSERT_EQ(firstPoll("0"), IDD_PAPERJAM_DE);
@@ -158,6 +134,17 @@ TEST_F(ErrorPopups, UnpluggedDuringAPopupThePopupWaitsAndRecovers) {
     EXPECT_EQ(statusLine(), "Leerlauf");
     EXPECT_EQ(openMessageBoxes(), 0);
     EXPECT_EQ(h.bus.openHandles(), 0u) << "no handle stays open between ticks";
+}
+
+TEST_F(ErrorPopups, AnotherDeviceOnThePathKeepsThePopupOpen) {
+    printer().state = 14;
+    ASSERT_EQ(firstPoll("0"), IDD_PAPERJAM_DE);
+    h.printer("A1").identity.mfg = "BRENLATO";  // upper case is not the ZEV's maker
+    printer().state = 0;
+    EXPECT_EQ(topAfter(3s), IDD_PAPERJAM_DE);
+    EXPECT_EQ(openMessageBoxes(), 0);
+    h.printer("A1").identity.mfg = "brenlato";
+    EXPECT_EQ(topAfter(1s), IDD_MAIN);
 }
 
 }  // namespace

@@ -44,16 +44,4 @@ TEST(InkPictures, PenTwoBuckets) {
     for (const Row& row : rows) EXPECT_EQ(status::Pen2Picture(row.level), row.picture) << row.level;
 }
 
-TEST(InkPictures, LevelsComeFromTheKeptTexts) {
-    struct Row { const char* text; int level; bool low; };
-    const Row rows[] = {
-        {"80%", 80, false}, {"0%", 0, true}, {"10%", 10, true}, {"11%", 11, false}, {"255%", 255, false}, {"", 0, true},
-        {"%", 0, true},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(status::LevelOfText(row.text), row.level) << row.text;
-        EXPECT_EQ(status::Pen1IsLow(status::LevelOfText(row.text)), row.low) << row.text;
-    }
-}
-
 }  // namespace

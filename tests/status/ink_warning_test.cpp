@@ -36,35 +36,6 @@ TEST_F(InkWarnings, LowInkWhilePrintingWarnsUntilThePrinterIsIdle) {
     EXPECT_EQ(openMessageBoxes(), 0);
 }
 
-TEST_F(InkWarnings, TheWarningOpensOnlyForALowFirstPenWhilePrinting) {
-    struct Case {
-        const char* language;
-        emulator::PenSlot pen1;
-        int activity;
-        int expectedTemplate;  // IDD_MAIN: no warning
-        const char* label;
-        int picture;
-    };
-    const Case cases[] = {
-        {"1", {3, 10}, 15, IDD_LOWINK_EN, "Photo", IDB_PHOTO_10},
-        {"1", {1, 0}, 15, IDD_LOWINK_EN, "Black", IDB_BLACK_10},
-        {"0", {0, 0}, 15, IDD_LOWINK_DE, "", IDB_BLACK_20},  // no pen: nothing set from the kind
-        {"0", {1, 11}, 15, IDD_MAIN, nullptr, 0},
-        {"0", {1, 5}, 1, IDD_MAIN, nullptr, 0},
-        {"2", {1, 5}, 15, IDD_MAIN, nullptr, 0},
-    };
-    for (const Case& c : cases) {
-        printer() = {.state = 2, .activity = static_cast<std::uint8_t>(c.activity), .pen1 = c.pen1};
-        ASSERT_EQ(rerun(c.language, "0"), c.expectedTemplate) << c.language << " level " << int(c.pen1.level);
-        if (c.expectedTemplate == IDD_MAIN) continue;
-        WindowView top = h.top();
-        EXPECT_EQ(top.text(IDC_PEN1_LABEL), c.label);
-        EXPECT_EQ(top.picture(IDC_PEN1_PICTURE), c.picture);
-        top.escape();
-        EXPECT_FALSE(polling()) << "Esc leaves polling stopped";
-    }
-}
-
 TEST_F(InkWarnings, TheInkLevelPopupShowsThePreviousPollsPens) {
     start("0", "1");
     h.advance(1s);  // idle: pens 80 % and 60 % are kept
@@ -88,17 +59,6 @@ TEST_F(InkWarnings, TheInkLevelPopupShowsThePreviousPollsPens) {
     EXPECT_TRUE(backToPolling());
     h.advance(1s);
     EXPECT_EQ(h.main().text(IDC_PEN1_LEVEL), "45%");
-}
-
-TEST_F(InkWarnings, OnTheFirstPollTheInkLevelPopupHasNoPenValues) {
-    printing();
-    ASSERT_EQ(firstPoll("1", "1"), IDD_INKLEVEL_EN);
-    WindowView popup = h.top();
-    EXPECT_EQ(popup.caption(), "Ink Levels");
-    EXPECT_EQ(popup.text(IDC_PEN1_LEVEL), "");
-    EXPECT_EQ(popup.picture(IDC_INKPOP_PEN1_PICTURE), IDB_BLACK_10) << "the template's picture stays";
-    EXPECT_EQ(popup.picture(IDC_INKPOP_PEN2_PICTURE), IDB_COLOUR_10);
-    EXPECT_EQ(popup.text(IDC_INKPOP_STATUS), "Printing");
 }
 
 TEST_F(InkWarnings, TheInkLevelPopupsCheckBoxSwitchesItOffForGood) {

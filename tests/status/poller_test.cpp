@@ -36,57 +36,6 @@ TEST_F(StatusPoll, AnIdlePrinterShowsItsPensInTheActiveLanguage) {
     }
 }
 
-TEST_F(StatusPoll, MissingPensAndUnclampedLevels) {
-    struct Case {
-        const char* language;
-        emulator::PenSlot pen1, pen2;
-        const char* pen1Label;
-        const char* pen2Label;
-        const char* pen1Level;
-        int pen1Picture;  // the template's first picture is IDB_BLACK_10
-        int pen2Picture;  // IDB_COLOUR_10
-    };
-    const Case cases[] = {
-        {"1", {0, 0}, {0, 0}, "- -", "- - No Pen", "0%", 0, IDB_COLOUR_10},
-        {"0", {0, 0}, {0, 0}, "- -", "- -", "0%", 0, IDB_COLOUR_10},
-        {"2", {0, 0}, {0, 0}, "- -", "", "0%", 0, IDB_COLOUR_10},
-        {"1", {3, 255}, {2, 101}, "(KCM)Photo", "(CMY)Colour", "255%", IDB_BLACK_10, IDB_COLOUR_10},
-        {"0", {3, 5}, {2, 100}, "Foto", "Farbe", "5%", IDB_PHOTO_10, IDB_COLOUR_100},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(c.language) + " " + c.pen1Level);
-        printer() = {.pen1 = c.pen1, .pen2 = c.pen2};
-        rerun(c.language);
-        WindowView main = h.main();
-        EXPECT_EQ(main.text(IDC_PEN1_LABEL), c.pen1Label);
-        EXPECT_EQ(main.text(IDC_PEN2_LABEL), c.pen2Label);
-        EXPECT_EQ(main.text(IDC_PEN1_LEVEL), c.pen1Level);
-        EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), c.pen1Picture);
-        EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), c.pen2Picture);
-    }
-}
-
-// Every state's text is in the status-text table; here the poll's wiring for one.
-TEST_F(StatusPoll, AStateWithoutAPopupOnlyChangesTheStatusLine) {
-    for (const char* language : {"0", "1"}) {
-        printer() = {.state = 21, .activity = 1};  // neither idle nor printing: only the state speaks
-        EXPECT_EQ(rerun(language), IDD_MAIN) << "no window opens";
-        EXPECT_EQ(statusLine(), std::string(language) == "0" ? "Auswurf Tray fehlt" : "Clean Out Tray is missing");
-        EXPECT_TRUE(polling());
-    }
-}
-
-TEST_F(StatusPoll, WithAnUnknownLanguageNoTextAndNoPopupAppear) {
-    printer() = {.state = 14, .activity = 15, .cover = 9, .job = 1, .pen1 = {1, 3}};
-    start("2");
-    EXPECT_EQ(topAfter(3s), IDD_MAIN);
-    EXPECT_EQ(statusLine(), "");
-    EXPECT_EQ(h.main().text(IDC_STATE_CODE), "14");
-    EXPECT_EQ(h.main().text(IDC_PEN1_LEVEL), "3%");
-    EXPECT_EQ(h.main().picture(IDC_PEN1_PICTURE), IDB_BLACK_10);
-    EXPECT_TRUE(polling());
-}
-
 TEST_F(StatusPoll, StatesWithoutTextKeepThePreviousLineUnlessIdle) {
     printer() = {.state = 3, .activity = 1};
     firstPoll("0");
@@ -139,19 +88,6 @@ TEST_F(StatusPoll, CoverOpenWhileOutOfPaperShowsBothPopupsInOnePoll) {
     EXPECT_TRUE(backToPolling());
     h.advance(1s);
     EXPECT_EQ(statusLine(), "Leerlauf");
-}
-
-TEST_F(StatusPoll, TheCoverPopupWatchesOnlyTheCoverDigit) {
-    printer().cover = 9;
-    ASSERT_EQ(firstPoll("1"), IDD_LID_EN);
-    EXPECT_EQ(statusLine(), "Cover open");
-    h.top().enter();
-    EXPECT_EQ(h.top().templateId(), IDD_LID_EN) << "its OK does nothing";
-    printer() = {.state = 14, .cover = 1};  // bit 3 clear: not reported, but not "closed" either
-    EXPECT_EQ(topAfter(2s), IDD_LID_EN);
-    printer() = {.state = 0, .cover = 8};
-    h.advance(1s);
-    EXPECT_TRUE(backToPolling());
 }
 
 TEST_F(StatusPoll, EscOnTheCoverPopupResumesPolling) {
@@ -221,6 +157,36 @@ TEST_F(StatusPoll, UnpluggedWhilePollingTheProgramLooksForThePrinterAgain) {
     EXPECT_FALSE(timerRuns(CStatusClientDlg::kReadyWaitTimer)) << "the ready printer was taken over";
     EXPECT_EQ(statusLine(), "Leerlauf");
     EXPECT_EQ(openMessageBoxes(), 0);
+}
+
+TEST_F(StatusPoll, MissingPensAndUnclampedLevels) {
+    struct Case {
+        const char* language;
+        emulator::PenSlot pen1, pen2;
+        const char* pen1Label;
+        const char* pen2Label;
+        const char* pen1Level;
+        int pen1Picture;  // the template's first picture is IDB_BLACK_10
+        int pen2Picture;  // IDB_COLOUR_10
+    };
+    const Case cases[] = {
+        {"1", {0, 0}, {0, 0}, "- -", "- - No Pen", "0%", 0, IDB_COLOUR_10},
+        {"0", {0, 0}, {0, 0}, "- -", "- -", "0%", 0, IDB_COLOUR_10},
+        {"2", {0, 0}, {0, 0}, "- -", "", "0%", 0, IDB_COLOUR_10},
+        {"1", {3, 255}, {2, 101}, "(KCM)Photo", "(CMY)Colour", "255%", IDB_BLACK_10, IDB_COLOUR_10},
+        {"0", {3, 5}, {2, 100}, "Foto", "Farbe", "5%", IDB_PHOTO_10, IDB_COLOUR_100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.language) + " " + c.pen1Level);
+        printer() = {.pen1 = c.pen1, .pen2 = c.pen2};
+        rerun(c.language);
+        WindowView main = h.main();
+        EXPECT_EQ(main.text(IDC_PEN1_LABEL), c.pen1Label);
+        EXPECT_EQ(main.text(IDC_PEN2_LABEL), c.pen2Label);
+        EXPECT_EQ(main.text(IDC_PEN1_LEVEL), c.pen1Level);
+        EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), c.pen1Picture);
+        EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), c.pen2Picture);
+    }
 }
 
 }  // namespace

@@ -61,56 +61,6 @@ TEST(DecodeStatusField, ReadsEveryInterpretedPosition) {
     }
 }
 
-TEST(DecodeStatusField, SplitsThePenWordsIntoTheirFields) {
-    struct Case { const char* word; PenStatus pen; };
-    const Case cases[] = {
-        {"01000050", {PenKind::Black, 80}},
-        {"03000064", {PenKind::Photo, 100}},
-        {"00000000", {PenKind::None, 0}},
-        {"020000FF", {PenKind::Colour, 255}},  // passed on unclamped
-        {"3F000000", {static_cast<PenKind>(63), 0}},
-        {"FFFFFFFF", {static_cast<PenKind>(63), 255, 3, 3, true, true}},
-        {"C0005800", {PenKind::None, 0, 3, 1, true, true}},
-        {"81004000", {PenKind::Black, 0, 2, 1, false, false}},
-        {"0x010050", {PenKind::None, 0x50}},  // "0x" skipped: 0x00010050
-        {"01zz0050", {PenKind::Black, 80}},   // a non-hex character counts as 0
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.word);
-        const PrinterStatus s = status::decodeStatusField(idWith(with(19, c.word, with(27, c.word))));
-        EXPECT_EQ(s.pen1, c.pen);
-        EXPECT_EQ(s.pen2, c.pen);
-        EXPECT_EQ(status::decodePenWord(c.word), c.pen);
-    }
-}
-
-TEST(DecodeStatusField, AnInvalidValueGivesTheEmptyRecord) {
-    struct Case { const char* name; std::string id; bool valid; };
-    const std::string v = baseValue();
-    const Case cases[] = {
-        {"version digit second", idWith(with(0, "03")), true},
-        {"version digit first", idWith(with(0, "30")), false},
-        {"version 4", idWith(with(1, "4")), false},
-        {"35 characters", idWith(v.substr(0, 35)), true},
-        {"34 characters", idWith(v.substr(0, 34)), false},
-        {"63 characters", idWith(v + std::string(20, '0')), true},
-        {"100 characters: cut to 63", idWith(v + std::string(57, 'q')), true},
-        {"key at the end", "MFG:brenlato;MDL:zev;S:", false},
-        {"no key", "MFG:brenlato;MDL:zev;SN:A1;", false},
-        {"no closing semicolon", "MFG:brenlato;S:" + v, false},
-        {"empty id", "", false},
-        {"zero byte inside", idWith(v.substr(0, 20) + std::string(1, '\0') + v.substr(21)), false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const PrinterStatus s = status::decodeStatusField(c.id);
-        EXPECT_EQ(s.valid, c.valid);
-        if (!c.valid) {
-            EXPECT_EQ(s, PrinterStatus{});
-        }
-    }
-}
-
 TEST(StatusValue, IsTheRawValueCutToItsBuffer) {
     const std::string v = baseValue();
     EXPECT_EQ(status::statusValue(idWith(v)), v);
@@ -118,26 +68,6 @@ TEST(StatusValue, IsTheRawValueCutToItsBuffer) {
     EXPECT_EQ(status::statusValue(idWith(std::string(100, 'x'))), std::string(63, 'x'));
     EXPECT_EQ(status::statusValue("MFG:a;S:"), std::nullopt);
     EXPECT_EQ(status::statusValue("MFG:a;S:123"), std::nullopt);
-}
-
-TEST(NarrowReaders, ReadOneFieldAndTreatTheEndAsNul) {
-    struct Case { const char* name; std::string value; int state, activity, cover; };
-    const Case cases[] = {
-        {"ready", baseValue(), 0, 0, 8},
-        {"jam, busy, open", with(2, "9", with(11, "F", with(16, "0E"))), 14, 15, 9},
-        {"cover A is no decimal digit", with(2, "A"), 0, 0, 0},
-        {"unknown error", with(16, "FF"), 255, 0, 8},
-        {"ends after the state's first digit", baseValue().substr(0, 16) + "7", 7, 0, 8},
-        {"ends before the state", baseValue().substr(0, 16), 0, 0, 8},
-        {"ends before the activity", "038", 0, 0, 8},
-        {"empty", "", 0, 0, 0},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(status::readState(c.value), c.state);
-        EXPECT_EQ(status::readActivity(c.value), c.activity);
-        EXPECT_EQ(status::readCoverDigit(c.value), c.cover);
-    }
 }
 
 }  // namespace

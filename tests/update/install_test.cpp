@@ -50,22 +50,6 @@ TEST(UpdateInstall, Mask100000ReplacesOnlyTheSystemDirectoryFile) {
     EXPECT_FALSE(w.h.has(IDD_UPDATE_EN));
 }
 
-TEST(UpdateInstall, Mask011111ProcessesTheFilesInMaskOrder) {
-    UpdateWorld w("1", "bcdef");
-    w.check();
-    ASSERT_EQ(w.install()->m_strUpdateMask, "011111");
-    w.server.clearRequests();
-    w.h.top().click(ui::IDOK);
-
-    EXPECT_EQ(w.h.window(IDD_UPDFOUND_EN).textHistory(IDC_UPDATE_STATUS), statusTexts("edfcb"));
-    EXPECT_EQ(w.server.requests(), downloadRequests("edfcb"));
-    EXPECT_EQ(UpdateWorld::read(w.installed('b')), "new brmod_b.dat");
-    EXPECT_EQ(UpdateWorld::read(w.backup('b')), "old");
-    EXPECT_EQ(UpdateWorld::read(w.installed('a')), "old");
-    EXPECT_FALSE(std::filesystem::exists(w.backup('a')));
-    EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
-}
-
 TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeStoppingTheSpoolerAndStampsTheBackups) {
     UpdateWorld w("0", "f");
     w.h.advance(std::chrono::minutes(17));
@@ -87,15 +71,6 @@ TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeStoppingTheSpoolerAndStampsTh
     // The status texts are English in the German dialog too.
     EXPECT_EQ(w.h.window(IDD_UPDFOUND_DE).text(IDC_UPDATE_STATUS), "Download complete.");
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_DE);
-}
-
-TEST(UpdateInstall, TheEnglishRunMeetingAnEarlierBackupKeepsItAndReplacesInPlace) {
-    UpdateWorld w("1", "a");
-    UpdateWorld::write(w.backup('a'), "first backup");
-    w.checkAndInstall();
-    EXPECT_EQ(UpdateWorld::read(w.backup('a')), "first backup");
-    EXPECT_EQ(UpdateWorld::read(w.installed('a')), "new brmod_a.dll");
-    EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
 }
 
 TEST(UpdateInstall, AFailedDownloadOffersAnotherRunThatStartsFromTheMaskAgain) {

@@ -92,16 +92,6 @@ TEST(UpdateCheck, EndingsOfTheCheckThatInstallNothing) {
     }
 }
 
-TEST(UpdateCheck, AVersionFileLeftInTheCurrentDirectoryStandsInForAFailedDownload) {
-    UpdateWorld w("1", "");
-    w.server.withdraw("/zev/update/brmod_a.txt");
-    w.h.writeFile("C:\\ZEV\\brmod_a.txt", "01012011");
-    w.check();
-    ASSERT_EQ(w.top(), IDD_UPDFOUND_EN);
-    EXPECT_EQ(w.install()->m_strUpdateMask, "100000");
-    EXPECT_FALSE(w.h.readFile("C:\\ZEV\\brmod_a.txt").has_value());
-}
-
 TEST(UpdateCheck, MissingInstalledFilesGiveOneBoxEachAndNoDownload) {
     const std::pair<const char*, const char*> cases[] = {
         {"0", "Datei nicht gefunden ! Eventuell kein ZEV Treiber installiert !"},
@@ -138,22 +128,6 @@ TEST(UpdateCheck, AResultWindowThatCannotOpenLeavesTheCheckOpenForAFreshRun) {
     w.h.top().click(ui::IDOK);
     EXPECT_EQ(w.top(), IDD_NOUPDFOUND_EN);
     EXPECT_EQ(w.server.requests().size(), 12u);
-}
-
-TEST(UpdateCheck, ACheckWindowThatCannotOpenIsReportedInTheLanguage) {
-    struct Case {
-        const char* language;
-        int templateId;
-        const char* text;
-    };
-    const Case cases[] = {{"0", IDD_UPDATE_DE, "Dialogbox kann nicht erstellt werden !"},
-                          {"1", IDD_UPDATE_EN, "Dialog box could not be created !"}};
-    for (const Case& c : cases) {
-        UpdateWorld w(c.language, "");
-        w.h.primary().backend().failTemplate(c.templateId);
-        w.runCommand();
-        EXPECT_EQ(w.answerBox(), c.text);
-    }
 }
 
 }  // namespace

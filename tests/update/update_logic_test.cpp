@@ -61,31 +61,4 @@ TEST(UpdateVersionFile, TheSecondLineMayCarryTheReplacementsDigest) {
     }
 }
 
-TEST(UpdateMask, EachMaskCharacterAloneGivesItsPendingFlag) {
-    struct Case {
-        const char* mask;
-        update::MaskFlags flags;
-    };
-    const Case cases[] = {
-        {"011111", {0, 1, 1, 1, 1, 1}},
-        {"000001", {0, 0, 0, 0, 0, 1}},
-        {"01", {0, 1, 0, 0, 0, 0}},
-        {"1x2000111", {1, 0, 2, 0, 0, 0}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.mask);
-        EXPECT_EQ(update::PendingFlagsOf(c.mask), c.flags);
-    }
-}
-
-TEST(UpdateServer, TheEnvironmentOverridesTheMakersServer) {
-    ::unsetenv("ZEV_UPDATE_URL");
-    EXPECT_EQ(update::UpdateServerBase(), "https://update.brenlato.example");
-    ::setenv("ZEV_UPDATE_URL", "http://127.0.0.1:8080/", 1);
-    EXPECT_EQ(update::UpdateServerBase(), "http://127.0.0.1:8080");
-    ::setenv("ZEV_UPDATE_URL", "", 1);
-    EXPECT_EQ(update::UpdateServerBase(), "https://update.brenlato.example");
-    ::unsetenv("ZEV_UPDATE_URL");
-}
-
 }  // namespace

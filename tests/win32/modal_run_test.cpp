@@ -41,38 +41,6 @@ INSTANTIATE_TEST_SUITE_P(Win32, ModalKeys,
                                                  VK_RETURN, IDOK}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ModalRun, OwnerTimersFireWhileAPopupRunsAndTheOwnerIsDisabledMeanwhile) {
-    ScriptedDialog parent(IDD_BT_SMALL);
-    int ticksDuringChild = 0;
-    bool childOpen = false;
-    bool ownerEnabledDuringChild = true;
-    int childResult = 0;
-    parent.onInit = [](ScriptedDialog& d) {
-        d.SetTimer(kTick, 20);
-        d.SetTimer(kAct, 1);
-    };
-    parent.onTimer = [&](ScriptedDialog& d, unsigned id) {
-        if (id == kTick && childOpen) ++ticksDuringChild;
-        if (id != kAct) return;
-        d.KillTimer(kAct);
-        ScriptedDialog child(IDD_BT_SMALL, &d);
-        child.onInit = [](ScriptedDialog& c) { c.SetTimer(kTick, 300); };
-        child.onTimer = [&](ScriptedDialog& c, unsigned) {
-            ownerEnabledDuringChild = ::IsWindowEnabled(d.hwnd()) != FALSE;
-            c.EndDialog(IDOK);
-        };
-        childOpen = true;
-        childResult = child.DoModal();
-        childOpen = false;
-        EXPECT_TRUE(::IsWindowEnabled(d.hwnd()));
-        d.EndDialog(IDOK);
-    };
-    EXPECT_EQ(parent.DoModal(), IDOK);
-    EXPECT_EQ(childResult, IDOK);
-    EXPECT_GE(ticksDuringChild, 3);
-    EXPECT_FALSE(ownerEnabledDuringChild);
-}
-
 BOOL CALLBACK CancelBoxWithCaption(HWND hwnd, LPARAM caption) {
     wchar_t text[64] = {};
     ::GetWindowTextW(hwnd, text, 64);
@@ -81,56 +49,11 @@ BOOL CALLBACK CancelBoxWithCaption(HWND hwnd, LPARAM caption) {
     return FALSE;
 }
 
-TEST(ModalRun, EndingTheOuterDialogWaitsForTheInnerRun) {
-    ScriptedDialog outer(IDD_BT_SMALL);
-    bool outerStillOpen = false;
-    outer.onInit = [](ScriptedDialog& d) { d.SetTimer(kAct, 1); };
-    outer.onTimer = [&](ScriptedDialog& d, unsigned id) {
-        if (id != kAct) return;
-        d.KillTimer(kAct);
-        ScriptedDialog inner(IDD_BT_SMALL, &d);
-        inner.onInit = [&](ScriptedDialog& i) {
-            d.EndDialog(7);
-            i.SetTimer(kTick, 50);
-        };
-        inner.onTimer = [&](ScriptedDialog& i, unsigned) {
-            outerStillOpen = d.hasWindow();
-            i.EndDialog(IDOK);
-        };
-        EXPECT_EQ(inner.DoModal(), IDOK);
-    };
-    EXPECT_EQ(outer.DoModal(), 7);
-    EXPECT_TRUE(outerStillOpen);
-}
-
 TEST(ModalRun, EndedDuringInitialisationNeverShows) {
     ScriptedDialog dlg(IDD_BT_SMALL);
     dlg.onInit = [](ScriptedDialog& d) { d.EndDialog(IDCANCEL); };
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
     EXPECT_FALSE(dlg.sawShowFlag);
-}
-
-TEST(ModalRun, ShowVetoedByTheWindowPositionHandlerKeepsTheWindowHidden) {
-    ScriptedDialog dlg(IDD_BT_SMALL);
-    dlg.hideGuard = true;
-    bool hiddenAfterStart = false;
-    bool hiddenAfterShow = false;
-    bool visibleAfterGuardLifted = false;
-    dlg.onInit = [](ScriptedDialog& d) { d.SetTimer(kAct, 1); };
-    dlg.onTimer = [&](ScriptedDialog& d, unsigned) {
-        d.KillTimer(kAct);
-        hiddenAfterStart = !d.IsWindowVisible();
-        d.ShowWindow(SW_SHOW);
-        hiddenAfterShow = !d.IsWindowVisible();
-        d.hideGuard = false;
-        d.ShowWindow(SW_SHOW);
-        visibleAfterGuardLifted = d.IsWindowVisible();
-        d.EndDialog(IDOK);
-    };
-    EXPECT_EQ(dlg.DoModal(), IDOK);
-    EXPECT_TRUE(hiddenAfterStart);
-    EXPECT_TRUE(hiddenAfterShow);
-    EXPECT_TRUE(visibleAfterGuardLifted);
 }
 
 TEST(ModalRun, HandlerExceptionLeavesTheRunAndTheNextRunWorks) {

@@ -144,22 +144,6 @@ TEST(Routing, RegisteredAndUserMessagesReachOnMessageWithTheirResult) {
     EXPECT_EQ(unhandled, 0);
 }
 
-TEST(Routing, SystemMenuItemCarriesItsUmlautTextAndItsCommand) {
-    ScriptedDialog dlg(IDD_BT_SMALL);
-    std::wstring itemText;
-    WithControls(dlg, [&](ScriptedDialog& d) {
-        ASSERT_TRUE(d.HasSystemMenu());
-        d.AppendSystemMenuSeparator();
-        d.AppendSystemMenuItem(16, "&Info über ZEV...");
-        wchar_t buf[64] = {};
-        ::GetMenuStringW(::GetSystemMenu(d.hwnd(), FALSE), 16, buf, 64, MF_BYCOMMAND);
-        itemText = buf;
-        ::SendMessageW(d.hwnd(), WM_SYSCOMMAND, 16, 0);
-    });
-    EXPECT_EQ(itemText, L"&Info \u00fcber ZEV...");
-    EXPECT_EQ(dlg.sysCommands, (std::vector<unsigned>{16}));
-}
-
 TEST(Routing, MouseMoveOverAControlAsksForItsCursorBeforeDispatch) {
     ScriptedDialog dlg(IDD_BT_CONTROLS);
     dlg.cursorForLink = IDC_BT_CURSOR;
@@ -177,19 +161,6 @@ TEST(Routing, MouseMoveOverAControlAsksForItsCursorBeforeDispatch) {
     ASSERT_FALSE(dlg.cursorRequests.empty());
     EXPECT_EQ(dlg.cursorRequests.front(), IDC_BT_LINK);
     EXPECT_EQ(shown, ::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_BT_CURSOR)));
-}
-
-TEST(Routing, DragIconIsTheDialogsIconResource) {
-    ScriptedDialog dlg(IDD_BT_SMALL);
-    dlg.icon = IDI_BT_ICON;
-    LRESULT answer = 0;
-    LRESULT loaded = 0;
-    WithControls(dlg, [&](ScriptedDialog& d) {
-        answer = ::SendMessageW(d.hwnd(), WM_QUERYDRAGICON, 0, 0);
-        loaded = reinterpret_cast<LRESULT>(d.window()->paintIcon.get());
-    });
-    EXPECT_NE(answer, 0);
-    EXPECT_EQ(answer, loaded);
 }
 
 // F1 arrives as WM_HELP at the window with the focus; the framework turns it

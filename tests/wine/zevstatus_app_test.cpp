@@ -43,28 +43,6 @@ TEST_F(ZevStatusApp, StaysHiddenUntilZevToolboxIsChosenFromTheTrayIcon) {
     EXPECT_TRUE(PollUntil([&] { return mainWindow().visible(); })) << "the double-click did not show the window";
 }
 
-TEST_F(ZevStatusApp, StatusLineFollowsThePrinterAndTheJamPopupClosesItself) {
-    ASSERT_NO_FATAL_FAILURE(startWithScenario(std::string(kReadyPrinter) +
-                                              "at 10 A1 state=2 activity=15\n"
-                                              "at 17 A1 state=14 activity=0\n"
-                                              "at 24 A1 state=0\n"));
-    ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu());
-
-    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_LINE) == Text("drucken"); }, kScenarioStepMs))
-        << "status line: " << mainWindow().text(IDC_STATUS_LINE).value_or("(none)");
-
-    const HWND popup = waitForDialog("Papierstau", "Papierstau.", kScenarioStepMs);
-    ASSERT_NE(popup, nullptr) << "the paper-jam popup did not open";
-    EXPECT_EQ(mainWindow().text(IDC_STATUS_LINE), Text("Papierstau"));
-    EXPECT_FALSE(DialogProbe(popup).controlVisible(IDC_PAPERJAM_VALUE)) << "the German popup shows its number";
-    EXPECT_TRUE(SaveScreenshot("zevstatus-paper-jam-popup"));
-
-    EXPECT_TRUE(WaitForWindowGone(popup, kScenarioStepMs)) << "the popup stayed open after the jam cleared";
-    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_LINE) == Text("Leerlauf"); }))
-        << "polling did not resume after the popup; status line: "
-        << mainWindow().text(IDC_STATUS_LINE).value_or("(none)");
-}
-
 TEST_F(ZevStatusApp, FlagsSwitchTheLanguageAndRememberItInDataTxt) {
     ASSERT_NO_FATAL_FAILURE(startWithScenario(kReadyPrinter, "1 0"));
     ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu());
@@ -89,37 +67,6 @@ TEST_F(ZevStatusApp, FlagsSwitchTheLanguageAndRememberItInDataTxt) {
     clickFlag(IDC_FLAG_DE);
     EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_INK_GROUP) == Text("Tintenfüllstand"); }));
     EXPECT_EQ(ReadWholeFile(programFile(L"data.txt")), Text("1 0"));
-}
-
-TEST_F(ZevStatusApp, ApplySendsTheSettingsFramesToThePrinter) {
-    ASSERT_NO_FATAL_FAILURE(startWithScenario(kReadyPrinter));
-    ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu());
-
-    mainWindow().click(IDC_SECURE_FEED);  // secure feed on, tolerance 1.0 mm
-    ASSERT_TRUE(PollUntil([&] { return mainWindow().text(IDC_TOLERANCE) == Text("1.0"); }));
-    ASSERT_TRUE(mainWindow().setText(IDC_TOP_MARGIN, "12.3"));
-    ASSERT_TRUE(mainWindow().setText(IDC_LEFT_MARGIN, "5.0"));
-    mainWindow().click(IDC_APPLY);
-
-    const HWND notice = waitForDialog("Hinweis", "Die Daten wurden erfolgreich an den Drucker übertragen.",
-                                      kDefaultTimeoutMs);
-    ASSERT_NE(notice, nullptr) << "no transfer confirmation; log:\n" << emulatorLog();
-    DialogProbe(notice).click(IDOK);
-    EXPECT_TRUE(WaitForWindowGone(mainWindow().hwnd())) << "Apply did not hide the main window";
-
-    // 16384 (output at the back) + 1 (secure feed) + 10 << 1 (1.0 mm).
-    const std::string frames[] = {
-        "\\e%Pds2.set 70016,16405;udw.quit;\\eE\\e%-12345X",
-        "\\e%Pds2.set 70017,0;udw.quit;\\eE\\e%-12345X",
-        "\\e%Pfm.push_value 1280;fm.push_value 500;fm.push_value 1;fm.flow 225;fm.pop;udw.quit;\\eE\\e%-12345X",
-    };
-    const std::string log = emulatorLog();
-    std::size_t after = 0;
-    for (const std::string& frame : frames) {
-        const std::size_t at = log.find("A1 > " + frame, after);
-        EXPECT_NE(at, std::string::npos) << "missing or out of order: " << frame << "\nlog:\n" << log;
-        if (at != std::string::npos) after = at;
-    }
 }
 
 }  // namespace
