@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (value && value->size() > status::kMaxStatusChars) std::abort();
     if (!s.valid && !(s == status::PrinterStatus{})) std::abort();
     if (s.valid && (!value || value->size() < status::kMinValidStatusChars || (*value)[1] != '3')) std::abort();
-    if (s.activity > 15 || static_cast<unsigned>(s.pen1.kind) > 63 || static_cast<unsigned>(s.pen2.kind) > 63) std::abort();
+    if (s.activity > 15 || static_cast<unsigned>(s.pen1.kind) > 63 || static_cast<unsigned>(s.pen2.kind) > 63)
+        std::abort();
     if (s.coverOpen && !s.coverReported) std::abort();
     if (s.valid && s.state != status::readState(*value)) std::abort();
 

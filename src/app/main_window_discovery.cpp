@@ -47,7 +47,8 @@ std::optional<std::string> SerialOf(const std::string& deviceId) {
 // An accepted device ID always holds both values (the identity test read them).
 std::string DisplayNameOf(const std::string& deviceId, const std::string& serial) {
     return printer::DisplayName(printer::ExtractIdValue(deviceId, printer::kKeyMfg).text,
-                                printer::ExtractIdValue(deviceId, printer::kKeyMdl).text, serial);
+                                printer::ExtractIdValue(deviceId, printer::kKeyMdl).text,
+                                serial);
 }
 
 // The state code a pass decides on. A status record that cannot be read
@@ -116,8 +117,7 @@ void TakeOverReadyPrinter(CStatusClientDlg& dlg, const Candidate& candidate) {
     }
     if (!IsReady(state)) return;  // the timer keeps waiting
 
-    if (const auto language = dlg.language())
-        dlg.SetDlgItemText(IDC_STATUS_LINE, status::kReceivingText.in(*language));
+    if (const auto language = dlg.language()) dlg.SetDlgItemText(IDC_STATUS_LINE, status::kReceivingText.in(*language));
     // The printer needs the time to settle after reporting ready; nothing
     // else runs meanwhile.
     os::Sleep(kReceivingWaitMs);
@@ -213,7 +213,8 @@ void CStatusClientDlg::OnPrinterListChanged() {
     m_strPrinterText = ComboGetLBText(IDC_PRINTER_LIST, selection);
     // A list entry that no longer yields a path keeps the current printer.
     if (const std::optional<std::string> serial = printer::SerialFromDisplayName(m_strPrinterText)) {
-        if (std::optional<std::string> path = printer::RebuildDevicePath(m_strPathLog, *serial)) m_strDevicePath = std::move(*path);
+        if (std::optional<std::string> path = printer::RebuildDevicePath(m_strPathLog, *serial))
+            m_strDevicePath = std::move(*path);
     }
     StopTimer(kLocateTimer);
     ReadFirstSettings(*this);
@@ -224,12 +225,12 @@ void CStatusClientDlg::OnPrinterListChanged() {
 void CStatusClientDlg::OnSelectPrinter() { EnableItem(IDC_PRINTER_LIST, true); }
 
 void CStatusClientDlg::ShowNotFoundText() {
-    if (const auto language = this->language())
-        SetDlgItemText(IDC_STATUS_LINE, status::kNotFoundText.in(*language));
+    if (const auto language = this->language()) SetDlgItemText(IDC_STATUS_LINE, status::kNotFoundText.in(*language));
 }
 
 void CStatusClientDlg::ResetInkDisplays() {
     SetPictureBitmap(IDC_PEN2_PICTURE, IDB_NO_PRINTER);
     SetPictureBitmap(IDC_PEN1_PICTURE, IDB_NO_PRINTER);
-    for (int id : {IDC_PEN2_LEVEL, IDC_PEN2_LABEL, IDC_PEN1_LEVEL, IDC_PEN1_LABEL}) SetDlgItemText(id, status::kNoPenLabel);
+    for (int id : {IDC_PEN2_LEVEL, IDC_PEN2_LABEL, IDC_PEN1_LEVEL, IDC_PEN1_LABEL})
+        SetDlgItemText(id, status::kNoPenLabel);
 }

@@ -16,9 +16,21 @@ namespace {
 
 // The buttons, links and flags that show a hand while the mouse is over them.
 constexpr std::array<int, 15> kHandCursorControls{
-    IDC_MANUAL, IDC_HOMEPAGE, IDC_CLEAN_NORMAL, IDC_SETTINGS_OK,    IDC_CLEAN_MEDIUM,
-    IDC_CLEAN_SUPER, IDC_DEFAULTS, IDC_ONLINE_UPDATE, IDC_CALIBRATE_START, IDC_CALIBRATE_RESET,
-    ui::IDCANCEL, ID_HELP, IDC_FLAG_DE, IDC_FLAG_EN, IDC_SELECT_PRINTER,
+    IDC_MANUAL,
+    IDC_HOMEPAGE,
+    IDC_CLEAN_NORMAL,
+    IDC_SETTINGS_OK,
+    IDC_CLEAN_MEDIUM,
+    IDC_CLEAN_SUPER,
+    IDC_DEFAULTS,
+    IDC_ONLINE_UPDATE,
+    IDC_CALIBRATE_START,
+    IDC_CALIBRATE_RESET,
+    ui::IDCANCEL,
+    ID_HELP,
+    IDC_FLAG_DE,
+    IDC_FLAG_EN,
+    IDC_SELECT_PRINTER,
 };
 
 void OpenWithShell(const std::string& target) { os::ShellOpen("open", target, "", "", ui::SW_SHOW); }
@@ -33,22 +45,20 @@ void OpenInLanguage(std::optional<ui::Language> language, const std::string& ger
 bool CStatusClientDlg::OnSysCommand(unsigned cmd) {
     // The system keeps the low four bits of a system command for itself.
     switch (cmd & 0xFFF0) {
-        case ID_SYSCMD_ABOUT:
-            ShowAboutBox();
-            return true;
+        case ID_SYSCMD_ABOUT: ShowAboutBox(); return true;
         case ui::SC_MINIMIZE:
             // Minimising means going back to the icon. The default handling would
             // show the hidden window again as a minimised task-bar entry, so it
             // does not run; "ZEV Toolbox" and a double-click bring the window back.
             ShowWindow(ui::SW_HIDE);
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 
 int CStatusClientDlg::CursorFor(int ctrlId) {
-    const bool hand = std::find(kHandCursorControls.begin(), kHandCursorControls.end(), ctrlId) != kHandCursorControls.end();
+    const bool hand =
+        std::find(kHandCursorControls.begin(), kHandCursorControls.end(), ctrlId) != kHandCursorControls.end();
     return hand ? IDC_CURSOR_HAND : 0;
 }
 
@@ -69,7 +79,8 @@ void CStatusClientDlg::SwitchLanguage(const std::string& code) {
     if (!language) return;
     const bool german = *language == ui::Language::German;
     m_strLanguage = code;
-    for (const app::LanguageText& t : app::MainWindowLanguageTexts()) SetDlgItemText(t.controlId, german ? t.german : t.english);
+    for (const app::LanguageText& t : app::MainWindowLanguageTexts())
+        SetDlgItemText(t.controlId, german ? t.german : t.english);
     UpdateData(true);
     WriteSettingsFile();
 }

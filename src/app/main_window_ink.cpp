@@ -14,8 +14,8 @@ constexpr int kActivityPrinting = 15;
 
 void WarnAboutLowInk(CStatusClientDlg& dlg, status::Language language) {
     dlg.stopStatusTimer();
-    const int result = status::RunLowInkWarning(language, &dlg, dlg.m_strDevicePath, dlg.GetDlgItemText(IDC_PEN1_LEVEL),
-                                                dlg.m_strPen1Kind);
+    const int result = status::RunLowInkWarning(
+        language, &dlg, dlg.m_strDevicePath, dlg.GetDlgItemText(IDC_PEN1_LEVEL), dlg.m_strPen1Kind);
     const status::PopupOutcome outcome = status::OutcomeOf(status::PopupKind::LowInk, language, result);
     if (outcome.message) ui::AfxMessageBox(*outcome.message);
     if (outcome.restartStatusTimer) dlg.startStatusTimer();
@@ -28,7 +28,8 @@ void CStatusClientDlg::updateInkPictures() {
     const int level2 = status::LevelOfText(m_strPen2Level);
     const int kind1 = printer::ParseDecimalInt32(m_strPen1Kind);
 
-    if (auto picture = status::Pen1Picture(kind1, level1, status::kMainWindowFirstLevel)) SetPictureBitmap(IDC_PEN1_PICTURE, *picture);
+    if (auto picture = status::Pen1Picture(kind1, level1, status::kMainWindowFirstLevel))
+        SetPictureBitmap(IDC_PEN1_PICTURE, *picture);
     const std::optional<status::Language> language = this->language();
     if (status::Pen1IsLow(level1) && printer::ParseDecimalInt32(m_strActivity) == kActivityPrinting && language)
         WarnAboutLowInk(*this, *language);

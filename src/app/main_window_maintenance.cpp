@@ -40,7 +40,8 @@ void CStatusClientDlg::OnMaintenance(int buttonId) {
     UpdateData(true);
     const int result = runMaintenanceDialog(buttonId, *language, *this, devicePath);
     if (result == -1) {
-        ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !");
+        ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !"
+                                                            : "Dialog box could not be created !");
         return;
     }
     StartTimer(kStatusTimer);

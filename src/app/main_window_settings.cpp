@@ -65,7 +65,8 @@ std::optional<int> runNotice(CStatusClientDlg& dlg) {
 void onToleranceChanged(CStatusClientDlg& dlg) {
     int tenths = settings::TenthsFromText(dlg.GetDlgItemText(IDC_TOLERANCE));
     if (tenths < 0 || tenths >= settings::kToleranceLimitTenths) {
-        tellInLanguage(dlg, "Nur Zahlen von 0.0 - 3.1 erlaubt! Wert wird auf 0.0 zurück gesetzt",
+        tellInLanguage(dlg,
+                       "Nur Zahlen von 0.0 - 3.1 erlaubt! Wert wird auf 0.0 zurück gesetzt",
                        "Only numbers between 0.0 and 3.1 allowed ! Value will be set to 0.0");
         tenths = 0;
         dlg.SetDlgItemText(IDC_TOLERANCE, "0.0");
@@ -92,7 +93,8 @@ void onDryTimeChanged(CStatusClientDlg& dlg) {
 void onTopMarginChanged(CStatusClientDlg& dlg) {
     int tenths = settings::TenthsFromText(dlg.GetDlgItemText(IDC_TOP_MARGIN));
     if (tenths < 0 || tenths >= settings::kTopMarginLimitTenths) {
-        tellInLanguage(dlg, "Nur Zahlen von 0.0 - 34.5 erlaubt! Wert wird auf 0.0 zurück gesetzt",
+        tellInLanguage(dlg,
+                       "Nur Zahlen von 0.0 - 34.5 erlaubt! Wert wird auf 0.0 zurück gesetzt",
                        "Only numbers between 0.0 and 34.5 allowed! Value will be set to 0.0");
         tenths = 0;
         dlg.SetDlgItemText(IDC_TOP_MARGIN, "0.0");
@@ -146,10 +148,14 @@ void onInkBackupClicked(CStatusClientDlg& dlg) {
     const bool on = isChecked(dlg, IDC_INKBACKUP_ON);
     dlg.m_wPrintOptions = settings::WithBit(dlg.m_wPrintOptions, settings::kInkBackupBit, on);
     const auto text =
-        on ? inLanguage(dlg, "ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht maschinenlesbar !!!",
-                        "ATTENTION !!! Black will be mixed out of the colours. The print outs will be not machine readable !!!")
-           : inLanguage(dlg, "Die Ausdrucke sind wieder maschinenlesbar !", "The print outs are machine readable again !");
-    const auto caption = on ? inLanguage(dlg, "WICHTIGER HINWEIS", "IMPORTANT ADVICE") : inLanguage(dlg, "HINWEIS", "ADVICE");
+        on ? inLanguage(
+                 dlg,
+                 "ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht maschinenlesbar !!!",
+                 "ATTENTION !!! Black will be mixed out of the colours. The print outs will be not machine readable !!!")
+           : inLanguage(
+                 dlg, "Die Ausdrucke sind wieder maschinenlesbar !", "The print outs are machine readable again !");
+    const auto caption =
+        on ? inLanguage(dlg, "WICHTIGER HINWEIS", "IMPORTANT ADVICE") : inLanguage(dlg, "HINWEIS", "ADVICE");
     if (text && caption) ui::MessageBox(*text, *caption, ui::MB_OK);
 }
 
@@ -157,8 +163,7 @@ void onInkBackupClicked(CStatusClientDlg& dlg) {
 
 // The not-ready notice; polling goes on afterwards whatever the notice did.
 void refuseApplyNotReady(CStatusClientDlg& dlg) {
-    if (runNotice<CNotreadyEDlg, CNotreadyDlg>(dlg) == -1)
-        tellInLanguage(dlg, kCreateFailedDe, kCreateFailedEn);
+    if (runNotice<CNotreadyEDlg, CNotreadyDlg>(dlg) == -1) tellInLanguage(dlg, kCreateFailedDe, kCreateFailedEn);
     dlg.StartTimer(CStatusClientDlg::kStatusTimer);
 }
 
@@ -275,8 +280,10 @@ void CStatusClientDlg::SetDefaultSettings() {
 }
 
 void CStatusClientDlg::ApplySettings() {
-    if (m_nState != 0) refuseApplyNotReady(*this);
-    else sendSettings(*this);
+    if (m_nState != 0)
+        refuseApplyNotReady(*this);
+    else
+        sendSettings(*this);
     ShowWindow(ui::SW_HIDE);
 }
 
@@ -286,19 +293,43 @@ void CStatusClientDlg::OnSettingsCommand(int id, int code) {
     const bool edited = code == ui::EN_CHANGE;
     const bool clicked = code == ui::BN_CLICKED;
     switch (id) {
-        case IDC_TOLERANCE: if (edited) onToleranceChanged(*this); return;
-        case IDC_DRYTIME: if (edited) onDryTimeChanged(*this); return;
-        case IDC_TOP_MARGIN: if (edited) onTopMarginChanged(*this); return;
-        case IDC_LEFT_MARGIN: if (edited) onLeftMarginChanged(*this); return;
-        case IDC_SECURE_FEED: if (clicked) onSecureFeedClicked(*this); return;
-        case IDC_OUTPUT_FRONT: if (clicked) onOutputFrontClicked(*this); return;
-        case IDC_OUTPUT_BACK: if (clicked) onOutputBackClicked(*this); return;
-        case IDC_SENSOR_OFF: if (clicked) onSensorOffClicked(*this); return;
-        case IDC_INKBACKUP_ON: if (clicked) onInkBackupClicked(*this); return;
+        case IDC_TOLERANCE:
+            if (edited) onToleranceChanged(*this);
+            return;
+        case IDC_DRYTIME:
+            if (edited) onDryTimeChanged(*this);
+            return;
+        case IDC_TOP_MARGIN:
+            if (edited) onTopMarginChanged(*this);
+            return;
+        case IDC_LEFT_MARGIN:
+            if (edited) onLeftMarginChanged(*this);
+            return;
+        case IDC_SECURE_FEED:
+            if (clicked) onSecureFeedClicked(*this);
+            return;
+        case IDC_OUTPUT_FRONT:
+            if (clicked) onOutputFrontClicked(*this);
+            return;
+        case IDC_OUTPUT_BACK:
+            if (clicked) onOutputBackClicked(*this);
+            return;
+        case IDC_SENSOR_OFF:
+            if (clicked) onSensorOffClicked(*this);
+            return;
+        case IDC_INKBACKUP_ON:
+            if (clicked) onInkBackupClicked(*this);
+            return;
         case IDC_SETTINGS_OK:
-        case IDC_APPLY: if (clicked) ApplySettings(); return;
-        case IDC_DEFAULTS: if (clicked) SetDefaultSettings(); return;
-        case IDC_TRAYICON_QUERY: if (clicked) ReadLeftMargin(); return;
+        case IDC_APPLY:
+            if (clicked) ApplySettings();
+            return;
+        case IDC_DEFAULTS:
+            if (clicked) SetDefaultSettings();
+            return;
+        case IDC_TRAYICON_QUERY:
+            if (clicked) ReadLeftMargin();
+            return;
         case IDC_INKBACKUP_GROUP: return;  // a click on the frame itself means nothing
         default: return;
     }

@@ -5,8 +5,8 @@
 #include "settings/settings_file.h"
 
 void CStatusClientDlg::SettingsFileStep() {
-    settings::ReadOrCreateSettingsFile(ProgramFile(std::string(settings::kSettingsFileName)), m_strInkPopup,
-                                       m_strLanguage);
+    settings::ReadOrCreateSettingsFile(
+        ProgramFile(std::string(settings::kSettingsFileName)), m_strInkPopup, m_strLanguage);
     CheckDlgButton(IDC_INKPOPUP_ENABLE, m_strInkPopup == settings::kInkPopupOn ? ui::BST_CHECKED : ui::BST_UNCHECKED);
     SwitchLanguage(m_strLanguage);  // does nothing for a language it does not know
 }

@@ -54,8 +54,8 @@ bool CStatusClientDlg::OnInitDialog() {
 }
 
 void CStatusClientDlg::LoadStartValues() {
-    settings::ReadOrCreateSettingsFile(ProgramFile(std::string(settings::kSettingsFileName)), m_strInkPopup,
-                                       m_strLanguage);
+    settings::ReadOrCreateSettingsFile(
+        ProgramFile(std::string(settings::kSettingsFileName)), m_strInkPopup, m_strLanguage);
 }
 
 void CStatusClientDlg::PrepareSettingsControls() {
@@ -80,10 +80,11 @@ void CStatusClientDlg::ShowStartDialog() {
     if (!language) return;
 
     const std::string printer = GetDlgItemText(IDC_PRINTER_LIST);
-    const int result = ui::RunTwin<CStartDlg, CstartEDlg>(*language, this,
-                                                         [&](StartDialogBase& dlg) { dlg.m_strPrinter = printer; });
+    const int result =
+        ui::RunTwin<CStartDlg, CstartEDlg>(*language, this, [&](StartDialogBase& dlg) { dlg.m_strPrinter = printer; });
     if (result == -1) {
-        ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !",
+        ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !"
+                                                            : "Dialog box could not be created !",
                           ui::MB_OK);
     } else if (result == ui::IDCANCEL) {
         // The dialog closed by itself: the printer is ready for the first reads.

@@ -61,11 +61,8 @@ std::intptr_t CStatusClientDlg::OnTrayNotify(std::uintptr_t wParam, std::intptr_
             ShowWindow(ui::SW_SHOW);
             SetForegroundWindow();
             break;
-        case ui::WM_RBUTTONDOWN:
-            ShowTrayMenu(*this);
-            break;
-        default:
-            break;
+        case ui::WM_RBUTTONDOWN: ShowTrayMenu(*this); break;
+        default: break;
     }
     return 0;
 }

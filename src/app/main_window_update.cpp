@@ -9,5 +9,7 @@ void CStatusClientDlg::OnOnlineUpdate() {
     StopTimer(kLocateTimer);
     if (!UpdateData(true)) return;
     const int result = ui::RunTwin<CUpdateDlg, CUpdateEDlg>(*language, this);
-    if (result == -1) ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !" : "Dialog box could not be created !");
+    if (result == -1)
+        ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !"
+                                                            : "Dialog box could not be created !");
 }

@@ -43,17 +43,25 @@ bool CStatusClientDlg::OnMessage(unsigned msg, std::uintptr_t wParam, std::intpt
     return false;
 }
 
-void CStatusClientDlg::DoDataExchange(ui::DataExchange& dx) { ui::DDX_CBString(dx, IDC_PRINTER_LIST, m_strPrinterText); }
+void CStatusClientDlg::DoDataExchange(ui::DataExchange& dx) {
+    ui::DDX_CBString(dx, IDC_PRINTER_LIST, m_strPrinterText);
+}
 
 void CStatusClientDlg::OnCommand(int id, int code) {
     switch (id) {
         case ID_HELP: OnHelp(); return;
         case IDC_MANUAL: OnManual(); return;
         case IDC_HOMEPAGE: OnHomepage(); return;
-        case IDC_FLAG_DE: if (code == ui::STN_CLICKED) SwitchLanguage("0"); return;
-        case IDC_FLAG_EN: if (code == ui::STN_CLICKED) SwitchLanguage("1"); return;
+        case IDC_FLAG_DE:
+            if (code == ui::STN_CLICKED) SwitchLanguage("0");
+            return;
+        case IDC_FLAG_EN:
+            if (code == ui::STN_CLICKED) SwitchLanguage("1");
+            return;
         case IDC_SELECT_PRINTER: OnSelectPrinter(); return;
-        case IDC_PRINTER_LIST: if (code == ui::CBN_SELCHANGE) OnPrinterListChanged(); return;
+        case IDC_PRINTER_LIST:
+            if (code == ui::CBN_SELCHANGE) OnPrinterListChanged();
+            return;
         case IDC_ONLINE_UPDATE: OnOnlineUpdate(); return;
         case IDC_CLEAN_NORMAL:
         case IDC_CLEAN_MEDIUM:
@@ -63,7 +71,9 @@ void CStatusClientDlg::OnCommand(int id, int code) {
         case ID_TRAY_TOOLBOX: OnTrayToolbox(); return;
         case ID_TRAY_EXIT: OnTrayExit(); return;
         case IDC_REFRESH: return;  // the hidden refresh button has no work to do
-        case IDC_INKPOPUP_ENABLE: if (code == ui::BN_CLICKED) OnInkPopupOption(); return;
+        case IDC_INKPOPUP_ENABLE:
+            if (code == ui::BN_CLICKED) OnInkPopupOption();
+            return;
         case IDC_SECURE_FEED:
         case IDC_TOLERANCE:
         case IDC_DRYTIME:

@@ -108,9 +108,9 @@ public:
     void OnSettingsScroll(int ctrlId, int pos);
 
     // ---- Settings file (main_window_settings_file.cpp) ----
-    void SettingsFileStep();     // last step of RefreshSettingsDisplay
-    void WriteSettingsFile();    // m_strInkPopup, " ", m_strLanguage; silently skipped on failure
-    void OnInkPopupOption();     // check box 1015
+    void SettingsFileStep();   // last step of RefreshSettingsDisplay
+    void WriteSettingsFile();  // m_strInkPopup, " ", m_strLanguage; silently skipped on failure
+    void OnInkPopupOption();   // check box 1015
 
     // ---- Maintenance (main_window_maintenance.cpp) ----
     void OnMaintenance(int buttonId);  // 1042, 1054, 1083, 1116, 1118

@@ -10,9 +10,8 @@ namespace {
 
 bool sameIgnoringAsciiCase(std::string_view a, std::string_view b) {
     const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return lower(x) == lower(y);
-           });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 void resetTo(EmulatedPrinter& printer, const PrinterChange& setup) {
@@ -53,7 +52,8 @@ public:
         const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         const std::uint64_t now = m_bus.elapsedMs();
         m_bus.m_log.recordWrite(now, m_printer.name(), text);
-        for (const std::string& note : m_printer.receive(text, now)) m_bus.m_log.recordNote(now, m_printer.name(), note);
+        for (const std::string& note : m_printer.receive(text, now))
+            m_bus.m_log.recordNote(now, m_printer.name(), note);
         return bytes.size();
     }
 

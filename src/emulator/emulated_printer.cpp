@@ -144,8 +144,10 @@ bool EmulatedPrinter::stackCommand(std::string_view verb, std::string_view argum
         return true;
     }
     if (verb == "fm.query_stack" && argument.empty()) {
-        if (m_stack.empty()) notes.push_back("query on an empty stack");
-        else answer(m_stack.back());
+        if (m_stack.empty())
+            notes.push_back("query on an empty stack");
+        else
+            answer(m_stack.back());
         return true;
     }
     if (verb == "fm.pop" && argument.empty()) {

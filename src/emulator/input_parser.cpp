@@ -9,7 +9,9 @@ namespace {
 constexpr char kEsc = '\x1b';
 constexpr std::string_view kEnterLanguage = "\x1b%P";
 constexpr std::string_view kUel = "\x1b%-12345X";
-constexpr std::string_view kReset = "\x1b" "E";
+constexpr std::string_view kReset =
+    "\x1b"
+    "E";
 constexpr std::string_view kCancelPrint = "\x1b*o5W";
 constexpr std::size_t kCancelPrintDataBytes = 5;
 // An unterminated command longer than this is not a command.
@@ -87,7 +89,9 @@ std::vector<PrinterInput> InputParser::feed(std::string_view bytes) {
                 m_languageMode = true;
             } else {
                 if (esc.kind == PrinterInput::Kind::Uel) m_languageMode = false;
-                out.push_back({esc.kind, esc.kind == PrinterInput::Kind::CancelPrint ? std::string(rest.substr(0, esc.length)) : std::string()});
+                out.push_back({esc.kind,
+                               esc.kind == PrinterInput::Kind::CancelPrint ? std::string(rest.substr(0, esc.length))
+                                                                           : std::string()});
             }
             i += esc.length;
             continue;

@@ -7,12 +7,12 @@
 namespace emulator {
 
 struct PrinterFaults {
-    bool unplugged = false;       // not listed; open handles stop working
-    bool openFails = false;       // listed, but every open fails
-    bool idFails = false;         // the device-ID request fails
-    bool noAnswer = false;        // queries are not answered
-    bool detailTooLarge = false;  // the walk cannot take its interface detail
-    bool detailFails = false;     // fetching its interface detail fails
+    bool unplugged = false;                 // not listed; open handles stop working
+    bool openFails = false;                 // listed, but every open fails
+    bool idFails = false;                   // the device-ID request fails
+    bool noAnswer = false;                  // queries are not answered
+    bool detailTooLarge = false;            // the walk cannot take its interface detail
+    bool detailFails = false;               // fetching its interface detail fails
     std::optional<std::string> rawStatus;   // ";S:" value instead of the built one
     std::optional<std::string> rawId;       // the whole device ID instead of the built one
     std::optional<std::string> nextAnswer;  // replaces the answer of the next query

@@ -211,7 +211,8 @@ public:
     }
 
     void finish() {
-        std::stable_sort(m_scenario.changes.begin(), m_scenario.changes.end(),
+        std::stable_sort(m_scenario.changes.begin(),
+                         m_scenario.changes.end(),
                          [](const TimedChange& a, const TimedChange& b) { return a.atMs < b.atMs; });
     }
 

@@ -28,12 +28,15 @@ std::string EscapeBytes(std::string_view bytes) {
 
 std::string FormatLogLine(const LogEntry& entry) {
     char time[32];
-    std::snprintf(time, sizeof time, "%llu.%03llu", static_cast<unsigned long long>(entry.atMs / 1000),
+    std::snprintf(time,
+                  sizeof time,
+                  "%llu.%03llu",
+                  static_cast<unsigned long long>(entry.atMs / 1000),
                   static_cast<unsigned long long>(entry.atMs % 1000));
     const bool write = entry.kind == LogEntry::Kind::Write;
     // Notes are composed by the emulator with any received bytes already escaped.
-    return std::string(time) + " " + EscapeBytes(entry.printer) + (write ? " > " + EscapeBytes(entry.text)
-                                                                          : " ! " + entry.text);
+    return std::string(time) + " " + EscapeBytes(entry.printer) +
+           (write ? " > " + EscapeBytes(entry.text) : " ! " + entry.text);
 }
 
 WriteLog::WriteLog(std::string filePath) : m_filePath(std::move(filePath)) {}

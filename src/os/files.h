@@ -8,7 +8,7 @@
 
 namespace os {
 
-std::optional<std::string> ReadTextFile(const std::string& path);      // nullopt: cannot open
+std::optional<std::string> ReadTextFile(const std::string& path);         // nullopt: cannot open
 bool WriteTextFile(const std::string& path, const std::string& content);  // create or truncate
 bool FileExists(const std::string& path);
 

@@ -32,12 +32,9 @@ std::vector<std::string> FrameWrites(FrameKind kind, std::string_view command) {
     switch (kind) {
         case FrameKind::Query:
         case FrameKind::Setting:
-        case FrameKind::Reset:
-            return {bounded(joined(kOpener, text, kQueryTrailer), limit)};
-        case FrameKind::ButtonOneWrite:
-            return {bounded(joined(kOpener, text, kUel), limit)};
-        case FrameKind::ButtonTwoWrites:
-            return {bounded(joined(kOpener, text), limit), std::string(kUel)};
+        case FrameKind::Reset: return {bounded(joined(kOpener, text, kQueryTrailer), limit)};
+        case FrameKind::ButtonOneWrite: return {bounded(joined(kOpener, text, kUel), limit)};
+        case FrameKind::ButtonTwoWrites: return {bounded(joined(kOpener, text), limit), std::string(kUel)};
     }
     return {};
 }

@@ -8,9 +8,12 @@
 
 namespace printer {
 
-inline constexpr std::string_view kOpener = "\x1b%P";                           // 3 bytes
-inline constexpr std::string_view kUel = "\x1b%-12345X";                        // 9 bytes
-inline constexpr std::string_view kQueryTrailer = "udw.quit;\x1b" "E" "\x1b%-12345X";  // 20 bytes
+inline constexpr std::string_view kOpener = "\x1b%P";     // 3 bytes
+inline constexpr std::string_view kUel = "\x1b%-12345X";  // 9 bytes
+inline constexpr std::string_view kQueryTrailer =
+    "udw.quit;\x1b"
+    "E"
+    "\x1b%-12345X";  // 20 bytes
 
 enum class FrameKind {
     Query,            // opener + command + query trailer

@@ -12,8 +12,6 @@ IdValue ExtractDelimited(std::string_view text, std::string_view key, std::strin
     return {IdValueStatus::Found, rest.substr(0, end)};
 }
 
-IdValue ExtractIdValue(std::string_view deviceId, std::string_view key) {
-    return ExtractDelimited(deviceId, key, ";");
-}
+IdValue ExtractIdValue(std::string_view deviceId, std::string_view key) { return ExtractDelimited(deviceId, key, ";"); }
 
 }  // namespace printer

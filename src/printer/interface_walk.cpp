@@ -20,8 +20,7 @@ WalkEnd WalkPrinterInterfaces(const std::function<void(const std::string& interf
             case os::PrinterInterface::Kind::DetailUnavailable:
                 ui::MessageBox("no interface detail data found", "ERROR", ui::MB_OK);
                 return WalkEnd::DetailFailed;
-            case os::PrinterInterface::Kind::DetailTooLarge:
-                break;
+            case os::PrinterInterface::Kind::DetailTooLarge: break;
             case os::PrinterInterface::Kind::Path:
                 if (IsCandidatePath(entry.path)) onCandidate(entry.path);
                 break;

@@ -48,7 +48,8 @@ std::string OneDecimal(double value) {
 std::string TenthsText(int tenths) { return OneDecimal(tenths / 10.0); }
 
 std::string TopMarginText(std::int32_t printerValue) {
-    const std::uint32_t millimetresTimes100 = static_cast<std::uint32_t>(printerValue) - static_cast<std::uint32_t>(kTopMarginOffset);
+    const std::uint32_t millimetresTimes100 =
+        static_cast<std::uint32_t>(printerValue) - static_cast<std::uint32_t>(kTopMarginOffset);
     return OneDecimal(millimetresTimes100 / 100.0);
 }
 

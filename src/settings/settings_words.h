@@ -21,7 +21,7 @@ inline constexpr std::uint16_t kSensorOffBit = 0x0004;
 inline constexpr std::uint16_t kInkBackupBit = 0x0008;
 
 // Accepted input ranges, in the unit the spins count in.
-inline constexpr int kToleranceLimitTenths = 32;   // 0.0-3.1 mm
+inline constexpr int kToleranceLimitTenths = 32;  // 0.0-3.1 mm
 inline constexpr int kDryTimeMaxSeconds = 120;
 inline constexpr int kTopMarginLimitTenths = 346;  // 0.0-34.5 mm
 

@@ -18,13 +18,55 @@ constexpr int kNone = 0;
 
 constexpr std::array<ErrorPopupRow, 8> kRows = {{
     {PopupKind::Cover, IDD_LID_DE, IDD_LID_EN, WatchedField::CoverDigit, false, IDC_LID_VALUE, IDC_LID_VALUE},
-    {PopupKind::OutOfPaper, IDD_OUTOFPAPER_DE, IDD_OUTOFPAPER_EN, WatchedField::StateCode, true, IDC_OUTOFPAPER_VALUE, kNone},
-    {PopupKind::PaperJam, IDD_PAPERJAM_DE, IDD_PAPERJAM_EN, WatchedField::StateCode, false, IDC_PAPERJAM_VALUE, IDC_PAPERJAM_VALUE},
-    {PopupKind::CarriageStall, IDD_CARRIAGESTALL_DE, IDD_CARRIAGESTALL_EN, WatchedField::StateCode, true, IDC_CARRIAGESTALL_VALUE, IDC_CARRIAGESTALL_VALUE},
-    {PopupKind::PaperMotorStall, IDD_PAPERMOTORSTALL_DE, IDD_PAPERMOTORSTALL_EN, WatchedField::StateCode, true, IDC_PAPERMOTORSTALL_VALUE, IDC_PAPERMOTORSTALL_VALUE},
-    {PopupKind::PenFailure, IDD_PENFAILURE_DE, IDD_PENFAILURE_EN, WatchedField::StateCode, true, IDC_PENFAILURE_VALUE, IDC_PENFAILURE_VALUE},
-    {PopupKind::SevereHardError, IDD_SEVEREERROR_DE, IDD_SEVEREERROR_EN, WatchedField::StateCode, true, IDC_SEVEREERROR_VALUE, IDC_SEVEREERROR_VALUE},
-    {PopupKind::UnknownError, IDD_UNKNOWNERROR_DE, IDD_UNKNOWNERROR_EN, WatchedField::StateCode, true, IDC_UNKNOWNERROR_VALUE, IDC_UNKNOWNERROR_VALUE},
+    {PopupKind::OutOfPaper,
+     IDD_OUTOFPAPER_DE,
+     IDD_OUTOFPAPER_EN,
+     WatchedField::StateCode,
+     true,
+     IDC_OUTOFPAPER_VALUE,
+     kNone},
+    {PopupKind::PaperJam,
+     IDD_PAPERJAM_DE,
+     IDD_PAPERJAM_EN,
+     WatchedField::StateCode,
+     false,
+     IDC_PAPERJAM_VALUE,
+     IDC_PAPERJAM_VALUE},
+    {PopupKind::CarriageStall,
+     IDD_CARRIAGESTALL_DE,
+     IDD_CARRIAGESTALL_EN,
+     WatchedField::StateCode,
+     true,
+     IDC_CARRIAGESTALL_VALUE,
+     IDC_CARRIAGESTALL_VALUE},
+    {PopupKind::PaperMotorStall,
+     IDD_PAPERMOTORSTALL_DE,
+     IDD_PAPERMOTORSTALL_EN,
+     WatchedField::StateCode,
+     true,
+     IDC_PAPERMOTORSTALL_VALUE,
+     IDC_PAPERMOTORSTALL_VALUE},
+    {PopupKind::PenFailure,
+     IDD_PENFAILURE_DE,
+     IDD_PENFAILURE_EN,
+     WatchedField::StateCode,
+     true,
+     IDC_PENFAILURE_VALUE,
+     IDC_PENFAILURE_VALUE},
+    {PopupKind::SevereHardError,
+     IDD_SEVEREERROR_DE,
+     IDD_SEVEREERROR_EN,
+     WatchedField::StateCode,
+     true,
+     IDC_SEVEREERROR_VALUE,
+     IDC_SEVEREERROR_VALUE},
+    {PopupKind::UnknownError,
+     IDD_UNKNOWNERROR_DE,
+     IDD_UNKNOWNERROR_EN,
+     WatchedField::StateCode,
+     true,
+     IDC_UNKNOWNERROR_VALUE,
+     IDC_UNKNOWNERROR_VALUE},
 }};
 
 // The cover nibble with bit 3 set and bit 0 clear: the cover is reported closed.
@@ -61,8 +103,7 @@ bool ConditionCleared(const ErrorPopupRow& row, int watchedValue) {
 ErrorPopup::ErrorPopup(PopupKind kind, Language language, ui::Dialog* parent)
     : WatchingDialog(language == Language::German ? ErrorPopupRowOf(kind).templateDe : ErrorPopupRowOf(kind).templateEn,
                      parent),
-      m_row(ErrorPopupRowOf(kind)),
-      m_numberControl(language == Language::German ? m_row.numberDe : m_row.numberEn) {}
+      m_row(ErrorPopupRowOf(kind)), m_numberControl(language == Language::German ? m_row.numberDe : m_row.numberEn) {}
 
 void ErrorPopup::onStatusValue(std::string_view value) {
     const int watched = WatchedValue(m_row, value);
@@ -72,7 +113,8 @@ void ErrorPopup::onStatusValue(std::string_view value) {
 
 void OutofPaperDlg::OnCancel() {
     stopWatching();
-    const std::unique_ptr<os::DeviceHandle> device = os::deviceBus().open(m_strDevicePath, os::OpenMode::ExclusiveReadWrite);
+    const std::unique_ptr<os::DeviceHandle> device =
+        os::deviceBus().open(m_strDevicePath, os::OpenMode::ExclusiveReadWrite);
     if (!device) return;
     const auto& bytes = printer::kCancelPrintBytes;
     // The box shows the sequence as a text, which ends at its first zero byte.
@@ -92,13 +134,17 @@ FormFeedneededEDlg::FormFeedneededEDlg(ui::Dialog* parent) : ui::Dialog(IDD_FORM
 int RunErrorPopup(PopupKind kind, Language language, ui::Dialog* parent, const std::string& devicePath) {
     switch (kind) {
         case PopupKind::Cover: return RunTwin<LidDlg, LidEDlg>(language, parent, devicePath);
-        case PopupKind::IncompleteJob: return RunTwin<FormFeedneededDlg, FormFeedneededEDlg>(language, parent, devicePath);
+        case PopupKind::IncompleteJob:
+            return RunTwin<FormFeedneededDlg, FormFeedneededEDlg>(language, parent, devicePath);
         case PopupKind::OutOfPaper: return RunTwin<OutofPaperDlg, OutofPaperEDlg>(language, parent, devicePath);
         case PopupKind::PaperJam: return RunTwin<PaperJamDlg, PaperJamEDlg>(language, parent, devicePath);
-        case PopupKind::CarriageStall: return RunTwin<CarriageStallDlg, CarriageStallEDlg>(language, parent, devicePath);
-        case PopupKind::PaperMotorStall: return RunTwin<PaperMotorStallDlg, PaperMotorStallEDlg>(language, parent, devicePath);
+        case PopupKind::CarriageStall:
+            return RunTwin<CarriageStallDlg, CarriageStallEDlg>(language, parent, devicePath);
+        case PopupKind::PaperMotorStall:
+            return RunTwin<PaperMotorStallDlg, PaperMotorStallEDlg>(language, parent, devicePath);
         case PopupKind::PenFailure: return RunTwin<PenFailureDlg, PenFailureEDlg>(language, parent, devicePath);
-        case PopupKind::SevereHardError: return RunTwin<SevereHardErrorDlg, SevereHardErrorEDlg>(language, parent, devicePath);
+        case PopupKind::SevereHardError:
+            return RunTwin<SevereHardErrorDlg, SevereHardErrorEDlg>(language, parent, devicePath);
         case PopupKind::UnknownError: return RunTwin<UnknownErrorDlg, UnknownErrorEDlg>(language, parent, devicePath);
         case PopupKind::InkLevel:
         case PopupKind::LowInk: break;  // opened with their own hand-over values

@@ -61,14 +61,16 @@ public:
 
 class OutofPaperDlg : public ErrorPopup {
 public:
-    explicit OutofPaperDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::OutOfPaper, Language::German, parent) {}
+    explicit OutofPaperDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::OutOfPaper, Language::German, parent) {}
     // Esc or the close box cancel the print job instead; the window stays
     // open but no longer closes by itself.
     void OnCancel() override;
 };
 class OutofPaperEDlg : public ErrorPopup {
 public:
-    explicit OutofPaperEDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::OutOfPaper, Language::English, parent) {}
+    explicit OutofPaperEDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::OutOfPaper, Language::English, parent) {}
 };
 
 class PaperJamDlg : public ErrorPopup {
@@ -82,48 +84,58 @@ public:
 
 class CarriageStallDlg : public ErrorPopup {
 public:
-    explicit CarriageStallDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::CarriageStall, Language::German, parent) {}
+    explicit CarriageStallDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::CarriageStall, Language::German, parent) {}
     void OnOK() override { closeWith(ui::IDOK); }
 };
 class CarriageStallEDlg : public ErrorPopup {
 public:
-    explicit CarriageStallEDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::CarriageStall, Language::English, parent) {}
+    explicit CarriageStallEDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::CarriageStall, Language::English, parent) {}
 };
 
 class PaperMotorStallDlg : public ErrorPopup {
 public:
-    explicit PaperMotorStallDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::PaperMotorStall, Language::German, parent) {}
+    explicit PaperMotorStallDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::PaperMotorStall, Language::German, parent) {}
 };
 class PaperMotorStallEDlg : public ErrorPopup {
 public:
-    explicit PaperMotorStallEDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::PaperMotorStall, Language::English, parent) {}
+    explicit PaperMotorStallEDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::PaperMotorStall, Language::English, parent) {}
 };
 
 class PenFailureDlg : public ErrorPopup {
 public:
-    explicit PenFailureDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::PenFailure, Language::German, parent) {}
+    explicit PenFailureDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::PenFailure, Language::German, parent) {}
 };
 class PenFailureEDlg : public ErrorPopup {
 public:
-    explicit PenFailureEDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::PenFailure, Language::English, parent) {}
+    explicit PenFailureEDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::PenFailure, Language::English, parent) {}
 };
 
 class SevereHardErrorDlg : public ErrorPopup {
 public:
-    explicit SevereHardErrorDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::SevereHardError, Language::German, parent) {}
+    explicit SevereHardErrorDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::SevereHardError, Language::German, parent) {}
 };
 class SevereHardErrorEDlg : public ErrorPopup {
 public:
-    explicit SevereHardErrorEDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::SevereHardError, Language::English, parent) {}
+    explicit SevereHardErrorEDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::SevereHardError, Language::English, parent) {}
 };
 
 class UnknownErrorDlg : public ErrorPopup {
 public:
-    explicit UnknownErrorDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::UnknownError, Language::German, parent) {}
+    explicit UnknownErrorDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::UnknownError, Language::German, parent) {}
 };
 class UnknownErrorEDlg : public ErrorPopup {
 public:
-    explicit UnknownErrorEDlg(ui::Dialog* parent = nullptr) : ErrorPopup(PopupKind::UnknownError, Language::English, parent) {}
+    explicit UnknownErrorEDlg(ui::Dialog* parent = nullptr)
+        : ErrorPopup(PopupKind::UnknownError, Language::English, parent) {}
 };
 
 // The incomplete-job window: no timer and no handlers of its own; it waits

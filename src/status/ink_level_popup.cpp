@@ -41,7 +41,8 @@ bool InkLevelPopup::OnInitDialog() {
     const int kind1 = printer::ParseDecimalInt32(m_handOver.pen1Kind);
     if (auto picture = Pen1Picture(kind1, LevelOfText(m_handOver.pen1Level), kPopupFirstLevel))
         SetPictureBitmap(IDC_INKPOP_PEN1_PICTURE, *picture);
-    if (auto picture = Pen2Picture(LevelOfText(m_handOver.pen2Level))) SetPictureBitmap(IDC_INKPOP_PEN2_PICTURE, *picture);
+    if (auto picture = Pen2Picture(LevelOfText(m_handOver.pen2Level)))
+        SetPictureBitmap(IDC_INKPOP_PEN2_PICTURE, *picture);
     refresh();
     showPrinting();
     return true;

@@ -16,12 +16,36 @@ constexpr int kFullLevel = 100;
 using Series = std::array<int, kBuckets>;
 
 // 193, 171 and 182 belong to the sets but are never shown.
-constexpr Series kBlackSeries = {IDB_BLACK_10, IDB_BLACK_20, IDB_BLACK_30, IDB_BLACK_40, IDB_BLACK_50,
-                                 IDB_BLACK_60, IDB_BLACK_70, IDB_BLACK_80, IDB_BLACK_90, IDB_BLACK_100};
-constexpr Series kPhotoSeries = {IDB_PHOTO_10, IDB_PHOTO_20, IDB_PHOTO_30, IDB_PHOTO_40, IDB_PHOTO_50,
-                                 IDB_PHOTO_60, IDB_PHOTO_70, IDB_PHOTO_80, IDB_PHOTO_90, IDB_PHOTO_100};
-constexpr Series kColourSeries = {IDB_COLOUR_10, IDB_COLOUR_20, IDB_COLOUR_30, IDB_COLOUR_40, IDB_COLOUR_50,
-                                  IDB_COLOUR_60, IDB_COLOUR_70, IDB_COLOUR_80, IDB_COLOUR_90, IDB_COLOUR_100};
+constexpr Series kBlackSeries = {IDB_BLACK_10,
+                                 IDB_BLACK_20,
+                                 IDB_BLACK_30,
+                                 IDB_BLACK_40,
+                                 IDB_BLACK_50,
+                                 IDB_BLACK_60,
+                                 IDB_BLACK_70,
+                                 IDB_BLACK_80,
+                                 IDB_BLACK_90,
+                                 IDB_BLACK_100};
+constexpr Series kPhotoSeries = {IDB_PHOTO_10,
+                                 IDB_PHOTO_20,
+                                 IDB_PHOTO_30,
+                                 IDB_PHOTO_40,
+                                 IDB_PHOTO_50,
+                                 IDB_PHOTO_60,
+                                 IDB_PHOTO_70,
+                                 IDB_PHOTO_80,
+                                 IDB_PHOTO_90,
+                                 IDB_PHOTO_100};
+constexpr Series kColourSeries = {IDB_COLOUR_10,
+                                  IDB_COLOUR_20,
+                                  IDB_COLOUR_30,
+                                  IDB_COLOUR_40,
+                                  IDB_COLOUR_50,
+                                  IDB_COLOUR_60,
+                                  IDB_COLOUR_70,
+                                  IDB_COLOUR_80,
+                                  IDB_COLOUR_90,
+                                  IDB_COLOUR_100};
 
 // 1-10 (or 0-10) is bucket 0, 11-20 bucket 1, ..., 91-100 bucket 9.
 std::optional<int> BucketOf(int level, int firstLevel) {

@@ -10,7 +10,8 @@ namespace {
 constexpr int kActivityIdle = 0;
 
 template <class Warning>
-int RunWarning(ui::Dialog* parent, const std::string& devicePath, const std::string& levelText, const std::string& penKind) {
+int RunWarning(ui::Dialog* parent, const std::string& devicePath, const std::string& levelText,
+               const std::string& penKind) {
     Warning warning(parent);
     warning.m_strDevicePath = devicePath;
     warning.m_strLevel = levelText;

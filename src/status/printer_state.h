@@ -26,7 +26,7 @@ enum class PrinterState : std::uint8_t {
 
 struct StateInfo {
     PrinterState state;
-    std::string_view german;   // status-line text; empty for Ready
+    std::string_view german;  // status-line text; empty for Ready
     std::string_view english;
 };
 

@@ -49,8 +49,10 @@ void Dialog::OnCommand(int id, int code) {
 }
 
 void Dialog::OnDefaultCommand(int id) {
-    if (id == IDOK) OnOK();
-    else if (id == IDCANCEL) OnCancel();
+    if (id == IDOK)
+        OnOK();
+    else if (id == IDCANCEL)
+        OnCancel();
 }
 
 bool Dialog::UpdateData(bool save) {
@@ -60,17 +62,31 @@ bool Dialog::UpdateData(bool save) {
     return !dx.failed();
 }
 
-void Dialog::SetTimer(unsigned id, unsigned ms) { if (m_window) backend().setTimer(*m_window, id, ms); }
-void Dialog::KillTimer(unsigned id) { if (m_window) backend().killTimer(*m_window, id); }
-void Dialog::ShowWindow(int cmd) { if (m_window) backend().showWindow(*m_window, cmd); }
+void Dialog::SetTimer(unsigned id, unsigned ms) {
+    if (m_window) backend().setTimer(*m_window, id, ms);
+}
+void Dialog::KillTimer(unsigned id) {
+    if (m_window) backend().killTimer(*m_window, id);
+}
+void Dialog::ShowWindow(int cmd) {
+    if (m_window) backend().showWindow(*m_window, cmd);
+}
 bool Dialog::IsWindowVisible() const { return m_window && backend().isVisible(*m_window); }
 bool Dialog::IsIconic() const { return m_window && backend().isIconic(*m_window); }
-void Dialog::SetForegroundWindow() { if (m_window) backend().setForeground(*m_window); }
-void Dialog::SetIcon(int iconResource) { if (m_window) backend().setIcon(*m_window, iconResource); }
-void Dialog::SetWindowText(std::string_view text) { if (m_window) backend().setWindowText(*m_window, text); }
+void Dialog::SetForegroundWindow() {
+    if (m_window) backend().setForeground(*m_window);
+}
+void Dialog::SetIcon(int iconResource) {
+    if (m_window) backend().setIcon(*m_window, iconResource);
+}
+void Dialog::SetWindowText(std::string_view text) {
+    if (m_window) backend().setWindowText(*m_window, text);
+}
 std::string Dialog::GetWindowText() const { return m_window ? backend().windowText(*m_window) : std::string(); }
 bool Dialog::HasSystemMenu() const { return m_window && backend().hasSystemMenu(*m_window); }
-void Dialog::AppendSystemMenuSeparator() { if (m_window) backend().appendSystemMenu(*m_window, 0, {}, true); }
+void Dialog::AppendSystemMenuSeparator() {
+    if (m_window) backend().appendSystemMenu(*m_window, 0, {}, true);
+}
 void Dialog::AppendSystemMenuItem(unsigned id, std::string_view text) {
     if (m_window) backend().appendSystemMenu(*m_window, id, text, false);
 }
@@ -78,32 +94,50 @@ void Dialog::PostMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lPar
     if (m_window) backend().postMessage(*m_window, msg, wParam, lParam);
 }
 
-void Dialog::SetDlgItemText(int id, std::string_view text) { if (m_window) backend().setItemText(*m_window, id, text); }
-std::string Dialog::GetDlgItemText(int id) const { return m_window ? backend().itemText(*m_window, id) : std::string(); }
+void Dialog::SetDlgItemText(int id, std::string_view text) {
+    if (m_window) backend().setItemText(*m_window, id, text);
+}
+std::string Dialog::GetDlgItemText(int id) const {
+    return m_window ? backend().itemText(*m_window, id) : std::string();
+}
 
 void Dialog::SetDlgItemInt(int id, long value, bool isSigned) {
-    const std::string text = isSigned ? std::to_string(value) : std::to_string(static_cast<unsigned long>(static_cast<unsigned>(value)));
+    const std::string text =
+        isSigned ? std::to_string(value) : std::to_string(static_cast<unsigned long>(static_cast<unsigned>(value)));
     SetDlgItemText(id, text);
 }
 
 long Dialog::GetDlgItemInt(int id, bool* ok, bool isSigned) const {
     const std::string text = GetDlgItemText(id);
     char* end = nullptr;
-    const long value = isSigned ? std::strtol(text.c_str(), &end, 10) : static_cast<long>(std::strtoul(text.c_str(), &end, 10));
+    const long value =
+        isSigned ? std::strtol(text.c_str(), &end, 10) : static_cast<long>(std::strtoul(text.c_str(), &end, 10));
     if (ok) *ok = end != text.c_str();
     return value;
 }
 
-void Dialog::CheckDlgButton(int id, int state) { if (m_window) backend().setCheck(*m_window, id, state); }
+void Dialog::CheckDlgButton(int id, int state) {
+    if (m_window) backend().setCheck(*m_window, id, state);
+}
 int Dialog::IsDlgButtonChecked(int id) const { return m_window ? backend().check(*m_window, id) : 0; }
-void Dialog::EnableItem(int id, bool enable) { if (m_window) backend().enableItem(*m_window, id, enable); }
+void Dialog::EnableItem(int id, bool enable) {
+    if (m_window) backend().enableItem(*m_window, id, enable);
+}
 bool Dialog::IsItemEnabled(int id) const { return m_window && backend().isItemEnabled(*m_window, id); }
-void Dialog::ShowItem(int id, bool show) { if (m_window) backend().showItem(*m_window, id, show); }
+void Dialog::ShowItem(int id, bool show) {
+    if (m_window) backend().showItem(*m_window, id, show);
+}
 bool Dialog::IsItemVisible(int id) const { return m_window && backend().isItemVisible(*m_window, id); }
-void Dialog::RedrawItem(int id) { if (m_window) backend().redrawItem(*m_window, id); }
+void Dialog::RedrawItem(int id) {
+    if (m_window) backend().redrawItem(*m_window, id);
+}
 
-int Dialog::ComboAddString(int id, std::string_view text) { return m_window ? backend().comboAdd(*m_window, id, text) : -1; }
-void Dialog::ComboResetContent(int id) { if (m_window) backend().comboReset(*m_window, id); }
+int Dialog::ComboAddString(int id, std::string_view text) {
+    return m_window ? backend().comboAdd(*m_window, id, text) : -1;
+}
+void Dialog::ComboResetContent(int id) {
+    if (m_window) backend().comboReset(*m_window, id);
+}
 int Dialog::ComboSelectString(int id, int startAfter, std::string_view prefix) {
     return m_window ? backend().comboSelectString(*m_window, id, startAfter, prefix) : -1;
 }
@@ -113,17 +147,31 @@ std::string Dialog::ComboGetLBText(int id, int index) const {
     return m_window ? backend().comboText(*m_window, id, index) : std::string();
 }
 
-void Dialog::SpinSetRange(int id, int lo, int hi) { if (m_window) backend().spinSetRange(*m_window, id, lo, hi); }
-void Dialog::SpinSetPos(int id, int pos) { if (m_window) backend().spinSetPos(*m_window, id, pos); }
+void Dialog::SpinSetRange(int id, int lo, int hi) {
+    if (m_window) backend().spinSetRange(*m_window, id, lo, hi);
+}
+void Dialog::SpinSetPos(int id, int pos) {
+    if (m_window) backend().spinSetPos(*m_window, id, pos);
+}
 int Dialog::SpinGetPos(int id) const { return m_window ? backend().spinPos(*m_window, id) : 0; }
-void Dialog::ProgressSetRange(int id, int lo, int hi) { if (m_window) backend().progressSetRange(*m_window, id, lo, hi); }
-void Dialog::ProgressSetPos(int id, int pos) { if (m_window) backend().progressSetPos(*m_window, id, pos); }
-void Dialog::SetPictureBitmap(int id, int bitmapResource) { if (m_window) backend().setPicture(*m_window, id, bitmapResource); }
-void Dialog::SetItemFont(int id, const FontSpec& font) { if (m_window) backend().setItemFont(*m_window, id, font); }
+void Dialog::ProgressSetRange(int id, int lo, int hi) {
+    if (m_window) backend().progressSetRange(*m_window, id, lo, hi);
+}
+void Dialog::ProgressSetPos(int id, int pos) {
+    if (m_window) backend().progressSetPos(*m_window, id, pos);
+}
+void Dialog::SetPictureBitmap(int id, int bitmapResource) {
+    if (m_window) backend().setPicture(*m_window, id, bitmapResource);
+}
+void Dialog::SetItemFont(int id, const FontSpec& font) {
+    if (m_window) backend().setItemFont(*m_window, id, font);
+}
 
 void DDX_Text(DataExchange& dx, int id, std::string& value) {
-    if (dx.saving()) value = dx.dialog().GetDlgItemText(id);
-    else dx.dialog().SetDlgItemText(id, value);
+    if (dx.saving())
+        value = dx.dialog().GetDlgItemText(id);
+    else
+        dx.dialog().SetDlgItemText(id, value);
 }
 
 void DDX_CBString(DataExchange& dx, int id, std::string& value) {

@@ -62,18 +62,36 @@ public:
     virtual void OnCommand(int id, int code);
     virtual void OnTimer(unsigned id) { (void)id; }
     // WM_SYSCOMMAND. Return false to let the default handling run (close, minimise, ...).
-    virtual bool OnSysCommand(unsigned cmd) { (void)cmd; return false; }
+    virtual bool OnSysCommand(unsigned cmd) {
+        (void)cmd;
+        return false;
+    }
     // Spin (up-down) notifications arrive as scroll messages with the position.
-    virtual void OnScroll(int ctrlId, int code, int pos, bool horizontal) { (void)ctrlId; (void)code; (void)pos; (void)horizontal; }
+    virtual void OnScroll(int ctrlId, int code, int pos, bool horizontal) {
+        (void)ctrlId;
+        (void)code;
+        (void)pos;
+        (void)horizontal;
+    }
     // WM_WINDOWPOSCHANGING: may clear SWP_SHOWWINDOW in `flags`.
     virtual void OnWindowPosChanging(unsigned& flags) { (void)flags; }
     // Control-colour decision; ctrlId 0 means the dialog background itself.
-    virtual CtlColor OnCtlColor(int ctrlId) { (void)ctrlId; return {}; }
+    virtual CtlColor OnCtlColor(int ctrlId) {
+        (void)ctrlId;
+        return {};
+    }
     // Mouse moved over a control (pre-translation); return a cursor resource ID or 0.
-    virtual int CursorFor(int ctrlId) { (void)ctrlId; return 0; }
+    virtual int CursorFor(int ctrlId) {
+        (void)ctrlId;
+        return 0;
+    }
     // Any other message (registered and WM_USER range). Return true when handled.
     virtual bool OnMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) {
-        (void)msg; (void)wParam; (void)lParam; (void)result; return false;
+        (void)msg;
+        (void)wParam;
+        (void)lParam;
+        (void)result;
+        return false;
     }
     // Icon drawn while minimised and returned for drag; 0 = none.
     virtual int IconResource() const { return 0; }

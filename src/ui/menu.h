@@ -12,10 +12,19 @@ public:
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
 
-    bool LoadMenu(int menuResource) { DestroyMenu(); m_menu = backend().loadMenu(menuResource); return m_menu != nullptr; }
+    bool LoadMenu(int menuResource) {
+        DestroyMenu();
+        m_menu = backend().loadMenu(menuResource);
+        return m_menu != nullptr;
+    }
     // The pop-up at `position`; nullptr when there is none. Owned by this menu.
     MenuHandle* GetSubMenu(int position) { return m_menu ? backend().subMenu(*m_menu, position) : nullptr; }
-    void DestroyMenu() { if (m_menu) { backend().destroyMenu(m_menu); m_menu = nullptr; } }
+    void DestroyMenu() {
+        if (m_menu) {
+            backend().destroyMenu(m_menu);
+            m_menu = nullptr;
+        }
+    }
 
 private:
     MenuHandle* m_menu = nullptr;
@@ -28,7 +37,9 @@ inline void TrackPopupMenu(MenuHandle& popup, unsigned flags, Point at, Dialog& 
 inline Point GetCursorPos() { return backend().cursorPos(); }
 
 inline bool ShellNotifyIconAdd(Dialog& owner, const TrayIconRecord& r) { return backend().trayAdd(*owner.window(), r); }
-inline bool ShellNotifyIconDelete(Dialog& owner, std::uint32_t iconId) { return backend().trayDelete(*owner.window(), iconId); }
+inline bool ShellNotifyIconDelete(Dialog& owner, std::uint32_t iconId) {
+    return backend().trayDelete(*owner.window(), iconId);
+}
 inline unsigned RegisterWindowMessage(std::string_view name) { return backend().registerWindowMessage(name); }
 inline std::string LoadString(int id) { return backend().loadString(id); }
 

@@ -19,10 +19,10 @@ inline constexpr std::uint32_t kTrayRecordSizeV1 = 88;
 
 struct TrayIconRecord {
     std::uint32_t size = kTrayRecordSizeV1;
-    std::uint32_t iconId = 0;          // uID
-    std::uint32_t flags = 0;           // NIF_*
+    std::uint32_t iconId = 0;  // uID
+    std::uint32_t flags = 0;   // NIF_*
     std::uint32_t callbackMessage = 0;
-    int iconResource = 0;              // resource ID the backend loads as the HICON
+    int iconResource = 0;                   // resource ID the backend loads as the HICON
     std::array<char, kTrayTipBytes> tip{};  // zero-terminated, cut to fit
 
     // Copies `text` into the tip field, cutting it so the terminator still fits.
@@ -32,7 +32,9 @@ struct TrayIconRecord {
         text.copy(tip.data(), n);
     }
     // Stops at the field's end even when nothing terminated it.
-    std::string tipText() const { return std::string(tip.data(), std::find(tip.begin(), tip.end(), '\0') - tip.begin()); }
+    std::string tipText() const {
+        return std::string(tip.data(), std::find(tip.begin(), tip.end(), '\0') - tip.begin());
+    }
 };
 
 }  // namespace ui

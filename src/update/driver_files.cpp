@@ -5,8 +5,8 @@
 namespace update {
 
 const DriverFile& DriverFileOf(char letter) {
-    const auto* found = std::find_if(kDriverFiles.begin(), kDriverFiles.end(),
-                                     [letter](const DriverFile& f) { return f.letter == letter; });
+    const auto* found = std::find_if(
+        kDriverFiles.begin(), kDriverFiles.end(), [letter](const DriverFile& f) { return f.letter == letter; });
     // The orders name only letters of the table; anything else is a programming error.
     return found != kDriverFiles.end() ? *found : kDriverFiles.front();
 }

@@ -32,8 +32,8 @@ std::string_view trimmed(std::string_view s) {
 ExpectedDigest digestOf(std::string_view line) {
     line = trimmed(line);
     if (line.empty()) return {};
-    const bool allHex = std::all_of(line.begin(), line.end(),
-                                    [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
+    const bool allHex =
+        std::all_of(line.begin(), line.end(), [](char c) { return std::isxdigit(static_cast<unsigned char>(c)) != 0; });
     if (line.size() != kSha256HexDigits || !allHex) return {ExpectedDigest::Kind::Unusable, {}};
     std::string hex(line);
     for (char& c : hex) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

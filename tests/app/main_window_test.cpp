@@ -12,29 +12,54 @@ namespace {
 using namespace zevtest;
 using namespace shelltest;
 
-struct SwitchedText { int id; const char* german; const char* english; };
+struct SwitchedText {
+    int id;
+    const char* german;
+    const char* english;
+};
 
 // Written out here rather than taken from the program's table, so a wrong or
 // missing entry there shows up.
 const SwitchedText kSwitched[] = {
-    {1019, "Standard", "Default"}, {57670, "Hilfe", "Help"}, {2, "Abbrechen", "Cancel"}, {1027, "Handbuch", "Manual"},
-    {1016, "OK", "OK"}, {1020, "Drucker auswählen", "Select Printer"},
-    {1021, "Treiber Online-Update", "Driver Online-Update"}, {1002, "Secure Feed ein", "Secure feed on"},
-    {1007, "hinten", "Back"}, {1008, "vorne", "Front"}, {1013, "aus", "off"}, {1014, "ein", "on"},
-    {1015, "aktivieren", "enable"}, {1061, "Papiereinzug", "Paperfeed"}, {1062, "Papierausgabe", "Paperdump"},
-    {1065, "Auswurf", "Ejection"}, {1063, "Trocknungszeit", "Dry Time"}, {1064, "Sekunden", "seconds"},
-    {1070, "Papierränder", "Alignment"}, {1066, "oben Y", "top Y"}, {1067, "links X", "left X"},
+    {1019, "Standard", "Default"},
+    {57670, "Hilfe", "Help"},
+    {2, "Abbrechen", "Cancel"},
+    {1027, "Handbuch", "Manual"},
+    {1016, "OK", "OK"},
+    {1020, "Drucker auswählen", "Select Printer"},
+    {1021, "Treiber Online-Update", "Driver Online-Update"},
+    {1002, "Secure Feed ein", "Secure feed on"},
+    {1007, "hinten", "Back"},
+    {1008, "vorne", "Front"},
+    {1013, "aus", "off"},
+    {1014, "ein", "on"},
+    {1015, "aktivieren", "enable"},
+    {1061, "Papiereinzug", "Paperfeed"},
+    {1062, "Papierausgabe", "Paperdump"},
+    {1065, "Auswurf", "Ejection"},
+    {1063, "Trocknungszeit", "Dry Time"},
+    {1064, "Sekunden", "seconds"},
+    {1070, "Papierränder", "Alignment"},
+    {1066, "oben Y", "top Y"},
+    {1067, "links X", "left X"},
     {1068, "Auto-Alignment-Sensor ausschalten", "Auto-alignment off"},
     {1069, "Tintenbackup-Modus erlauben", "Allow ink backup mode"},
-    {1073, "Momentaner Status", "Current Status"}, {1081, "Tintenfüllstand", "Ink Levels"},
-    {1082, "Druckkopf-Reinigung", "Pen-Cleaning"}, {1048, "Ansicht aktualisieren", "Refresh Window"},
+    {1073, "Momentaner Status", "Current Status"},
+    {1081, "Tintenfüllstand", "Ink Levels"},
+    {1082, "Druckkopf-Reinigung", "Pen-Cleaning"},
+    {1048, "Ansicht aktualisieren", "Refresh Window"},
     {1117, "Druckkopf Kalibrierung", "Pen Calibration"},
 };
 
 const std::pair<int, const char*> kUntouched[] = {
-    {IDC_HOMEPAGE, "Homepage"}, {IDC_APPLY, "Übernehmen"},       {IDC_CLEAN_NORMAL, "Normal"},
-    {IDC_CLEAN_MEDIUM, "Medium"}, {IDC_CLEAN_SUPER, "Super"},    {IDC_CALIBRATE_START, "Start"},
-    {IDC_CALIBRATE_RESET, "Reset"}, {IDC_INKPOPUP_GROUP, "Inklevel Popup"},
+    {IDC_HOMEPAGE, "Homepage"},
+    {IDC_APPLY, "Übernehmen"},
+    {IDC_CLEAN_NORMAL, "Normal"},
+    {IDC_CLEAN_MEDIUM, "Medium"},
+    {IDC_CLEAN_SUPER, "Super"},
+    {IDC_CALIBRATE_START, "Start"},
+    {IDC_CALIBRATE_RESET, "Reset"},
+    {IDC_INKPOPUP_GROUP, "Inklevel Popup"},
     {IDC_TOLERANCE_LABEL, "Secure Feed Tolerance"},
 };
 
@@ -71,7 +96,8 @@ TEST_F(MainWindow, CancelEscAndTheCloseBoxHideTheWindowAndStoreTheChoices) {
         const char* name;
         void (*act)(WindowView&);
     } cases[] = {
-        {"Cancel", [](WindowView& w) { w.click(ui::IDCANCEL); }}, {"Esc", [](WindowView& w) { w.escape(); }},
+        {"Cancel", [](WindowView& w) { w.click(ui::IDCANCEL); }},
+        {"Esc", [](WindowView& w) { w.escape(); }},
         {"close box", [](WindowView& w) { w.closeBox(); }},
     };
     h.main().click(IDC_FLAG_EN);
@@ -102,8 +128,13 @@ TEST_F(MainWindow, EnterKeepsTheWindowAndMinimiseHidesItUntilTheIconBringsItBack
 }
 
 TEST_F(MainWindow, HelpManualAndHomepageOpenTheDocumentOfTheLanguage) {
-    struct Case { const char* language; int command; const char* target; } cases[] = {
-        {"0", ID_HELP, "C:\\ZEV\\zev_help_de.chm"}, {"1", ID_HELP, "C:\\ZEV\\zev_help_en.chm"},
+    struct Case {
+        const char* language;
+        int command;
+        const char* target;
+    } cases[] = {
+        {"0", ID_HELP, "C:\\ZEV\\zev_help_de.chm"},
+        {"1", ID_HELP, "C:\\ZEV\\zev_help_en.chm"},
         {"0", IDC_MANUAL, "C:\\ZEV\\Manual_ZEV_aktuell.pdf"},
         {"1", IDC_MANUAL, "C:\\ZEV\\Manual_ZEV_aktuell_Englisch.pdf"},
         {"0", IDC_HOMEPAGE, "https://www.brenlato.example/de/"},

@@ -34,7 +34,13 @@ protected:
 };
 
 TEST_F(StartDialog, ItNamesThePrinterFillsItsBarAndClosesItselfAfterHalfASecond) {
-    struct Case { const char* language; int templateId; } cases[] = {{"0", IDD_START_DE}, {"1", IDD_START_EN}};
+    struct Case {
+        const char* language;
+        int templateId;
+    } cases[] = {
+        {"0", IDD_START_DE},
+        {"1", IDD_START_EN},
+    };
     for (const auto& c : cases) {
         show(c.language);
         ASSERT_TRUE(h.has(c.templateId)) << c.language;
@@ -58,7 +64,11 @@ TEST_F(StartDialog, AnUnknownLanguageShowsNoStartDialog) {
 }
 
 TEST_F(StartDialog, ADialogThatCannotBeCreatedIsReportedInItsLanguage) {
-    struct Case { const char* language; int templateId; const char* message; } cases[] = {
+    struct Case {
+        const char* language;
+        int templateId;
+        const char* message;
+    } cases[] = {
         {"0", IDD_START_DE, "Dialogbox kann nicht erstellt werden !"},
         {"1", IDD_START_EN, "Dialog box could not be created !"},
     };

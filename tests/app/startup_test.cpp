@@ -40,11 +40,17 @@ TEST(Startup, ASecondInstanceIsRefusedAndTheFirstRunsOn) {
 
 TEST(Startup, TheStartValuesComeFromDataTxt) {
     struct Case {
-        const char* name; std::optional<std::string> file; std::string language; std::optional<std::string> fileAfter;
+        const char* name;
+        std::optional<std::string> file;
+        std::string language;
+        std::optional<std::string> fileAfter;
     } cases[] = {
-        {"missing", std::nullopt, "0", "1 0"}, {"English", "1 1", "1", "1 1"},
-        {"popup off, English", "0 1", "1", "0 1"}, {"line end from another tool", "0 1\r\n", "1", "0 1\r\n"},
-        {"one token", "0", "0", "0"}, {"outside the format", "11 2", "0", "11 2"},
+        {"missing", std::nullopt, "0", "1 0"},
+        {"English", "1 1", "1", "1 1"},
+        {"popup off, English", "0 1", "1", "0 1"},
+        {"line end from another tool", "0 1\r\n", "1", "0 1\r\n"},
+        {"one token", "0", "0", "0"},
+        {"outside the format", "11 2", "0", "11 2"},
     };
     for (const auto& c : cases) {
         AppHarness h;
@@ -75,9 +81,14 @@ TEST(Startup, TheMainWindowStartsHiddenWithItsSettingsControlsPrepared) {
 
     for (int id : {IDC_PRINTER_LIST, IDC_TOLERANCE, IDC_TOLERANCE_SPIN, IDC_DRYTIME, IDC_DRYTIME_SPIN})
         EXPECT_FALSE(w.itemEnabled(id)) << id;
-    struct Spin { int id; std::pair<int, int> range; } spins[] = {
-        {IDC_TOLERANCE_SPIN, {0, 31}}, {IDC_DRYTIME_SPIN, {0, 120}},
-        {IDC_TOP_MARGIN_SPIN, {0, 345}}, {IDC_LEFT_MARGIN_SPIN, {0, 595}},
+    struct Spin {
+        int id;
+        std::pair<int, int> range;
+    } spins[] = {
+        {IDC_TOLERANCE_SPIN, {0, 31}},
+        {IDC_DRYTIME_SPIN, {0, 120}},
+        {IDC_TOP_MARGIN_SPIN, {0, 345}},
+        {IDC_LEFT_MARGIN_SPIN, {0, 595}},
     };
     for (const auto& s : spins) EXPECT_EQ(w.range(s.id), s.range) << s.id;
     EXPECT_EQ(std::pair(w.spinPos(IDC_TOP_MARGIN_SPIN), w.spinPos(IDC_LEFT_MARGIN_SPIN)), std::pair(0, 0));

@@ -9,7 +9,13 @@ namespace {
 using namespace zevtest;
 
 TEST(StartDialogAtStart, AReadyPrinterGetsTheStartDialogOfTheLanguageThenTheFourSettingsReads) {
-    struct Case { const char* file; int templateId; } cases[] = {{"1 0", IDD_START_DE}, {"1 1", IDD_START_EN}};
+    struct Case {
+        const char* file;
+        int templateId;
+    } cases[] = {
+        {"1 0", IDD_START_DE},
+        {"1 1", IDD_START_EN},
+    };
     for (const auto& c : cases) {
         AppHarness h;
         h.addPrinter("A1");

@@ -49,8 +49,16 @@ TEST_F(EmulatedBusTimeline, ChangesHappenAtTheirTimesFromTheStart) {
         int state;
         std::size_t listed;
     };
-    const Step steps[] = {{0ms, 2, 1}, {4999ms, 2, 1}, {5000ms, 14, 1}, {12499ms, 14, 1},
-                          {12500ms, 0, 1}, {20000ms, -1, 0}, {25000ms, 0, 1}, {90000ms, 0, 1}};
+    const Step steps[] = {
+        {0ms, 2, 1},
+        {4999ms, 2, 1},
+        {5000ms, 14, 1},
+        {12499ms, 14, 1},
+        {12500ms, 0, 1},
+        {20000ms, -1, 0},
+        {25000ms, 0, 1},
+        {90000ms, 0, 1},
+    };
     const auto zero = h.now();
     for (const Step& s : steps) {
         SCOPED_TRACE(s.at.count());

@@ -37,8 +37,8 @@ TEST(WriteLog, OneLinePerWriteAlsoAppendedToItsFile) {
     log.recordNote(60000, "B2", "ignored command x");
     log.recordWrite(60001, "B2", "abc");
 
-    const std::vector<std::string> lines = {"12.345 A1 > \\e%Pfm.pop;\\x0A", "60.000 B2 ! ignored command x",
-                                            "60.001 B2 > abc"};
+    const std::vector<std::string> lines = {
+        "12.345 A1 > \\e%Pfm.pop;\\x0A", "60.000 B2 ! ignored command x", "60.001 B2 > abc"};
     EXPECT_EQ(log.lines(), lines);
     EXPECT_EQ(log.writesTo("B2"), std::vector<std::string>{"abc"});
 

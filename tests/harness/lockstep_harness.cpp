@@ -11,7 +11,6 @@
 
 namespace ui::headless {
 
-
 namespace {
 
 std::filesystem::path makeTempRoot() {
@@ -29,8 +28,7 @@ std::filesystem::path makeTempRoot() {
 
 // ---------------------------------------------------------------- Instance
 
-Instance::Instance(const ResourceSet& resources, std::function<void()> main)
-    : m_backend(resources, m_scheduler) {
+Instance::Instance(const ResourceSet& resources, std::function<void()> main) : m_backend(resources, m_scheduler) {
     m_thread = std::thread([this, main = std::move(main)] {
         ui::setBackend(&m_backend);
         try {
@@ -134,14 +132,18 @@ void WindowView::requireInteractive(int id) const {
 void WindowView::click(int id) {
     requireInteractive(id);
     const auto serial = m_serial;
-    m_inst->act([serial, id](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.clickControl(*w, id); });
+    m_inst->act([serial, id](HeadlessBackend& b) {
+        if (auto* w = b.findBySerial(serial)) b.clickControl(*w, id);
+    });
 }
 
 void WindowView::type(int id, const std::string& text) {
     for (char ch : text) {
         requireInteractive(id);
         const auto serial = m_serial;
-        m_inst->act([serial, id, ch](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.typeChar(*w, id, ch); });
+        m_inst->act([serial, id, ch](HeadlessBackend& b) {
+            if (auto* w = b.findBySerial(serial)) b.typeChar(*w, id, ch);
+        });
         if (!open()) return;
     }
 }
@@ -149,7 +151,9 @@ void WindowView::type(int id, const std::string& text) {
 void WindowView::choose(int id, int index) {
     requireInteractive(id);
     const auto serial = m_serial;
-    m_inst->act([serial, id, index](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.chooseComboItem(*w, id, index); });
+    m_inst->act([serial, id, index](HeadlessBackend& b) {
+        if (auto* w = b.findBySerial(serial)) b.chooseComboItem(*w, id, index);
+    });
 }
 
 namespace {
@@ -162,13 +166,17 @@ void requireWindowInput(const ui::Window& w) {
 void WindowView::enter() {
     requireWindowInput(raw());
     const auto serial = m_serial;
-    m_inst->act([serial](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.pressEnter(*w); });
+    m_inst->act([serial](HeadlessBackend& b) {
+        if (auto* w = b.findBySerial(serial)) b.pressEnter(*w);
+    });
 }
 
 void WindowView::escape() {
     requireWindowInput(raw());
     const auto serial = m_serial;
-    m_inst->act([serial](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.pressEscape(*w); });
+    m_inst->act([serial](HeadlessBackend& b) {
+        if (auto* w = b.findBySerial(serial)) b.pressEscape(*w);
+    });
 }
 
 void WindowView::closeBox() { sysCommand(ui::SC_CLOSE); }
@@ -177,18 +185,24 @@ void WindowView::minimize() { sysCommand(ui::SC_MINIMIZE); }
 void WindowView::sysCommand(unsigned cmd) {
     requireWindowInput(raw());
     const auto serial = m_serial;
-    m_inst->act([serial, cmd](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.sysCommand(*w, cmd); });
+    m_inst->act([serial, cmd](HeadlessBackend& b) {
+        if (auto* w = b.findBySerial(serial)) b.sysCommand(*w, cmd);
+    });
 }
 
 void WindowView::answer(int button) {
     if (!isMessageBox()) fail("not a message box");
     const auto serial = m_serial;
-    m_inst->act([serial, button](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.answerMessageBox(*w, button); });
+    m_inst->act([serial, button](HeadlessBackend& b) {
+        if (auto* w = b.findBySerial(serial)) b.answerMessageBox(*w, button);
+    });
 }
 
 void WindowView::send(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     const auto serial = m_serial;
-    m_inst->act([=](HeadlessBackend& b) { if (auto* w = b.findBySerial(serial)) b.sendMessage(*w, msg, wParam, lParam); });
+    m_inst->act([=](HeadlessBackend& b) {
+        if (auto* w = b.findBySerial(serial)) b.sendMessage(*w, msg, wParam, lParam);
+    });
 }
 
 // ---------------------------------------------------------------- Harness
@@ -245,17 +259,20 @@ WindowView Harness::top() {
 }
 
 WindowView Harness::window(int templateId) {
-    for (auto& v : windows()) if (!v.isMessageBox() && v.templateId() == templateId) return v;
+    for (auto& v : windows())
+        if (!v.isMessageBox() && v.templateId() == templateId) return v;
     fail("no open window from template " + std::to_string(templateId));
 }
 
 bool Harness::has(int templateId) {
-    for (auto& v : windows()) if (!v.isMessageBox() && v.templateId() == templateId) return true;
+    for (auto& v : windows())
+        if (!v.isMessageBox() && v.templateId() == templateId) return true;
     return false;
 }
 
 std::optional<WindowView> Harness::messageBox() {
-    for (auto& v : windows()) if (v.isMessageBox()) return v;
+    for (auto& v : windows())
+        if (v.isMessageBox()) return v;
     return std::nullopt;
 }
 
@@ -272,7 +289,8 @@ void Harness::trayMouse(unsigned mouseMessage, std::uint32_t iconId) {
         const auto serial = e.ownerSerial;
         const unsigned msg = e.record.callbackMessage;
         primary().act([=](HeadlessBackend& be) {
-            if (auto* w = be.findBySerial(serial)) be.sendMessage(*w, msg, iconId, static_cast<std::intptr_t>(mouseMessage));
+            if (auto* w = be.findBySerial(serial))
+                be.sendMessage(*w, msg, iconId, static_cast<std::intptr_t>(mouseMessage));
         });
         return;
     }
@@ -286,7 +304,8 @@ void Harness::restartTaskbar() {
     primary().act([msg](HeadlessBackend& be) {
         // Broadcast to every top-level window, as the shell does.
         const auto z = be.windows();
-        for (auto* w : z) if (w->kind == WindowKind::Dialog) be.sendMessage(*w, msg, 0, 0);
+        for (auto* w : z)
+            if (w->kind == WindowKind::Dialog) be.sendMessage(*w, msg, 0, 0);
     });
 }
 
@@ -294,14 +313,18 @@ std::optional<std::vector<MenuEntry>> Harness::popupMenu() {
     auto* open = primary().backend().openMenu();
     if (!open) return std::nullopt;
     std::vector<MenuEntry> entries;
-    for (const auto& child : open->menu->children) entries.push_back({child->id, child->text, child->isDefault, child->separator});
+    for (const auto& child : open->menu->children)
+        entries.push_back({child->id, child->text, child->isDefault, child->separator});
     return entries;
 }
 
 void Harness::chooseMenu(unsigned command) {
     if (!primary().backend().openMenu()) fail("no pop-up menu is open");
     primary().act([command](HeadlessBackend& b) {
-        if (auto* open = b.openMenu()) { open->chosen = command; open->closed = true; }
+        if (auto* open = b.openMenu()) {
+            open->chosen = command;
+            open->closed = true;
+        }
     });
 }
 

@@ -15,8 +15,8 @@ inline std::filesystem::path UniqueTempPath(const std::string& stem, const std::
     static std::atomic<int> counter{0};
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string owner = test ? std::string(test->test_suite_name()) + "." + test->name() : "outside-a-test";
-    return std::filesystem::temp_directory_path() / (stem + "-" + std::to_string(::getpid()) + "-" + owner + "-" +
-                                                     std::to_string(counter++) + extension);
+    return std::filesystem::temp_directory_path() /
+           (stem + "-" + std::to_string(::getpid()) + "-" + owner + "-" + std::to_string(counter++) + extension);
 }
 
 }  // namespace zevtest

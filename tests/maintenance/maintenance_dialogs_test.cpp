@@ -10,11 +10,19 @@ namespace {
 using namespace zevtest;
 
 TEST(MaintenanceDialogs, EachButtonOpensItsTwinNamingThePrinterWithStartEnabled) {
-    struct Case { int button; const char* language; int templateId; const char* caption; };
+    struct Case {
+        int button;
+        const char* language;
+        int templateId;
+        const char* caption;
+    };
     const Case cases[] = {
-        {IDC_CLEAN_NORMAL, "0", 200, "Druckkopfreinigung normal"}, {IDC_CLEAN_NORMAL, "1", 201, "Pen Cleaning normal"},
-        {IDC_CLEAN_MEDIUM, "0", 202, "Druckkopfreinigung medium"}, {IDC_CLEAN_SUPER, "1", 205, "Pen Cleaning super"},
-        {IDC_CALIBRATE_START, "0", 210, "Druckkopf Kalibrierung"}, {IDC_CALIBRATE_START, "1", 211, "Pen Alignment"},
+        {IDC_CLEAN_NORMAL, "0", 200, "Druckkopfreinigung normal"},
+        {IDC_CLEAN_NORMAL, "1", 201, "Pen Cleaning normal"},
+        {IDC_CLEAN_MEDIUM, "0", 202, "Druckkopfreinigung medium"},
+        {IDC_CLEAN_SUPER, "1", 205, "Pen Cleaning super"},
+        {IDC_CALIBRATE_START, "0", 210, "Druckkopf Kalibrierung"},
+        {IDC_CALIBRATE_START, "1", 211, "Pen Alignment"},
         {IDC_CALIBRATE_RESET, "0", 215, "Reset Druckkopf Kalibrierung"},
         {IDC_CALIBRATE_RESET, "1", 212, "Reset Pen Calibration"},
     };
@@ -36,7 +44,12 @@ TEST(MaintenanceDialogs, EachButtonOpensItsTwinNamingThePrinterWithStartEnabled)
 }
 
 TEST(MaintenanceDialogs, CleaningSendsItsButtonInTwoWritesAndClosesAfterItsTime) {
-    struct Case { int button; const char* language; const char* command; std::chrono::milliseconds closesAfter; };
+    struct Case {
+        int button;
+        const char* language;
+        const char* command;
+        std::chrono::milliseconds closesAfter;
+    };
     const Case cases[] = {
         {IDC_CLEAN_NORMAL, "1", "uifp.multi_button_push 20;Exit;", 30s},
         {IDC_CLEAN_MEDIUM, "0", "uifp.multi_button_push 21;Exit;", 60s},
@@ -124,16 +137,21 @@ TEST(MaintenanceDialogs, ResetSendsTheResetFrameAndConfirmsInGermanInBothLanguag
         ASSERT_TRUE(w.h.messageBox().has_value());
         EXPECT_EQ(w.h.messageBox()->messageType(), ui::MB_OK);
         EXPECT_FALSE(w.statusTimerRuns());
-        EXPECT_EQ(w.answerBox(), "Hinweis: Die Druckkopfkalibrierung wurde erfolgreich zurückgesetzt.\n"
-                                 "Bitte schalten Sie den Drucker aus und wieder ein.\n"
-                                 "Betätigen Sie zwei mal die Einschalttaste.");
+        EXPECT_EQ(w.answerBox(),
+                  "Hinweis: Die Druckkopfkalibrierung wurde erfolgreich zurückgesetzt.\n"
+                  "Bitte schalten Sie den Drucker aus und wieder ein.\n"
+                  "Betätigen Sie zwei mal die Einschalttaste.");
         EXPECT_FALSE(dlg.open());
         EXPECT_TRUE(w.statusTimerRuns());
     }
 }
 
 TEST(MaintenanceDialogs, ADialogThatCannotBeCreatedIsReportedAndPollingStaysStopped) {
-    struct Case { const char* language; int templateId; const char* box; } const cases[] = {
+    struct Case {
+        const char* language;
+        int templateId;
+        const char* box;
+    } const cases[] = {
         {"0", 200, "ZevStatus: Dialogbox kann nicht erstellt werden !"},
         {"1", 201, "ZevStatus: Dialog box could not be created !"},
     };

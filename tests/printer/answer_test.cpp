@@ -19,12 +19,24 @@ std::vector<std::uint8_t> buffer(QueryKind kind, const std::string& content) {
 }
 
 TEST(ParseDecimalInt32, FollowsTheStandardConversion) {
-    struct Case { const char* text; std::int32_t value; };
+    struct Case {
+        const char* text;
+        std::int32_t value;
+    };
     const Case cases[] = {
-        {"16384", 16384},         {"  42", 42},        {"\t\n+7", 7},      {"-12", -12},
-        {"12abc", 12},            {"abc", 0},          {"", 0},            {"- 5", 0},
-        {"+-5", 0},               {"2147483647", 2147483647},              {"2147483648", 2147483647},
-        {"-2147483648", -2147483647 - 1},              {"-99999999999999999999", -2147483647 - 1},
+        {"16384", 16384},
+        {"  42", 42},
+        {"\t\n+7", 7},
+        {"-12", -12},
+        {"12abc", 12},
+        {"abc", 0},
+        {"", 0},
+        {"- 5", 0},
+        {"+-5", 0},
+        {"2147483647", 2147483647},
+        {"2147483648", 2147483647},
+        {"-2147483648", -2147483647 - 1},
+        {"-99999999999999999999", -2147483647 - 1},
         {"0000000000000000000000012", 12},
     };
     for (const Case& c : cases) {
@@ -34,7 +46,11 @@ TEST(ParseDecimalInt32, FollowsTheStandardConversion) {
 }
 
 TEST(ParseAnswer, WordAnswersKeepTheirLow16BitsAndNumberAnswersTheirSign) {
-    struct Case { QueryKind kind; const char* buffer; std::int32_t value; };
+    struct Case {
+        QueryKind kind;
+        const char* buffer;
+        std::int32_t value;
+    };
     const Case cases[] = {
         {QueryKind::Word, "16384", 16384},
         {QueryKind::Word, "70000", 4464},

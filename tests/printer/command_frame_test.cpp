@@ -25,8 +25,11 @@ TEST(CommandFrame, AFrameLongerThanItsBufferIsCutAtTheLimit) {
         std::size_t overhead;  // opener and trailer around the command in the first write
     };
     const Case cases[] = {
-        {FrameKind::Query, 99, 23},          {FrameKind::Reset, 99, 23}, {FrameKind::ButtonOneWrite, 99, 12},
-        {FrameKind::ButtonTwoWrites, 99, 3}, {FrameKind::Setting, 279, 23},
+        {FrameKind::Query, 99, 23},
+        {FrameKind::Reset, 99, 23},
+        {FrameKind::ButtonOneWrite, 99, 12},
+        {FrameKind::ButtonTwoWrites, 99, 3},
+        {FrameKind::Setting, 279, 23},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.kind));

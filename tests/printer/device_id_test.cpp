@@ -11,7 +11,11 @@ namespace {
 class ReadDeviceId : public zevtest::EmulatedBusTest {};
 
 TEST_F(ReadDeviceId, KeepsAtMost511BytesAndStopsAtTheFirstZeroByte) {
-    struct Case { const char* name; std::string raw; std::string expected; };
+    struct Case {
+        const char* name;
+        std::string raw;
+        std::string expected;
+    };
     const Case cases[] = {
         {"511 bytes", std::string(511, 'a'), std::string(511, 'a')},
         {"600 bytes", std::string(600, 'b'), std::string(511, 'b')},

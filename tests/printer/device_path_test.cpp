@@ -14,14 +14,17 @@ const std::string kClass = "{28d78fad-5a12-11d1-ae5b-0000f803a8c2}";
 std::optional<std::string> text(const char* s) { return s ? std::optional<std::string>(s) : std::nullopt; }
 
 TEST(IsCandidatePath, NeedsTheLowerCaseProductPartAndAPathThatFitsItsField) {
-    struct Case { std::string path; bool candidate; };
+    struct Case {
+        std::string path;
+        bool candidate;
+    };
     const Case cases[] = {
         {"\\\\?\\usb#vid_7a51&pid_6004#A1#" + kClass, true},
         {"\\\\?\\USB#VID_7A51&PID_6004#A1#" + kClass, false},
         {"\\\\?\\usb#vid_7a51&pid_6005#A1#" + kClass, false},
         {"pid_6004", true},
         {"", false},
-        {std::string(91, 'a') + "pid_6004", true},  // 99 characters
+        {std::string(91, 'a') + "pid_6004", true},   // 99 characters
         {std::string(92, 'a') + "pid_6004", false},  // 100 characters do not fit with the terminator
     };
     for (const Case& c : cases) {
@@ -41,8 +44,16 @@ TEST(RebuildPathFromLog, JoinsTheFirstLoggedPathsPartsWithTheUpperCaseSerial) {
         int missing;
     };
     const Case cases[] = {
-        {"two logged printers", a1 + b2, "b2", "\\\\?\\usb#vid_7a51&pid_6004#B2#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}", 0},
-        {"other vendor first", "\\\\?\\usb#vid_0001&pid_6004#Z9#{abc}" + a1, "A1", "\\\\?\\usb#vid_0001&pid_6004#A1#{abc}", 0},
+        {"two logged printers",
+         a1 + b2,
+         "b2",
+         "\\\\?\\usb#vid_7a51&pid_6004#B2#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}",
+         0},
+        {"other vendor first",
+         "\\\\?\\usb#vid_0001&pid_6004#Z9#{abc}" + a1,
+         "A1",
+         "\\\\?\\usb#vid_0001&pid_6004#A1#{abc}",
+         0},
         {"empty log", "", "A1", nullptr, 2},
         {"no class part", "\\\\?\\usb#vid_7a51&pid_6004#A1#", "A1", nullptr, 1},
         {"no usb part", "\\\\?\\hid#x#{abc}", "A1", nullptr, 1},

@@ -46,8 +46,14 @@ protected:
 };
 
 TEST_F(Discovery, WithoutAPrinterTheWindowSaysSoAndKeepsLooking) {
-    struct Case { const char* file; const char* text; };
-    const Case cases[] = {{"1 0", "KEIN BRENLATO ZEV GEFUNDEN !!!"}, {"1 1", "NO BRENLATO ZEV FOUND !!!"}};
+    struct Case {
+        const char* file;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"1 0", "KEIN BRENLATO ZEV GEFUNDEN !!!"},
+        {"1 1", "NO BRENLATO ZEV FOUND !!!"},
+    };
     for (const Case& c : cases) {
         h.stopAll();
         h.settingsFile(c.file);
@@ -56,7 +62,8 @@ TEST_F(Discovery, WithoutAPrinterTheWindowSaysSoAndKeepsLooking) {
         EXPECT_EQ(main.text(IDC_STATUS_LINE), c.text);
         EXPECT_EQ(main.picture(IDC_PEN1_PICTURE), IDB_NO_PRINTER);
         EXPECT_EQ(main.picture(IDC_PEN2_PICTURE), IDB_NO_PRINTER);
-        for (int id : {IDC_PEN1_LABEL, IDC_PEN2_LABEL, IDC_PEN1_LEVEL, IDC_PEN2_LEVEL}) EXPECT_EQ(main.text(id), "- -") << id;
+        for (int id : {IDC_PEN1_LABEL, IDC_PEN2_LABEL, IDC_PEN1_LEVEL, IDC_PEN2_LEVEL})
+            EXPECT_EQ(main.text(id), "- -") << id;
         EXPECT_FALSE(h.has(IDD_START_DE) || h.has(IDD_START_EN));
         EXPECT_TRUE(timerRuns(CStatusClientDlg::kLocateTimer));
         EXPECT_TRUE(timerRuns(CStatusClientDlg::kReadyWaitTimer));
@@ -67,7 +74,8 @@ TEST_F(Discovery, WithoutAPrinterTheWindowSaysSoAndKeepsLooking) {
 
         h.addPrinter("A1");
         h.advance(15s);  // found by the locate timer, then taken over by the ready wait
-        EXPECT_EQ(main.text(IDC_STATUS_LINE), std::string(c.file) == "1 0" ? "Leerlauf" : "Idle") << "found once plugged in";
+        EXPECT_EQ(main.text(IDC_STATUS_LINE), std::string(c.file) == "1 0" ? "Leerlauf" : "Idle")
+            << "found once plugged in";
         EXPECT_EQ(main.text(IDC_PEN1_LEVEL), "80%");
         EXPECT_TRUE(timerRuns(CStatusClientDlg::kStatusTimer));
         EXPECT_FALSE(timerRuns(CStatusClientDlg::kLocateTimer));
@@ -122,7 +130,8 @@ TEST_F(Discovery, ABusyPrinterIsTakenOverOnceReady) {
     const std::vector<std::string> lines = h.main().textHistory(IDC_STATUS_LINE);
     EXPECT_NE(std::find(lines.begin(), lines.end(), "Empfange Daten ... Bitte warten ..."), lines.end());
     EXPECT_EQ(h.main().comboItems(IDC_PRINTER_LIST), std::vector<std::string>{"BRENLATO ZEV SERIAL NUMBER: A1 ;"});
-    for (const char* query : {"ds2.get 70016;", "ds2.get 70017;", "fm.push_value 49;"}) EXPECT_TRUE(wrote("A1", query)) << query;
+    for (const char* query : {"ds2.get 70016;", "ds2.get 70017;", "fm.push_value 49;"})
+        EXPECT_TRUE(wrote("A1", query)) << query;
     EXPECT_FALSE(wrote("A1", "fm.push_value 48;")) << "the top margin is not among the first three";
     EXPECT_FALSE(timerRuns(CStatusClientDlg::kReadyWaitTimer));
 }

@@ -10,12 +10,17 @@ using printer::ExtractIdValue;
 using printer::IdValueStatus;
 
 TEST(ExtractIdValue, CutsTheTextAfterTheFirstKeyUpToTheNextSemicolon) {
-    struct Case { const char* id; const char* key; IdValueStatus status; const char* value; };
+    struct Case {
+        const char* id;
+        const char* key;
+        IdValueStatus status;
+        const char* value;
+    };
     const Case cases[] = {
         {"MFG:brenlato;MDL:zev;SN:A1;", "MFG:", IdValueStatus::Found, "brenlato"},
         {"MFG:brenlato;MDL:zev;SN:A1;", ";MDL:", IdValueStatus::Found, "zev"},
         {"MFG:x;MDL:zev;SN:A1;S:0300;", ";S:", IdValueStatus::Found, "0300"},
-        {"MFG:x;SN:A1;", ";S:", IdValueStatus::KeyMissing, ""},            // ";SN:" is not ";S:"
+        {"MFG:x;SN:A1;", ";S:", IdValueStatus::KeyMissing, ""},             // ";SN:" is not ";S:"
         {"MFG:x;S:first;S:second;", ";S:", IdValueStatus::Found, "first"},  // first occurrence wins
         {"MFG:;MDL:zev;", "MFG:", IdValueStatus::Found, ""},                // an empty value is a value
         {"MDL:zev;MFG:", "MFG:", IdValueStatus::NothingFollows, ""},
@@ -34,7 +39,10 @@ TEST(ExtractIdValue, CutsTheTextAfterTheFirstKeyUpToTheNextSemicolon) {
 
 TEST(IdentityOf, AcceptsLeadingPartsOfTheMakerAndModelOnly) {
     using printer::Identity;
-    struct Case { std::string id; Identity expected; };
+    struct Case {
+        std::string id;
+        Identity expected;
+    };
     const std::string longValue(120, 'b');
     const Case cases[] = {
         {"MFG:brenlato;MDL:zev;SN:A1;", Identity::Zev},

@@ -40,7 +40,11 @@ protected:
     }
 };
 
-struct IdentityCase { const char* id; printer::Identity identity; int fehlerBoxes; };
+struct IdentityCase {
+    const char* id;
+    printer::Identity identity;
+    int fehlerBoxes;
+};
 
 // Readable case names in the test output instead of a byte dump.
 void PrintTo(const IdentityCase& c, std::ostream* os) { *os << '"' << c.id << '"'; }
@@ -102,20 +106,29 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         WalkCase{"all", [](emulator::EmulatedBus&) {}, printer::WalkEnd::Completed, {"A1", "B2", "C3"}, {}},
         WalkCase{"none", unplugAll, printer::WalkEnd::NoInterface, {}, {}},
-        WalkCase{"invalid_set", [](emulator::EmulatedBus& b) { b.setInterfaceSetInvalid(true); },
-                 printer::WalkEnd::NoInterface, {}, {"invalid HANDLE/ERROR"}},
+        WalkCase{"invalid_set",
+                 [](emulator::EmulatedBus& b) { b.setInterfaceSetInvalid(true); },
+                 printer::WalkEnd::NoInterface,
+                 {},
+                 {"invalid HANDLE/ERROR"}},
         WalkCase{"detail_fails",
                  [](emulator::EmulatedBus& b) { b.printer("B2")->faults.detailFails = true; },
-                 printer::WalkEnd::DetailFailed, {"A1"}, {"no interface detail data found/ERROR"}},
+                 printer::WalkEnd::DetailFailed,
+                 {"A1"},
+                 {"no interface detail data found/ERROR"}},
         WalkCase{"detail_too_large",
                  [](emulator::EmulatedBus& b) { b.printer("A1")->faults.detailTooLarge = true; },
-                 printer::WalkEnd::Completed, {"B2", "C3"}, {}},
+                 printer::WalkEnd::Completed,
+                 {"B2", "C3"},
+                 {}},
         WalkCase{"not_candidates",
                  [](emulator::EmulatedBus& b) {
                      b.printer("A1")->identity.path = "\\\\?\\USB#VID_7A51&PID_6004#A1#{x}";
                      b.printer("C3")->identity.path = "\\\\?\\usb#vid_7a51&pid_6004#" + std::string(80, 'c') + "#{x}";
                  },
-                 printer::WalkEnd::Completed, {"B2"}, {}}),
+                 printer::WalkEnd::Completed,
+                 {"B2"},
+                 {}}),
     [](const ::testing::TestParamInfo<WalkCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PrinterMessages, TheDeviceCheckPassesOnlyAReadableZev) {

@@ -85,14 +85,14 @@ TEST(Resources, EveryPictureAndIconInATemplateExists) {
 }
 
 struct BitmapRow {
-    int first, last;  // inclusive range of IDs
+    int first, last;          // inclusive range of IDs
     int width, height, bits;  // 0: any size
 };
 
 const BitmapRow kBitmaps[] = {
     {166, 199, 70, 70, 8},  // the three ink series, the unused pictures included
     {IDB_NO_PRINTER, IDB_NO_PRINTER, 70, 70, 8},
-    {209, 217, 0, 0, 0},    // popup pictures
+    {209, 217, 0, 0, 0},  // popup pictures
     {IDB_FLAG_DE, IDB_FLAG_EN, 0, 0, 0},
     {IDB_UPDATE_SEARCH, IDB_UPDATE_SEARCH, 0, 0, 0},
 };

@@ -15,7 +15,9 @@ namespace {
 using namespace zevtest;
 
 constexpr std::string_view kOpener = "\x1b%P";
-constexpr std::string_view kTrailer = "udw.quit;\x1b" "E\x1b%-12345X";
+constexpr std::string_view kTrailer =
+    "udw.quit;\x1b"
+    "E\x1b%-12345X";
 constexpr unsigned kWmCommand = 0x0111;
 
 // One program on one emulated printer "A1".
@@ -99,8 +101,10 @@ struct Session {
 class PrinterSettings : public ::testing::Test, protected Session {};
 
 TEST_F(PrinterSettings, AnswersOfThePrinterFillTheControls) {
-    printer.settings = {.paperHandling = 0x2000 | (7 << 6) | (12 << 1) | 1, .printOptions = 0x000C,
-                        .topMargin = 1284, .leftMargin = 595};
+    printer.settings = {.paperHandling = 0x2000 | (7 << 6) | (12 << 1) | 1,
+                        .printOptions = 0x000C,
+                        .topMargin = 1284,
+                        .leftMargin = 595};
     start();
     EXPECT_EQ(checks({IDC_SECURE_FEED, IDC_OUTPUT_FRONT, IDC_OUTPUT_BACK, IDC_SENSOR_OFF, IDC_INKBACKUP_ON}), "11011");
     // The left margin is 5.95 mm, which one decimal rounds up.
@@ -129,7 +133,11 @@ TEST_F(PrinterSettings, ToleranceIsCheckedOnEveryKeystrokeAndTruncatedToTenths) 
 
 TEST_F(PrinterSettings, RangeMessagesFollowTheLanguageExceptTheDryTime) {
     struct Case {
-        const char* language; int edit; const char* typed; const char* message; const char* reset;
+        const char* language;
+        int edit;
+        const char* typed;
+        const char* message;
+        const char* reset;
     } const cases[] = {
         {"1", IDC_TOLERANCE, "4", "Only numbers between 0.0 and 3.1 allowed ! Value will be set to 0.0", "0.0"},
         {"1", IDC_DRYTIME, "-1", "Nur Zahlen von 0 - 120 erlaubt! Wert wird auf 0 zurück gesetzt", "0"},
@@ -149,7 +157,10 @@ TEST_F(PrinterSettings, RangeMessagesFollowTheLanguageExceptTheDryTime) {
 
 TEST_F(PrinterSettings, ClickedSettingsChangeTheWordsSentOnApply) {
     struct Case {
-        const char* what; std::vector<int> clicks; const char* paperHandling; const char* printOptions;
+        const char* what;
+        std::vector<int> clicks;
+        const char* paperHandling;
+        const char* printOptions;
     } const cases[] = {
         {"secure feed on: tolerance 1.0 mm, bits 01010", {IDC_SECURE_FEED}, "ds2.set 70016,16405;", "ds2.set 70017,0;"},
         {"secure feed on and off", {IDC_SECURE_FEED, IDC_SECURE_FEED}, "ds2.set 70016,16384;", "ds2.set 70017,0;"},
@@ -162,7 +173,10 @@ TEST_F(PrinterSettings, ClickedSettingsChangeTheWordsSentOnApply) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Session s("0");
-        for (int id : c.clicks) { s.main().click(id); s.answerMessage(); }
+        for (int id : c.clicks) {
+            s.main().click(id);
+            s.answerMessage();
+        }
         const auto texts = s.apply();
         ASSERT_EQ(texts.size(), 3u);
         EXPECT_EQ(texts[0], c.paperHandling);
@@ -171,11 +185,19 @@ TEST_F(PrinterSettings, ClickedSettingsChangeTheWordsSentOnApply) {
 }
 
 TEST_F(PrinterSettings, InkBackupWarnsInBothDirections) {
-    struct Case { const char* language; const char* on; const char* off; } const cases[] = {
-        {"0", "WICHTIGER HINWEIS: ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht "
-              "maschinenlesbar !!!", "HINWEIS: Die Ausdrucke sind wieder maschinenlesbar !"},
-        {"1", "IMPORTANT ADVICE: ATTENTION !!! Black will be mixed out of the colours. The print outs will be not "
-              "machine readable !!!", "ADVICE: The print outs are machine readable again !"},
+    struct Case {
+        const char* language;
+        const char* on;
+        const char* off;
+    } const cases[] = {
+        {"0",
+         "WICHTIGER HINWEIS: ACHTUNG !!! Schwarz wird aus der Farbe gemischt. Die Ausdrucke sind nicht "
+         "maschinenlesbar !!!",
+         "HINWEIS: Die Ausdrucke sind wieder maschinenlesbar !"},
+        {"1",
+         "IMPORTANT ADVICE: ATTENTION !!! Black will be mixed out of the colours. The print outs will be not "
+         "machine readable !!!",
+         "ADVICE: The print outs are machine readable again !"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.language);
@@ -199,8 +221,11 @@ TEST_F(PrinterSettings, MarginsAreSentAsTypedAndTruncated) {
     h.window(IDD_TRANSFER_DE).enter();
     const auto& entries = h.bus.log().entries();
     ASSERT_EQ(entries.size(), 3u);
-    EXPECT_EQ(entries[2].text, std::string(kOpener) + "fm.push_value 50;fm.push_value 28;fm.push_value 1;fm.flow 225;"
-                                                      "fm.pop;" + std::string(kTrailer));
+    EXPECT_EQ(entries[2].text,
+              std::string(kOpener) +
+                  "fm.push_value 50;fm.push_value 28;fm.push_value 1;fm.flow 225;"
+                  "fm.pop;" +
+                  std::string(kTrailer));
     EXPECT_EQ(entries[1].atMs - entries[0].atMs, 300u);
     EXPECT_EQ(entries[2].atMs - entries[1].atMs, 300u);
 }
@@ -215,14 +240,20 @@ TEST_F(PrinterSettings, StandardThenOkSendsTheDefaults) {
     EXPECT_TRUE(sent().empty()) << "the defaults wait for OK or Apply";
 
     EXPECT_EQ(apply(IDC_SETTINGS_OK),
-              (std::vector<std::string>{"ds2.set 70016,16384;", "ds2.set 70017,0;",
+              (std::vector<std::string>{"ds2.set 70016,16384;",
+                                        "ds2.set 70017,0;",
                                         "fm.push_value 50;fm.push_value 0;fm.push_value 1;fm.flow 225;fm.pop;"}));
     EXPECT_EQ(printer.settings, emulator::PrinterSettings{});
 }
 
 TEST_F(PrinterSettings, OkAndApplyConfirmHideTheWindowAndResumePolling) {
-    struct Case { int button; const char* language; int confirmation; } const cases[] = {
-        {IDC_SETTINGS_OK, "0", IDD_TRANSFER_DE}, {IDC_APPLY, "1", IDD_TRANSFER_EN},
+    struct Case {
+        int button;
+        const char* language;
+        int confirmation;
+    } const cases[] = {
+        {IDC_SETTINGS_OK, "0", IDD_TRANSFER_DE},
+        {IDC_APPLY, "1", IDD_TRANSFER_EN},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.button);

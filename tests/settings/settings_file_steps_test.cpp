@@ -32,7 +32,11 @@ protected:
 
 TEST_F(SettingsFileSteps, TheRefreshAppliesWhatTheFileHoldsAndRewritesItWithoutLineEnd) {
     struct Case {
-        const char* name; std::optional<std::string> file; int checked; const char* title; const char* fileAfter;
+        const char* name;
+        std::optional<std::string> file;
+        int checked;
+        const char* title;
+        const char* fileAfter;
     } cases[] = {
         {"popup off, English", "0 1", 0, "Pen Calibration", "0 1"},
         {"popup on, German", "1 0", 1, "Druckkopf Kalibrierung", "1 0"},
@@ -42,8 +46,10 @@ TEST_F(SettingsFileSteps, TheRefreshAppliesWhatTheFileHoldsAndRewritesItWithoutL
     for (const auto& c : cases) {
         setValues("1", "1");
         h.main().click(IDC_FLAG_EN);
-        if (c.file) h.settingsFile(*c.file);
-        else h.removeFile(kDataFile);
+        if (c.file)
+            h.settingsFile(*c.file);
+        else
+            h.removeFile(kDataFile);
         refresh();
         EXPECT_EQ(h.main().checked(IDC_INKPOPUP_ENABLE), c.checked) << c.name;
         EXPECT_EQ(calibrationTitle(), c.title) << c.name;
@@ -52,8 +58,16 @@ TEST_F(SettingsFileSteps, TheRefreshAppliesWhatTheFileHoldsAndRewritesItWithoutL
 }
 
 TEST_F(SettingsFileSteps, ValuesTheFileDoesNotHoldValidlyStayAsTheyWere) {
-    struct Case { const char* file; const char* inkPopup; const char* language; } cases[] = {
-        {"", "0", "1"}, {"1", "1", "1"}, {"10 en", "0", "1"}, {"1 2", "1", "1"}};
+    struct Case {
+        const char* file;
+        const char* inkPopup;
+        const char* language;
+    } cases[] = {
+        {"", "0", "1"},
+        {"1", "1", "1"},
+        {"10 en", "0", "1"},
+        {"1 2", "1", "1"},
+    };
     for (const auto& c : cases) {
         SCOPED_TRACE('"' + std::string(c.file) + '"');
         setValues("0", "1");

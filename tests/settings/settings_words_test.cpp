@@ -10,11 +10,15 @@
 namespace {
 
 TEST(SettingsWords, FieldsReadFromThePaperHandlingWord) {
-    struct Case { std::uint16_t word; int tolerance; int dryTime; } const cases[] = {
+    struct Case {
+        std::uint16_t word;
+        int tolerance;
+        int dryTime;
+    } const cases[] = {
         {0x4000, 0, 0},
-        {0x0015, 10, 0},                  // secure feed on, 1.0 mm
-        {0x2000 | (3 << 6), 0, 3},        // front output, 3 s
-        {0xFFFF, 31, 127},                // every field full: dry time beyond the accepted 120
+        {0x0015, 10, 0},            // secure feed on, 1.0 mm
+        {0x2000 | (3 << 6), 0, 3},  // front output, 3 s
+        {0xFFFF, 31, 127},          // every field full: dry time beyond the accepted 120
         {0x8000 | (120 << 6) | 62, 31, 120},
     };
     for (const auto& c : cases) {

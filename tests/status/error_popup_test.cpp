@@ -38,7 +38,8 @@ TEST_F(ErrorPopups, EachStateOpensItsPopupWhichClosesWhenTheConditionClears) {
             WindowView popup = h.top();
             EXPECT_FALSE(polling());
             const ui::CtlColor colour = popup.colour(ui::IDOK);
-            EXPECT_TRUE(colour.text == ui::kBlack && colour.transparent && colour.brush == ui::kWhite && !colour.useDefault)
+            EXPECT_TRUE(colour.text == ui::kBlack && colour.transparent && colour.brush == ui::kWhite &&
+                        !colour.useDefault)
                 << "black on white";
             if (german) {
                 EXPECT_FALSE(popup.itemVisible(c.numberControl));
@@ -100,7 +101,11 @@ TEST_F(ErrorPopups, EscInTheGermanOutOfPaperPopupCancelsThePrintJob) {
 }
 
 TEST_F(ErrorPopups, ADamagedStatusFieldIsReportedOnceAndReadsAsReady) {
-    struct Case { const char* rawId; const char* rawStatus; const char* shown; };
+    struct Case {
+        const char* rawId;
+        const char* rawStatus;
+        const char* shown;
+    };
     const Case cases[] = {
         {"MFG:brenlato;MDL:zev;SN:A1;", nullptr, "fehler/tq"},
         {nullptr, "0380000000", "invalid status string/error"},  // the built ID with a short status value

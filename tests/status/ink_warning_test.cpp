@@ -62,8 +62,15 @@ TEST_F(InkWarnings, TheInkLevelPopupShowsThePreviousPollsPens) {
 }
 
 TEST_F(InkWarnings, TheInkLevelPopupsCheckBoxSwitchesItOffForGood) {
-    struct Case { const char* language; int templateId; const char* file; };
-    const Case cases[] = {{"0", IDD_INKLEVEL_DE, "0 0"}, {"1", IDD_INKLEVEL_EN, "0 1"}};
+    struct Case {
+        const char* language;
+        int templateId;
+        const char* file;
+    };
+    const Case cases[] = {
+        {"0", IDD_INKLEVEL_DE, "0 0"},
+        {"1", IDD_INKLEVEL_EN, "0 1"},
+    };
     for (const Case& c : cases) {
         printing();
         ASSERT_EQ(rerun(c.language, "1"), c.templateId);

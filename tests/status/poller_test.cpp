@@ -55,9 +55,9 @@ TEST_F(StatusPoll, ADamagedStatusRecordKeepsThePreviousDisplay) {
     firstPoll("0");
     ASSERT_EQ(statusLine(), "Leerlauf");
     const char* damaged[] = {
-        "0312",                                          // too short
-        "",                                              // an empty value
-        "0400000000000000000001000050020000003C00000",   // version 4
+        "0312",                                         // too short
+        "",                                             // an empty value
+        "0400000000000000000001000050020000003C00000",  // version 4
     };
     for (const char* raw : damaged) {
         faults().rawStatus = raw;
@@ -113,7 +113,12 @@ TEST_F(StatusPoll, AnIncompleteJobWaitsForTheUser) {
 }
 
 TEST_F(StatusPoll, APopupThatCannotBeCreatedStopsPollingWithItsMessage) {
-    struct Case { const char* language; int state; int templateId; const char* message; };
+    struct Case {
+        const char* language;
+        int state;
+        int templateId;
+        const char* message;
+    };
     const Case cases[] = {
         {"0", 14, IDD_PAPERJAM_DE, "Dialogbox kann nicht erstellt werden!"},
         {"0", 9, IDD_OUTOFPAPER_DE, "Dialogbox kann nicht erstellt werden !"},

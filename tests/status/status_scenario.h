@@ -41,9 +41,15 @@ protected:
         h.stopAll();
         return firstPoll(language, inkPopup);
     }
-    int topAfter(std::chrono::milliseconds time) { h.advance(time); return h.top().templateId(); }
+    int topAfter(std::chrono::milliseconds time) {
+        h.advance(time);
+        return h.top().templateId();
+    }
     // Only these two fields: a test may have set the pens before.
-    void printing() { printer().state = 2; printer().activity = 15; }
+    void printing() {
+        printer().state = 2;
+        printer().activity = 15;
+    }
 
     emulator::PrinterCondition& printer() { return h.printer("A1").condition; }
     emulator::PrinterFaults& faults() { return h.printer("A1").faults; }
@@ -64,7 +70,8 @@ protected:
 
     // The popups are gone and the once-a-second poll runs again.
     ::testing::AssertionResult backToPolling() {
-        if (h.top().templateId() != IDD_MAIN) return ::testing::AssertionFailure() << h.top().templateId() << " is on top";
+        if (h.top().templateId() != IDD_MAIN)
+            return ::testing::AssertionFailure() << h.top().templateId() << " is on top";
         if (!polling()) return ::testing::AssertionFailure() << "the status timer is stopped";
         return ::testing::AssertionSuccess();
     }

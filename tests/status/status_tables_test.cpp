@@ -18,7 +18,8 @@ using status::PopupKind;
 TEST(StatusTexts, OnlyTheCodesZeroAndOneSelectALanguage) {
     EXPECT_EQ(status::LanguageOf("0"), Language::German);
     EXPECT_EQ(status::LanguageOf("1"), Language::English);
-    for (const char* other : {"", "2", "00", "01", "10", " 0", "0 "}) EXPECT_EQ(status::LanguageOf(other), std::nullopt) << other;
+    for (const char* other : {"", "2", "00", "01", "10", " 0", "0 "})
+        EXPECT_EQ(status::LanguageOf(other), std::nullopt) << other;
 }
 
 TEST(ErrorPopupRow, WhenEachPopupsConditionClears) {
@@ -27,7 +28,12 @@ TEST(ErrorPopupRow, WhenEachPopupsConditionClears) {
         std::string v = "03" + std::string(1, cover) + "0000000000000" + state + "0";
         return v + std::string(43 - v.size(), '0');
     };
-    struct Row { PopupKind kind; std::string statusValue; int watched; bool cleared; };
+    struct Row {
+        PopupKind kind;
+        std::string statusValue;
+        int watched;
+        bool cleared;
+    };
     const Row rows[] = {
         {PopupKind::Cover, value('9', "09"), 9, false},
         {PopupKind::Cover, value('1', "00"), 1, false},  // the cover popup ignores the state
@@ -35,11 +41,15 @@ TEST(ErrorPopupRow, WhenEachPopupsConditionClears) {
         {PopupKind::Cover, "03", 0, false},  // nothing at position 2
         {PopupKind::PaperJam, value('8', "0E"), 14, false},
         {PopupKind::PaperJam, value('8', "02"), 2, false},  // waits for ready
-        {PopupKind::PaperJam, value('8', "00"), 0, true},   {PopupKind::CarriageStall, value('8', "0F"), 15, false},
-        {PopupKind::CarriageStall, value('8', "02"), 2, true}, {PopupKind::OutOfPaper, value('8', "02"), 2, true},
-        {PopupKind::PaperMotorStall, value('8', "00"), 0, true}, {PopupKind::PenFailure, value('8', "05"), 5, false},
+        {PopupKind::PaperJam, value('8', "00"), 0, true},
+        {PopupKind::CarriageStall, value('8', "0F"), 15, false},
+        {PopupKind::CarriageStall, value('8', "02"), 2, true},
+        {PopupKind::OutOfPaper, value('8', "02"), 2, true},
+        {PopupKind::PaperMotorStall, value('8', "00"), 0, true},
+        {PopupKind::PenFailure, value('8', "05"), 5, false},
         {PopupKind::SevereHardError, value('8', "12"), 18, false},
-        {PopupKind::UnknownError, value('8', "FF"), 255, false}, {PopupKind::UnknownError, value('8', "ff"), 255, false},
+        {PopupKind::UnknownError, value('8', "FF"), 255, false},
+        {PopupKind::UnknownError, value('8', "ff"), 255, false},
         {PopupKind::UnknownError, "0380000000000000F", 15, false},  // one state digit, then the end
         {PopupKind::UnknownError, "03800000000", 0, true},          // a value that ends before the state
     };

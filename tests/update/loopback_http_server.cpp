@@ -22,7 +22,9 @@ constexpr std::size_t kMaxRequestBytes = 16 * 1024;
 class Socket {
 public:
     explicit Socket(int fd) : m_fd(fd) {}
-    ~Socket() { if (m_fd >= 0) ::close(m_fd); }
+    ~Socket() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
     Socket(const Socket&) = delete;
     Socket& operator=(const Socket&) = delete;
     int get() const { return m_fd; }
@@ -138,8 +140,9 @@ void LoopbackHttpServer::answer(int client) {
     const std::string body = found ? it->second : std::string();
     lock.unlock();
     const std::string status = found ? "200 OK" : "404 Not Found";
-    sendAll(client, "HTTP/1.1 " + status + "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-                        std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+    sendAll(client,
+            "HTTP/1.1 " + status + "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
+                std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
 }
 
 }  // namespace zevtest

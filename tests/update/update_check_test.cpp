@@ -15,7 +15,12 @@ std::vector<std::string> versionRequests(std::string_view letters) {
 
 TEST(UpdateCheck, TheMaskNamesTheNewerFilesInTheOrderAEDFCB) {
     const std::pair<const char*, const char*> cases[] = {
-        {"f", "000100"}, {"b", "000001"}, {"a", "100000"}, {"abcdef", "111111"}, {"ec", "010010"}};
+        {"f", "000100"},
+        {"b", "000001"},
+        {"a", "100000"},
+        {"abcdef", "111111"},
+        {"ec", "010010"},
+    };
     for (const auto& [newer, mask] : cases) {
         SCOPED_TRACE(newer);
         UpdateWorld w("1", newer);
@@ -37,9 +42,13 @@ TEST(UpdateCheck, TheDatesDecideYearFirstAndAnEqualDateIsNotNewer) {
         bool newer;
     };
     const Case cases[] = {
-        {31, 12, 2009, "01012010", true},  {16, 3, 2010, "15032010", false}, {15, 3, 2010, "15032010", false},
-        {15, 3, 2010, "16032010", true},   {1, 2, 2010, "31012010", false},  // the month before the day
-        {15, 3, 2010, "15042009", false},  {15, 3, 2010, "0104", false},  // a short date has year 0
+        {31, 12, 2009, "01012010", true},
+        {16, 3, 2010, "15032010", false},
+        {15, 3, 2010, "15032010", false},
+        {15, 3, 2010, "16032010", true},
+        {1, 2, 2010, "31012010", false},  // the month before the day
+        {15, 3, 2010, "15042009", false},
+        {15, 3, 2010, "0104", false},  // a short date has year 0
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.server);
@@ -69,8 +78,14 @@ TEST(UpdateCheck, EndingsOfTheCheckThatInstallNothing) {
     const Case cases[] = {
         {"German, nothing newer", "0", "", "", true, IDD_NOUPDFOUND_DE, ui::IDOK, versionRequests("aedfcb")},
         {"English, nothing newer", "1", "", "", true, IDD_NOUPDFOUND_EN, ui::IDOK, versionRequests("aedfcb")},
-        {"brmod_e.txt missing stops the chain", "1", "f", "/zev/update/brmod_e.txt", true, IDD_UPDONLERROR_EN,
-         ui::IDOK, versionRequests("ae")},
+        {"brmod_e.txt missing stops the chain",
+         "1",
+         "f",
+         "/zev/update/brmod_e.txt",
+         true,
+         IDD_UPDONLERROR_EN,
+         ui::IDOK,
+         versionRequests("ae")},
         {"No means no network access", "0", "f", "", false, IDD_UPDATE_DE, ui::IDCANCEL, {}},
         {"No in the install dialog", "0", "f", "", true, IDD_UPDFOUND_DE, ui::IDCANCEL, versionRequests("aedfcb")},
         {"an unknown language does nothing", "2", "f", "", false, IDD_MAIN, 0, {}},
@@ -95,7 +110,8 @@ TEST(UpdateCheck, EndingsOfTheCheckThatInstallNothing) {
 TEST(UpdateCheck, MissingInstalledFilesGiveOneBoxEachAndNoDownload) {
     const std::pair<const char*, const char*> cases[] = {
         {"0", "Datei nicht gefunden ! Eventuell kein ZEV Treiber installiert !"},
-        {"1", "File not found ! Maybe no ZEV driver installed !"}};
+        {"1", "File not found ! Maybe no ZEV driver installed !"},
+    };
     for (const auto& [language, text] : cases) {
         SCOPED_TRACE(language);
         UpdateWorld w(language, "a");

@@ -41,8 +41,8 @@ public:
     void install(char letter, int day, int month, int year, const std::string& content = "old") {
         write(installed(letter), content);
         using namespace std::chrono;
-        const sys_days date = year_month_day{std::chrono::year{year}, std::chrono::month{unsigned(month)},
-                                             std::chrono::day{unsigned(day)}};
+        const sys_days date = year_month_day{
+            std::chrono::year{year}, std::chrono::month{unsigned(month)}, std::chrono::day{unsigned(day)}};
         const sys_seconds noon = date + hours{12};
         std::filesystem::last_write_time(installed(letter), file_clock::from_sys(noon));
     }

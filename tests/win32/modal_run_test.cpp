@@ -35,11 +35,11 @@ TEST_P(ModalKeys, EndTheRunWithTheDialogManagersCommand) {
     EXPECT_FALSE(dlg.timedOut);
 }
 
-INSTANTIATE_TEST_SUITE_P(Win32, ModalKeys,
-                         testing::Values(KeyCase{"EscInEdit", IDD_BT_CONTROLS, IDC_BT_EDIT, VK_ESCAPE, IDCANCEL},
-                                         KeyCase{"EnterInEditPressesDefault", IDD_BT_CONTROLS, IDC_BT_EDIT,
-                                                 VK_RETURN, IDOK}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Win32, ModalKeys,
+    testing::Values(KeyCase{"EscInEdit", IDD_BT_CONTROLS, IDC_BT_EDIT, VK_ESCAPE, IDCANCEL},
+                    KeyCase{"EnterInEditPressesDefault", IDD_BT_CONTROLS, IDC_BT_EDIT, VK_RETURN, IDOK}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 BOOL CALLBACK CancelBoxWithCaption(HWND hwnd, LPARAM caption) {
     wchar_t text[64] = {};

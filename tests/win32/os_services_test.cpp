@@ -37,8 +37,11 @@ TEST(Wide, ConvertsBothWays) {
 }
 
 TEST(Wide, BrokenInputBecomesReplacementCharacters) {
-    EXPECT_EQ(ToWide("a\xC3"), L"a\uFFFD");       // cut in the middle of a character
-    EXPECT_EQ(ToWide("\xFF" "b"), L"\uFFFD" L"b");
+    EXPECT_EQ(ToWide("a\xC3"), L"a\uFFFD");  // cut in the middle of a character
+    EXPECT_EQ(ToWide("\xFF"
+                     "b"),
+              L"\uFFFD"
+              L"b");
     EXPECT_EQ(ToUtf8(std::wstring(1, L'\xD800')), "\xEF\xBF\xBD");  // unpaired surrogate
 }
 

@@ -37,7 +37,9 @@ TEST_P(ScrollRouting, ControlScrollMessagesCarryIdCodeAndSignedPosition) {
     const ScrollCase& c = GetParam();
     ScriptedDialog dlg(IDD_BT_CONTROLS);
     WithControls(dlg, [&](ScriptedDialog& d) {
-        ::SendMessageW(d.hwnd(), c.msg, MAKEWPARAM(c.code, static_cast<WORD>(c.pos)),
+        ::SendMessageW(d.hwnd(),
+                       c.msg,
+                       MAKEWPARAM(c.code, static_cast<WORD>(c.pos)),
                        reinterpret_cast<LPARAM>(d.item(IDC_BT_SPIN)));
     });
     EXPECT_EQ(dlg.scrolls, (std::vector<Scroll>{{IDC_BT_SPIN, c.code, c.pos, c.horizontal}}));
@@ -83,10 +85,10 @@ TEST_P(ColourRouting, DecisionIsAppliedToTheDeviceContextWithAWindowOwnedBrush) 
         HWND from = c.control ? d.item(c.control) : d.hwnd();
         HDC dc = ::CreateCompatibleDC(nullptr);
         d.colourRequests.clear();
-        first = reinterpret_cast<HBRUSH>(::SendMessageW(d.hwnd(), c.msg, reinterpret_cast<WPARAM>(dc),
-                                                        reinterpret_cast<LPARAM>(from)));
-        second = reinterpret_cast<HBRUSH>(::SendMessageW(d.hwnd(), c.msg, reinterpret_cast<WPARAM>(dc),
-                                                         reinterpret_cast<LPARAM>(from)));
+        first = reinterpret_cast<HBRUSH>(
+            ::SendMessageW(d.hwnd(), c.msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(from)));
+        second = reinterpret_cast<HBRUSH>(
+            ::SendMessageW(d.hwnd(), c.msg, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(from)));
         text = ::GetTextColor(dc);
         mode = ::GetBkMode(dc);
         LOGBRUSH lb{};
@@ -114,8 +116,8 @@ TEST(Routing, DefaultColourLeavesThePaintingToTheSystem) {
     LRESULT answer = 1;
     WithControls(dlg, [&](ScriptedDialog& d) {
         HDC dc = ::CreateCompatibleDC(nullptr);
-        answer = ::SendMessageW(d.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
-                                reinterpret_cast<LPARAM>(d.item(IDC_BT_UMLAUT)));
+        answer = ::SendMessageW(
+            d.hwnd(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(d.item(IDC_BT_UMLAUT)));
         ::DeleteDC(dc);
     });
     EXPECT_EQ(answer, reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE)));  // the dialog manager's own

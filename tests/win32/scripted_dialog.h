@@ -66,14 +66,18 @@ public:
     }
     void OnCommand(int id, int code) override {
         commands.push_back({id, code});
-        if (onCommand) onCommand(*this, id, code);
-        else ui::Dialog::OnCommand(id, code);
+        if (onCommand)
+            onCommand(*this, id, code);
+        else
+            ui::Dialog::OnCommand(id, code);
     }
     bool OnSysCommand(unsigned cmd) override {
         sysCommands.push_back(cmd);
         return cmd < 0xF000;  // our own items; the system's go to the default handling
     }
-    void OnScroll(int id, int code, int pos, bool horizontal) override { scrolls.push_back({id, code, pos, horizontal}); }
+    void OnScroll(int id, int code, int pos, bool horizontal) override {
+        scrolls.push_back({id, code, pos, horizontal});
+    }
     void OnWindowPosChanging(unsigned& flags) override {
         if (hideGuard) flags &= ~0x0040u;
         if (flags & 0x0040u) sawShowFlag = true;

@@ -69,7 +69,8 @@ std::optional<std::string> DialogProbe::comboEntry(int id, int index) const {
     const auto length = Ask(control(id), CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
     if (!length || *length == CB_ERR) return std::nullopt;
     std::wstring text(static_cast<std::size_t>(*length) + 1, L'\0');
-    const auto copied = Ask(control(id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    const auto copied =
+        Ask(control(id), CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
     if (!copied || *copied == CB_ERR) return std::nullopt;
     text.resize(static_cast<std::size_t>(*copied));
     return ToUtf8(text);

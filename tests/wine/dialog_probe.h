@@ -31,8 +31,8 @@ public:
 
     // Input. Posted rather than sent, so an action that opens a modal window
     // does not block the driver; check its effect by polling.
-    void click(int id) const;                 // BM_CLICK on the control
-    void command(int id) const;               // WM_COMMAND as a click would send it
+    void click(int id) const;    // BM_CLICK on the control
+    void command(int id) const;  // WM_COMMAND as a click would send it
     bool setText(int id, const std::string& text) const;
     void typeChar(int id, wchar_t ch) const;  // WM_CHAR into the control
     void pressKey(UINT virtualKey) const;     // to the focused control (Esc, Enter)

@@ -7,10 +7,10 @@
 namespace e2e {
 
 struct Options {
-    std::wstring resultsFile;     // one line per test, read by run-e2e.sh
-    std::wstring screenshotDir;   // screenshot requests are answered here
-    std::wstring workDir;         // scratch files of the programs under test
-    std::wstring programDir;      // the driver's own folder, where the programs are built
+    std::wstring resultsFile;    // one line per test, read by run-e2e.sh
+    std::wstring screenshotDir;  // screenshot requests are answered here
+    std::wstring workDir;        // scratch files of the programs under test
+    std::wstring programDir;     // the driver's own folder, where the programs are built
 };
 
 // Reads --results=, --shots= and --work= from the process's wide command line,

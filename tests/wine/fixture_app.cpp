@@ -34,7 +34,8 @@ class FixtureApp : public ui::WinApp {
 public:
     bool InitInstance() override {
         const int result = fixture::RunFixture();
-        if (const std::string path = ResultPath(); !path.empty()) os::WriteTextFile(path, std::to_string(result) + "\n");
+        if (const std::string path = ResultPath(); !path.empty())
+            os::WriteTextFile(path, std::to_string(result) + "\n");
         return false;
     }
 };

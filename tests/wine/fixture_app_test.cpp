@@ -87,7 +87,9 @@ TEST_P(FixtureMessageBox, TimersFireWhileItIsOpenAndItsAnswerIsReturned) {
 
 INSTANTIATE_TEST_SUITE_P(Answers, FixtureMessageBox,
                          testing::Values(MessageBoxAnswer{"Ok", IDOK, "1"}, MessageBoxAnswer{"Cancel", IDCANCEL, "2"}),
-                         [](const testing::TestParamInfo<MessageBoxAnswer>& info) { return std::string(info.param.name); });
+                         [](const testing::TestParamInfo<MessageBoxAnswer>& info) {
+                             return std::string(info.param.name);
+                         });
 
 TEST_F(FixtureApp, WindowThatCannotBeCreatedGivesMinusOne) {
     ASSERT_NO_FATAL_FAILURE(startAndFindMainWindow());

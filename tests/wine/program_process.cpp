@@ -18,8 +18,8 @@ std::unique_ptr<ProgramProcess> ProgramProcess::Start(const std::wstring& exe, c
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
-    if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
-                        &pi)) {
+    if (!CreateProcessW(
+            path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) {
         return nullptr;
     }
     CloseHandle(pi.hThread);

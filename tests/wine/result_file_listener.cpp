@@ -5,9 +5,7 @@
 namespace e2e {
 namespace {
 
-std::string FullName(const testing::TestInfo& test) {
-    return std::string(test.test_suite_name()) + "." + test.name();
-}
+std::string FullName(const testing::TestInfo& test) { return std::string(test.test_suite_name()) + "." + test.name(); }
 
 }  // namespace
 

@@ -23,7 +23,7 @@ bool ClickAt(POINT screen, MouseButton button, int clicks) {
         input.mi.dx = Normalised(screen.x, width);
         input.mi.dy = Normalised(screen.y, height);
         const bool press = i % 2 == 1;
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (i == 0   ? MOUSEEVENTF_MOVE
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | (i == 0  ? MOUSEEVENTF_MOVE
                                                    : press ? (left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN)
                                                            : (left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP));
     }

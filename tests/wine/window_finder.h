@@ -14,8 +14,8 @@ namespace e2e {
 
 struct WindowInfo {
     HWND hwnd = nullptr;
-    std::string caption;     // UTF-8
-    std::string className;   // "#32770" for dialogs and message boxes
+    std::string caption;    // UTF-8
+    std::string className;  // "#32770" for dialogs and message boxes
     bool visible = false;
 };
 

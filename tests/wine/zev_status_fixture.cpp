@@ -17,8 +17,8 @@
 namespace e2e {
 namespace {
 
-constexpr DWORD kStartTimeoutMs = 30000;   // Wine's first start of a program can be slow
-constexpr DWORD kMenuAnswerMs = 1500;      // per icon tried
+constexpr DWORD kStartTimeoutMs = 30000;  // Wine's first start of a program can be slow
+constexpr DWORD kMenuAnswerMs = 1500;     // per icon tried
 constexpr DWORD kEndTimeoutMs = 10000;
 constexpr int kIconSlotsTried = 6;
 
@@ -42,7 +42,8 @@ std::wstring FreshTestFolder() {
     HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
         do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) DeleteFileW((folder + L"\\" + found.cFileName).c_str());
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileW((folder + L"\\" + found.cFileName).c_str());
         } while (FindNextFileW(search, &found));
         FindClose(search);
     }
@@ -52,8 +53,8 @@ std::wstring FreshTestFolder() {
 std::optional<std::string> TextOf(HWND hwnd) {
     wchar_t buffer[512] = {};
     DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
-                             &copied)) {
+    if (!SendMessageTimeoutW(
+            hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &copied)) {
         return std::nullopt;
     }
     return ToUtf8(std::wstring(buffer, copied));
@@ -126,7 +127,8 @@ void ZevStatusTest::startWithScenario(const std::string& scenario, const std::op
         << "no main window \"" << kMainCaption << "\" was created";
     // The last of the four settings queries that follow the start dialog.
     ASSERT_TRUE(waitForLog("fm.push_value 48;fm.execute_keyword 10;", kStartTimeoutMs))
-        << "the start-up pass did not read the printer's settings; log:\n" << emulatorLog();
+        << "the start-up pass did not read the printer's settings; log:\n"
+        << emulatorLog();
 }
 
 void ZevStatusTest::openMainWindowFromTrayMenu(const std::string& menuScreenshot) {
@@ -158,9 +160,7 @@ void ZevStatusTest::endProgram() {
     EXPECT_TRUE(m_process->waitForExit(kEndTimeoutMs)) << "\"Beenden\" did not end the program";
 }
 
-std::string ZevStatusTest::emulatorLog() const {
-    return ReadWholeFile(programFile(L"emulator.log")).value_or("");
-}
+std::string ZevStatusTest::emulatorLog() const { return ReadWholeFile(programFile(L"emulator.log")).value_or(""); }
 
 bool ZevStatusTest::waitForLog(const std::string& fragment, DWORD timeoutMs) const {
     return PollUntil([&] { return emulatorLog().find(fragment) != std::string::npos; }, timeoutMs);

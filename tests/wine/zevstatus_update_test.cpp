@@ -31,8 +31,12 @@ struct DriverFile {
 };
 
 constexpr DriverFile kDriverFiles[] = {
-    {L"brmod_a.dll", true},  {L"brmod_b.dat", false}, {L"brmod_c.dll", false},
-    {L"brmod_d.dll", false}, {L"brmod_e.dll", false}, {L"brmod_f.dll", false},
+    {L"brmod_a.dll", true},
+    {L"brmod_b.dat", false},
+    {L"brmod_c.dll", false},
+    {L"brmod_d.dll", false},
+    {L"brmod_e.dll", false},
+    {L"brmod_f.dll", false},
 };
 
 std::wstring Environment(const wchar_t* name) {
@@ -55,7 +59,7 @@ std::wstring InstalledPath(const DriverFile& file) {
 
 // Every missing folder of the path, outermost first.
 bool CreateFolders(const std::wstring& path) {
-    for (std::size_t at = path.find(L'\\', 3); ; at = path.find(L'\\', at + 1)) {
+    for (std::size_t at = path.find(L'\\', 3);; at = path.find(L'\\', at + 1)) {
         const std::wstring part = path.substr(0, at);
         if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
         if (at == std::wstring::npos) return true;
@@ -72,7 +76,8 @@ bool SetLastWriteDate(const std::wstring& path, WORD day, WORD month, WORD year)
     SYSTEMTIME utc{};
     FILETIME when{};
     if (!TzSpecificLocalTimeToSystemTime(nullptr, &local, &utc) || !SystemTimeToFileTime(&utc, &when)) return false;
-    HANDLE f = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE f =
+        CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (f == INVALID_HANDLE_VALUE) return false;
     const bool set = SetFileTime(f, nullptr, nullptr, &when) != 0;
     CloseHandle(f);
@@ -137,8 +142,8 @@ protected:
         for (const DriverFile& file : kDriverFiles) {
             std::wstring versionFile = file.name;
             versionFile.replace(versionFile.size() - 3, 3, L"txt");
-            const std::string content = IsBrmodF(file) ? std::string(kNewerDate) + "\n" + secondLine
-                                                       : std::string(kInstalledDate) + "\n";
+            const std::string content =
+                IsBrmodF(file) ? std::string(kNewerDate) + "\n" + secondLine : std::string(kInstalledDate) + "\n";
             ASSERT_TRUE(WriteWholeFile(update + L"\\" + versionFile, content));
         }
         ASSERT_TRUE(WriteWholeFile(update + L"\\files\\brmod_f.dll", kReplacement));
@@ -153,7 +158,8 @@ TEST_P(ZevStatusUpdate, FindsTheNewerBrmodFAndReplacesItBehindABackup) {
     ASSERT_NO_FATAL_FAILURE(startWithScenario("printer A1 state=0\n"));
 
     mainWindow().command(IDC_ONLINE_UPDATE);  // its button is never shown
-    const HWND check = waitForDialog(kUpdateCaption, "Möchten Sie nach einer neueren Version suchen ?", kDefaultTimeoutMs);
+    const HWND check =
+        waitForDialog(kUpdateCaption, "Möchten Sie nach einer neueren Version suchen ?", kDefaultTimeoutMs);
     ASSERT_NE(check, nullptr) << "command 1021 opened no check dialog";
     DialogProbe(check).click(IDOK);
 
@@ -206,9 +212,10 @@ TEST_P(ZevStatusUpdate, FindsTheNewerBrmodFAndReplacesItBehindABackup) {
 
 INSTANTIATE_TEST_SUITE_P(
     VersionFileDigest, ZevStatusUpdate,
-    testing::Values(DigestCase{"DateOnly", "", true},
-                    DigestCase{"MatchingSha256", "f92a761d780231f21c3bc982afde2f4c0e58ea535738bef0d6e3da2b81b128bb\n", true},
-                    DigestCase{"OtherSha256", "0000000000000000000000000000000000000000000000000000000000000000\n", false}),
+    testing::Values(
+        DigestCase{"DateOnly", "", true},
+        DigestCase{"MatchingSha256", "f92a761d780231f21c3bc982afde2f4c0e58ea535738bef0d6e3da2b81b128bb\n", true},
+        DigestCase{"OtherSha256", "0000000000000000000000000000000000000000000000000000000000000000\n", false}),
     [](const testing::TestParamInfo<DigestCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

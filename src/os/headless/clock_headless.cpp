@@ -27,7 +27,10 @@ LocalTime ToLocalTime(std::int64_t utcSeconds) {
     const std::int64_t local = utcSeconds + headless::machine().utcOffsetMinutes * 60;
     std::int64_t days = local / 86400;
     std::int64_t secs = local % 86400;
-    if (secs < 0) { secs += 86400; --days; }
+    if (secs < 0) {
+        secs += 86400;
+        --days;
+    }
     LocalTime t;
     civilFromDays(days, t.year, t.month, t.day);
     t.hour = static_cast<int>(secs / 3600);

@@ -9,7 +9,8 @@ namespace {
 Machine* g_machine = nullptr;
 
 bool isAbsoluteWithDrive(const std::string& p) {
-    return p.size() >= 3 && std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':' && (p[2] == '\\' || p[2] == '/');
+    return p.size() >= 3 && std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':' &&
+           (p[2] == '\\' || p[2] == '/');
 }
 }  // namespace
 
@@ -20,8 +21,10 @@ Machine::Machine(std::filesystem::path root) : m_root(std::move(root)) {
 std::filesystem::path Machine::hostPath(const std::string& windowsPath) const {
     std::string full = windowsPath;
     if (!isAbsoluteWithDrive(full)) {
-        if (!full.empty() && (full[0] == '\\' || full[0] == '/')) full = currentDirectory.substr(0, 2) + full;
-        else full = currentDirectory + "\\" + full;
+        if (!full.empty() && (full[0] == '\\' || full[0] == '/'))
+            full = currentDirectory.substr(0, 2) + full;
+        else
+            full = currentDirectory + "\\" + full;
     }
     std::filesystem::path host = m_root;
     host /= std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(full[0]))));

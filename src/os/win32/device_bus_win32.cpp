@@ -90,8 +90,8 @@ public:
 
     bool requestDeviceId(std::span<std::uint8_t> out, std::size_t& returned) override {
         DWORD got = 0;
-        const BOOL ok = DeviceIoControl(m_handle, kIoctlQueryDeviceId, nullptr, 0, out.data(),
-                                        static_cast<DWORD>(out.size()), &got, nullptr);
+        const BOOL ok = DeviceIoControl(
+            m_handle, kIoctlQueryDeviceId, nullptr, 0, out.data(), static_cast<DWORD>(out.size()), &got, nullptr);
         returned = got <= out.size() ? got : out.size();
         return ok != FALSE;
     }
@@ -140,8 +140,13 @@ public:
         if (mode == OpenMode::ExclusiveReadWrite) {
             h = CreateFileW(wide.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         } else {
-            h = CreateFileW(wide.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+            h = CreateFileW(wide.c_str(),
+                            GENERIC_WRITE,
+                            FILE_SHARE_READ,
+                            nullptr,
+                            OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN,
+                            nullptr);
         }
         if (h == INVALID_HANDLE_VALUE) return nullptr;
         return std::make_unique<Win32Device>(h);

@@ -35,9 +35,13 @@ std::string QueryDirectory(Get get) {
 }  // namespace
 
 std::optional<std::string> ReadTextFile(const std::string& path) {
-    auto file = win32::FromFileHandle(::CreateFileW(ToWide(path).c_str(), GENERIC_READ,
-                                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    auto file = win32::FromFileHandle(::CreateFileW(ToWide(path).c_str(),
+                                                    GENERIC_READ,
+                                                    FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                    nullptr,
+                                                    OPEN_EXISTING,
+                                                    FILE_ATTRIBUTE_NORMAL,
+                                                    nullptr));
     if (!file) return std::nullopt;
     LARGE_INTEGER size;
     if (!::GetFileSizeEx(file.get(), &size) || size.QuadPart > kMaxTextFileBytes) return std::nullopt;
@@ -55,15 +59,14 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
 }
 
 bool WriteTextFile(const std::string& path, const std::string& content) {
-    auto file = win32::FromFileHandle(::CreateFileW(ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    auto file = win32::FromFileHandle(::CreateFileW(
+        ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     const std::string bytes = win32::ToDiskLineEnds(content);
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;
-        if (!::WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written,
-                         nullptr) ||
+        if (!::WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written, nullptr) ||
             written == 0)
             return false;
         done += written;

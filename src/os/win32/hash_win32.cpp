@@ -43,8 +43,13 @@ std::string hexOf(const std::array<UCHAR, kSha256Bytes>& bytes) {
 }  // namespace
 
 std::optional<std::string> Sha256OfFile(const std::string& path) {
-    auto file = win32::FromFileHandle(::CreateFileW(win32::ToWide(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
-                                                    nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    auto file = win32::FromFileHandle(::CreateFileW(win32::ToWide(path).c_str(),
+                                                    GENERIC_READ,
+                                                    FILE_SHARE_READ,
+                                                    nullptr,
+                                                    OPEN_EXISTING,
+                                                    FILE_FLAG_SEQUENTIAL_SCAN,
+                                                    nullptr));
     if (!file) return std::nullopt;
 
     BCRYPT_ALG_HANDLE rawAlgorithm = nullptr;

@@ -60,8 +60,6 @@ using UniqueMenu = Unique<HMENU, DestroyMenuHandle>;
 using UniqueWindow = Unique<HWND, DestroyWindowHandle>;
 
 // CreateFileW reports failure as INVALID_HANDLE_VALUE rather than null.
-inline UniqueHandle FromFileHandle(HANDLE h) {
-    return UniqueHandle(h == INVALID_HANDLE_VALUE ? nullptr : h);
-}
+inline UniqueHandle FromFileHandle(HANDLE h) { return UniqueHandle(h == INVALID_HANDLE_VALUE ? nullptr : h); }
 
 }  // namespace os::win32

@@ -8,12 +8,14 @@
 namespace ui {
 
 headless::Control* Window::control(int id) {
-    for (auto& c : controls) if (c.id == id) return &c;
+    for (auto& c : controls)
+        if (c.id == id) return &c;
     return nullptr;
 }
 
 const headless::Control* Window::control(int id) const {
-    for (const auto& c : controls) if (c.id == id) return &c;
+    for (const auto& c : controls)
+        if (c.id == id) return &c;
     return nullptr;
 }
 
@@ -48,25 +50,54 @@ Control controlFromTemplate(const DialogItemTemplate& item) {
     switch (item.cls) {
         case ControlClass::Button:
             switch (item.style & 0xF) {
-                case 0x1: c.kind = ControlKind::PushButton; c.defaultButton = true; break;
-                case 0x2: case 0x5: c.kind = ControlKind::CheckBox; break;
-                case 0x3: case 0x6: c.kind = ControlKind::CheckBox; c.autoToggle = true; break;
+                case 0x1:
+                    c.kind = ControlKind::PushButton;
+                    c.defaultButton = true;
+                    break;
+                case 0x2:
+                case 0x5: c.kind = ControlKind::CheckBox; break;
+                case 0x3:
+                case 0x6:
+                    c.kind = ControlKind::CheckBox;
+                    c.autoToggle = true;
+                    break;
                 case 0x4: c.kind = ControlKind::RadioButton; break;
-                case 0x9: c.kind = ControlKind::RadioButton; c.autoToggle = true; break;
+                case 0x9:
+                    c.kind = ControlKind::RadioButton;
+                    c.autoToggle = true;
+                    break;
                 case 0x7: c.kind = ControlKind::GroupBox; break;
                 default: c.kind = ControlKind::PushButton; break;
             }
             break;
         case ControlClass::Static:
             c.notify = (item.style & kSsNotify) != 0;
-            if ((item.style & kSsTypeMask) == kSsBitmap) { c.kind = ControlKind::Picture; c.bitmap = item.textOrdinal; c.text.clear(); }
-            else if ((item.style & kSsTypeMask) == kSsIcon) { c.kind = ControlKind::Icon; c.bitmap = item.textOrdinal; }
-            else c.kind = ControlKind::Static;
+            if ((item.style & kSsTypeMask) == kSsBitmap) {
+                c.kind = ControlKind::Picture;
+                c.bitmap = item.textOrdinal;
+                c.text.clear();
+            } else if ((item.style & kSsTypeMask) == kSsIcon) {
+                c.kind = ControlKind::Icon;
+                c.bitmap = item.textOrdinal;
+            } else
+                c.kind = ControlKind::Static;
             break;
         case ControlClass::Edit: c.kind = ControlKind::Edit; break;
-        case ControlClass::ComboBox: c.kind = ControlKind::ComboBox; c.sorted = (item.style & kCbsSort) != 0; c.text.clear(); break;
-        case ControlClass::UpDown: c.kind = ControlKind::UpDown; c.horizontal = (item.style & kUdsHorz) != 0; c.lo = 100; c.hi = 0; break;
-        case ControlClass::Progress: c.kind = ControlKind::Progress; c.text.clear(); break;
+        case ControlClass::ComboBox:
+            c.kind = ControlKind::ComboBox;
+            c.sorted = (item.style & kCbsSort) != 0;
+            c.text.clear();
+            break;
+        case ControlClass::UpDown:
+            c.kind = ControlKind::UpDown;
+            c.horizontal = (item.style & kUdsHorz) != 0;
+            c.lo = 100;
+            c.hi = 0;
+            break;
+        case ControlClass::Progress:
+            c.kind = ControlKind::Progress;
+            c.text.clear();
+            break;
         default: c.kind = ControlKind::Other; break;
     }
     return c;
@@ -115,12 +146,15 @@ HeadlessBackend::HeadlessBackend(const ResourceSet& resources, Scheduler& schedu
 HeadlessBackend::~HeadlessBackend() = default;
 
 void HeadlessBackend::failTemplate(int templateId, bool fail) {
-    if (fail) m_failingTemplates.insert(templateId);
-    else m_failingTemplates.erase(templateId);
+    if (fail)
+        m_failingTemplates.insert(templateId);
+    else
+        m_failingTemplates.erase(templateId);
 }
 
 Window* HeadlessBackend::findBySerial(std::uint64_t serial) const {
-    for (Window* w : m_zOrder) if (w->serial == serial) return w;
+    for (Window* w : m_zOrder)
+        if (w->serial == serial) return w;
     return nullptr;
 }
 
@@ -233,7 +267,11 @@ void HeadlessBackend::setTimer(Window& w, unsigned id, unsigned ms) {
     const unsigned interval = std::max(ms, kUserTimerMinimum);
     const std::uint64_t due = os::headless::machine().now() + interval;
     for (Timer& t : w.timers) {
-        if (t.id == id) { t.interval = interval; t.due = due; return; }
+        if (t.id == id) {
+            t.interval = interval;
+            t.due = due;
+            return;
+        }
     }
     w.timers.push_back({id, interval, due, m_timerSeq++});
 }
@@ -256,9 +294,15 @@ void HeadlessBackend::showWindow(Window& w, int cmd) {
         case SW_HIDE: setVisible(w, false); break;
         case SW_MINIMIZE:
         case SW_SHOWMINIMIZED:
-        case SW_SHOWMINNOACTIVE: w.iconic = true; setVisible(w, true); break;
+        case SW_SHOWMINNOACTIVE:
+            w.iconic = true;
+            setVisible(w, true);
+            break;
         case SW_SHOWNORMAL:
-        case SW_RESTORE: w.iconic = false; setVisible(w, true); break;
+        case SW_RESTORE:
+            w.iconic = false;
+            setVisible(w, true);
+            break;
         default: setVisible(w, true); break;
     }
 }
@@ -278,8 +322,14 @@ void HeadlessBackend::postMessage(Window& w, unsigned msg, std::uintptr_t wParam
 
 void HeadlessBackend::sendMessage(Window& w, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
     if (msg == WM_NULL) return;
-    if (msg == kWmCommand) { dispatchCommand(w, static_cast<int>(wParam & 0xFFFF), static_cast<int>((wParam >> 16) & 0xFFFF)); return; }
-    if (msg == kWmSysCommand) { sysCommand(w, static_cast<unsigned>(wParam)); return; }
+    if (msg == kWmCommand) {
+        dispatchCommand(w, static_cast<int>(wParam & 0xFFFF), static_cast<int>((wParam >> 16) & 0xFFFF));
+        return;
+    }
+    if (msg == kWmSysCommand) {
+        sysCommand(w, static_cast<unsigned>(wParam));
+        return;
+    }
     std::intptr_t result = 0;
     if (w.dialog) w.dialog->OnMessage(msg, wParam, lParam, result);
 }
@@ -304,13 +354,30 @@ std::string HeadlessBackend::itemText(const Window& w, int id) const {
     return c ? c->text : std::string();
 }
 
-void HeadlessBackend::setCheck(Window& w, int id, int state) { if (Control* c = find(w, id)) c->check = state; }
-int HeadlessBackend::check(const Window& w, int id) const { const Control* c = find(w, id); return c ? c->check : 0; }
-void HeadlessBackend::enableItem(Window& w, int id, bool enable) { if (Control* c = find(w, id)) c->enabled = enable; }
-bool HeadlessBackend::isItemEnabled(const Window& w, int id) const { const Control* c = find(w, id); return c && c->enabled; }
-void HeadlessBackend::showItem(Window& w, int id, bool show) { if (Control* c = find(w, id)) c->visible = show; }
-bool HeadlessBackend::isItemVisible(const Window& w, int id) const { const Control* c = find(w, id); return c && c->visible; }
-void HeadlessBackend::redrawItem(Window& w, int id) { if (Control* c = find(w, id)) ++c->redraws; }
+void HeadlessBackend::setCheck(Window& w, int id, int state) {
+    if (Control* c = find(w, id)) c->check = state;
+}
+int HeadlessBackend::check(const Window& w, int id) const {
+    const Control* c = find(w, id);
+    return c ? c->check : 0;
+}
+void HeadlessBackend::enableItem(Window& w, int id, bool enable) {
+    if (Control* c = find(w, id)) c->enabled = enable;
+}
+bool HeadlessBackend::isItemEnabled(const Window& w, int id) const {
+    const Control* c = find(w, id);
+    return c && c->enabled;
+}
+void HeadlessBackend::showItem(Window& w, int id, bool show) {
+    if (Control* c = find(w, id)) c->visible = show;
+}
+bool HeadlessBackend::isItemVisible(const Window& w, int id) const {
+    const Control* c = find(w, id);
+    return c && c->visible;
+}
+void HeadlessBackend::redrawItem(Window& w, int id) {
+    if (Control* c = find(w, id)) ++c->redraws;
+}
 
 int HeadlessBackend::comboAdd(Window& w, int id, std::string_view text) {
     Control* c = find(w, id);
@@ -327,7 +394,11 @@ int HeadlessBackend::comboAdd(Window& w, int id, std::string_view text) {
 }
 
 void HeadlessBackend::comboReset(Window& w, int id) {
-    if (Control* c = find(w, id)) { c->items.clear(); c->selection = -1; c->text.clear(); }
+    if (Control* c = find(w, id)) {
+        c->items.clear();
+        c->selection = -1;
+        c->text.clear();
+    }
 }
 
 int HeadlessBackend::comboSelectString(Window& w, int id, int startAfter, std::string_view prefix) {
@@ -347,8 +418,14 @@ int HeadlessBackend::comboSelectString(Window& w, int id, int startAfter, std::s
     return -1;
 }
 
-int HeadlessBackend::comboCurSel(const Window& w, int id) const { const Control* c = find(w, id); return c ? c->selection : -1; }
-int HeadlessBackend::comboCount(const Window& w, int id) const { const Control* c = find(w, id); return c ? static_cast<int>(c->items.size()) : 0; }
+int HeadlessBackend::comboCurSel(const Window& w, int id) const {
+    const Control* c = find(w, id);
+    return c ? c->selection : -1;
+}
+int HeadlessBackend::comboCount(const Window& w, int id) const {
+    const Control* c = find(w, id);
+    return c ? static_cast<int>(c->items.size()) : 0;
+}
 
 std::string HeadlessBackend::comboText(const Window& w, int id, int index) const {
     const Control* c = find(w, id);
@@ -357,13 +434,25 @@ std::string HeadlessBackend::comboText(const Window& w, int id, int index) const
 }
 
 void HeadlessBackend::spinSetRange(Window& w, int id, int lo, int hi) {
-    if (Control* c = find(w, id)) { c->lo = lo; c->hi = hi; c->pos = clampTo(c->pos, lo, hi); }
+    if (Control* c = find(w, id)) {
+        c->lo = lo;
+        c->hi = hi;
+        c->pos = clampTo(c->pos, lo, hi);
+    }
 }
-void HeadlessBackend::spinSetPos(Window& w, int id, int pos) { if (Control* c = find(w, id)) c->pos = clampTo(pos, c->lo, c->hi); }
-int HeadlessBackend::spinPos(const Window& w, int id) const { const Control* c = find(w, id); return c ? c->pos : 0; }
+void HeadlessBackend::spinSetPos(Window& w, int id, int pos) {
+    if (Control* c = find(w, id)) c->pos = clampTo(pos, c->lo, c->hi);
+}
+int HeadlessBackend::spinPos(const Window& w, int id) const {
+    const Control* c = find(w, id);
+    return c ? c->pos : 0;
+}
 
 void HeadlessBackend::progressSetRange(Window& w, int id, int lo, int hi) {
-    if (Control* c = find(w, id)) { c->lo = lo; c->hi = hi; }
+    if (Control* c = find(w, id)) {
+        c->lo = lo;
+        c->hi = hi;
+    }
 }
 
 void HeadlessBackend::progressSetPos(Window& w, int id, int pos) {
@@ -380,7 +469,9 @@ void HeadlessBackend::setPicture(Window& w, int id, int bitmapResource) {
     c->bitmap = (bitmapResource && m_resources.bitmap(bitmapResource)) ? bitmapResource : 0;
 }
 
-void HeadlessBackend::setItemFont(Window& w, int id, const FontSpec& font) { if (Control* c = find(w, id)) c->font = font; }
+void HeadlessBackend::setItemFont(Window& w, int id, const FontSpec& font) {
+    if (Control* c = find(w, id)) c->font = font;
+}
 
 // ---------------------------------------------------------------- message boxes, menus, tray
 
@@ -447,13 +538,15 @@ bool HeadlessBackend::trayAdd(Window& owner, const TrayIconRecord& record) {
 
 bool HeadlessBackend::trayDelete(Window& owner, std::uint32_t iconId) {
     const auto before = m_tray.size();
-    std::erase_if(m_tray, [&](const TrayEntry& e) { return e.ownerSerial == owner.serial && e.record.iconId == iconId; });
+    std::erase_if(m_tray,
+                  [&](const TrayEntry& e) { return e.ownerSerial == owner.serial && e.record.iconId == iconId; });
     return m_tray.size() != before;
 }
 
 unsigned HeadlessBackend::registerWindowMessage(std::string_view name) {
     const std::string key = lower(name);
-    for (const auto& [n, id] : m_registered) if (n == key) return id;
+    for (const auto& [n, id] : m_registered)
+        if (n == key) return id;
     const unsigned id = 0xC000 + static_cast<unsigned>(m_registered.size());
     m_registered.emplace_back(key, id);
     return id;
@@ -473,7 +566,8 @@ void HeadlessBackend::clickControl(Window& w, int id) {
         case ControlKind::RadioButton:
             if (c->autoToggle) {
                 // Auto radio buttons clear the others of their group.
-                auto self = std::find_if(w.controls.begin(), w.controls.end(), [id](const Control& k) { return k.id == id; });
+                auto self =
+                    std::find_if(w.controls.begin(), w.controls.end(), [id](const Control& k) { return k.id == id; });
                 auto first = self;
                 while (first != w.controls.begin() && !first->groupStart) --first;
                 for (auto it = first; it != w.controls.end(); ++it) {
@@ -496,8 +590,10 @@ void HeadlessBackend::clickControl(Window& w, int id) {
 void HeadlessBackend::typeChar(Window& w, int id, char ch) {
     Control* c = find(w, id);
     if (!c) return;
-    if (ch == '\b') { if (!c->text.empty()) c->text.pop_back(); }
-    else c->text.push_back(ch);
+    if (ch == '\b') {
+        if (!c->text.empty()) c->text.pop_back();
+    } else
+        c->text.push_back(ch);
     dispatchCommand(w, id, EN_CHANGE);
 }
 
@@ -525,9 +621,16 @@ void HeadlessBackend::spinBy(Window& w, int id, int delta) {
 }
 
 void HeadlessBackend::pressEnter(Window& w) {
-    if (w.kind == WindowKind::MessageBox) { answerMessageBox(w, (w.type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK); return; }
+    if (w.kind == WindowKind::MessageBox) {
+        answerMessageBox(w, (w.type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK);
+        return;
+    }
     int id = IDOK;
-    for (const Control& c : w.controls) if (c.defaultButton) { id = c.id; break; }
+    for (const Control& c : w.controls)
+        if (c.defaultButton) {
+            id = c.id;
+            break;
+        }
     if (const Control* c = w.control(id); c && c->kind == ControlKind::PushButton && !c->enabled) return;
     dispatchCommand(w, id, BN_CLICKED);
 }
@@ -546,8 +649,10 @@ void HeadlessBackend::sysCommand(Window& w, unsigned cmd) {
     if (w.dialog && w.dialog->OnSysCommand(cmd)) return;
     switch (cmd & 0xFFF0) {
         case SC_CLOSE:
-            if (w.kind == WindowKind::MessageBox) pressEscape(w);
-            else dispatchCommand(w, IDCANCEL, BN_CLICKED);
+            if (w.kind == WindowKind::MessageBox)
+                pressEscape(w);
+            else
+                dispatchCommand(w, IDCANCEL, BN_CLICKED);
             break;
         case SC_MINIMIZE: w.iconic = true; break;
         default: break;

@@ -19,16 +19,29 @@
 
 namespace ui::headless {
 
-enum class ControlKind { PushButton, CheckBox, RadioButton, GroupBox, Edit, Static, Picture, Icon, ComboBox, UpDown, Progress, Other };
+enum class ControlKind {
+    PushButton,
+    CheckBox,
+    RadioButton,
+    GroupBox,
+    Edit,
+    Static,
+    Picture,
+    Icon,
+    ComboBox,
+    UpDown,
+    Progress,
+    Other
+};
 
 struct Control {
     int id = 0;
     ControlKind kind = ControlKind::Other;
     std::uint32_t style = 0;
-    bool autoToggle = false;    // auto check box / auto radio button
+    bool autoToggle = false;  // auto check box / auto radio button
     bool defaultButton = false;
-    bool notify = false;        // static with SS_NOTIFY
-    bool groupStart = false;    // WS_GROUP
+    bool notify = false;      // static with SS_NOTIFY
+    bool groupStart = false;  // WS_GROUP
     std::string text;
     std::vector<std::string> textHistory;  // every text the program set, in order
     bool visible = true;

@@ -26,13 +26,28 @@ public:
     std::size_t pos() const { return m_pos; }
     bool atEnd() const { return m_pos >= m_data.size(); }
     void need(std::size_t n) const {
-        if (m_pos + n > m_data.size()) throw std::runtime_error("resource data truncated at offset " + std::to_string(m_pos));
+        if (m_pos + n > m_data.size())
+            throw std::runtime_error("resource data truncated at offset " + std::to_string(m_pos));
     }
-    std::uint8_t u8() { need(1); return m_data[m_pos++]; }
-    std::uint16_t u16() { need(2); std::uint16_t v = m_data[m_pos] | (m_data[m_pos + 1] << 8); m_pos += 2; return v; }
-    std::uint32_t u32() { std::uint32_t lo = u16(); return lo | (static_cast<std::uint32_t>(u16()) << 16); }
+    std::uint8_t u8() {
+        need(1);
+        return m_data[m_pos++];
+    }
+    std::uint16_t u16() {
+        need(2);
+        std::uint16_t v = m_data[m_pos] | (m_data[m_pos + 1] << 8);
+        m_pos += 2;
+        return v;
+    }
+    std::uint32_t u32() {
+        std::uint32_t lo = u16();
+        return lo | (static_cast<std::uint32_t>(u16()) << 16);
+    }
     std::int16_t i16() { return static_cast<std::int16_t>(u16()); }
-    void skip(std::size_t n) { need(n); m_pos += n; }
+    void skip(std::size_t n) {
+        need(n);
+        m_pos += n;
+    }
     void alignTo(std::size_t a) { m_pos = (m_pos + a - 1) / a * a; }
 
     std::u16string wstr() {
@@ -49,8 +64,15 @@ public:
         NameOrOrdinal r;
         need(2);
         const std::uint16_t first = static_cast<std::uint16_t>(m_data[m_pos] | (m_data[m_pos + 1] << 8));
-        if (first == 0) { m_pos += 2; return r; }
-        if (first == 0xFFFF) { m_pos += 2; r.ordinal = u16(); return r; }
+        if (first == 0) {
+            m_pos += 2;
+            return r;
+        }
+        if (first == 0xFFFF) {
+            m_pos += 2;
+            r.ordinal = u16();
+            return r;
+        }
         r.name = wstr();
         return r;
     }
@@ -73,7 +95,8 @@ ControlClass classFromAtom(int atom) {
 }
 
 std::string lower(std::string s) {
-    for (char& c : s) if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return s;
 }
 
@@ -92,8 +115,12 @@ ControlClass classFromName(const std::string& name) {
 
 void readItemClassAndText(Reader& r, DialogItemTemplate& item) {
     const auto cls = r.nameOrOrdinal();
-    if (cls.ordinal) item.cls = classFromAtom(cls.ordinal);
-    else { item.className = utf16ToUtf8(cls.name); item.cls = classFromName(item.className); }
+    if (cls.ordinal)
+        item.cls = classFromAtom(cls.ordinal);
+    else {
+        item.className = utf16ToUtf8(cls.name);
+        item.cls = classFromName(item.className);
+    }
     const auto text = r.nameOrOrdinal();
     item.textOrdinal = text.ordinal;
     item.text = utf16ToUtf8(text.name);
@@ -117,13 +144,20 @@ DialogTemplate parseDialog(int id, std::span<const std::uint8_t> data) {
         t.exStyle = r.u32();
     }
     const std::uint16_t count = r.u16();
-    t.x = r.i16(); t.y = r.i16(); t.cx = r.i16(); t.cy = r.i16();
+    t.x = r.i16();
+    t.y = r.i16();
+    t.cx = r.i16();
+    t.cy = r.i16();
     r.nameOrOrdinal();  // menu
     r.nameOrOrdinal();  // window class
     t.caption = utf16ToUtf8(r.wstr());
     if (t.style & kDsSetFont) {
         t.fontSize = r.u16();
-        if (extended) { r.u16(); r.u8(); r.u8(); }  // weight, italic, charset
+        if (extended) {
+            r.u16();
+            r.u8();
+            r.u8();
+        }  // weight, italic, charset
         t.fontFace = utf16ToUtf8(r.wstr());
     }
     for (std::uint16_t i = 0; i < count; ++i) {
@@ -137,7 +171,10 @@ DialogTemplate parseDialog(int id, std::span<const std::uint8_t> data) {
             item.style = r.u32();
             item.exStyle = r.u32();
         }
-        item.x = r.i16(); item.y = r.i16(); item.cx = r.i16(); item.cy = r.i16();
+        item.x = r.i16();
+        item.y = r.i16();
+        item.cx = r.i16();
+        item.cy = r.i16();
         item.id = extended ? static_cast<int>(static_cast<std::int32_t>(r.u32())) : static_cast<int>(r.u16());
         if (!extended && item.id == 0xFFFF) item.id = -1;
         if (item.id == 0xFFFF) item.id = -1;
@@ -183,7 +220,10 @@ BitmapInfo parseBitmap(std::span<const std::uint8_t> data) {
     BitmapInfo b;
     const std::uint32_t headerSize = r.u32();
     if (headerSize == 12) {
-        b.width = r.u16(); b.height = r.u16(); r.u16(); b.bitsPerPixel = r.u16();
+        b.width = r.u16();
+        b.height = r.u16();
+        r.u16();
+        b.bitsPerPixel = r.u16();
     } else {
         b.width = static_cast<std::int32_t>(r.u32());
         const std::int32_t h = static_cast<std::int32_t>(r.u32());
@@ -204,7 +244,8 @@ std::string utf16ToUtf8(std::u16string_view text) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             ++i;
         }
-        if (cp < 0x80) out.push_back(static_cast<char>(cp));
+        if (cp < 0x80)
+            out.push_back(static_cast<char>(cp));
         else if (cp < 0x800) {
             out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
             out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
@@ -235,7 +276,8 @@ void ResourceSet::load(std::span<const std::uint8_t> data) {
         r = Reader(data, start);
         r.skip(headerSize);
         r.need(dataSize);
-        if (dataSize > 0 && type.ordinal && name.ordinal) addEntry(type.ordinal, name.ordinal, data.subspan(r.pos(), dataSize));
+        if (dataSize > 0 && type.ordinal && name.ordinal)
+            addEntry(type.ordinal, name.ordinal, data.subspan(r.pos(), dataSize));
         r.skip(dataSize);
     }
 }

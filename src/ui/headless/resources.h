@@ -25,7 +25,7 @@ struct DialogItemTemplate {
     ControlClass cls = ControlClass::Other;
     std::string className;  // as written, for ControlClass::Other
     std::string text;
-    int textOrdinal = 0;    // e.g. the bitmap of an SS_BITMAP static (0 = text given)
+    int textOrdinal = 0;  // e.g. the bitmap of an SS_BITMAP static (0 = text given)
 };
 
 struct DialogTemplate {

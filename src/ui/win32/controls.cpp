@@ -126,8 +126,8 @@ void Win32Backend::setPicture(Window& w, int id, int bitmapResource) {
     // A resource that cannot be loaded clears the picture, as 0 does.
     os::win32::UniqueBitmap bitmap;
     if (bitmapResource != 0) bitmap = LoadBitmapResource(m_instance, bitmapResource);
-    auto previous = reinterpret_cast<HBITMAP>(
-        Send(w, id, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get())));
+    auto previous =
+        reinterpret_cast<HBITMAP>(Send(w, id, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get())));
     auto& kept = w.pictures[id];
     if (previous != nullptr && previous != kept.get()) ::DeleteObject(previous);  // the control's own copy
     kept = std::move(bitmap);

@@ -38,8 +38,8 @@ HICON MinimisedIcon(Window& w) {
     const int id = w.dialog.IconResource();
     if (id == 0) return nullptr;
     if (!w.paintIcon || w.paintIconResource != id) {
-        w.paintIcon = LoadIconResource(reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(w.handle(), GWLP_HINSTANCE)),
-                                       id, SM_CXICON);
+        w.paintIcon = LoadIconResource(
+            reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(w.handle(), GWLP_HINSTANCE)), id, SM_CXICON);
         w.paintIconResource = id;
     }
     return w.paintIcon.get();
@@ -71,52 +71,45 @@ bool ForwardHelpKey() {
 INT_PTR Route(Window& w, UINT msg, WPARAM wParam, LPARAM lParam) {
     Dialog& dlg = w.dialog;
     switch (msg) {
-    case WM_INITDIALOG:
-        return dlg.OnInitDialog() ? TRUE : FALSE;
-    case WM_COMMAND:
-        dlg.OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return TRUE;
-    case WM_TIMER:
-        dlg.OnTimer(static_cast<unsigned>(wParam));
-        return TRUE;
-    case WM_SYSCOMMAND:
-        return dlg.OnSysCommand(static_cast<unsigned>(wParam)) ? TRUE : FALSE;
-    case WM_WINDOWPOSCHANGING: {
-        auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
-        unsigned flags = pos->flags;
-        dlg.OnWindowPosChanging(flags);
-        pos->flags = flags;
-        return FALSE;  // the default processing still runs
-    }
-    case WM_CTLCOLORDLG:
-        return ControlColour(w, reinterpret_cast<HDC>(wParam), 0);
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-        return ControlColour(w, reinterpret_cast<HDC>(wParam), ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
-    case WM_VSCROLL:
-    case WM_HSCROLL:
-        if (lParam == 0) return FALSE;  // the window's own scroll bar: not ours
-        dlg.OnScroll(::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam),
-                     static_cast<short>(HIWORD(wParam)), msg == WM_HSCROLL);
-        return TRUE;
-    case WM_PAINT:
-        if (!::IsIconic(w.handle())) return FALSE;
-        PaintMinimised(w);
-        return TRUE;
-    case WM_QUERYDRAGICON:
-        return reinterpret_cast<INT_PTR>(MinimisedIcon(w));
-    case WM_HELP:
-        return ForwardHelpKey() ? TRUE : FALSE;
-    default:
-        if (msg >= WM_USER) {
-            std::intptr_t result = 0;
-            if (!dlg.OnMessage(msg, wParam, lParam, result)) return FALSE;
-            ::SetWindowLongPtrW(w.handle(), DWLP_MSGRESULT, result);
-            return TRUE;
+        case WM_INITDIALOG: return dlg.OnInitDialog() ? TRUE : FALSE;
+        case WM_COMMAND: dlg.OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
+        case WM_TIMER: dlg.OnTimer(static_cast<unsigned>(wParam)); return TRUE;
+        case WM_SYSCOMMAND: return dlg.OnSysCommand(static_cast<unsigned>(wParam)) ? TRUE : FALSE;
+        case WM_WINDOWPOSCHANGING: {
+            auto* pos = reinterpret_cast<WINDOWPOS*>(lParam);
+            unsigned flags = pos->flags;
+            dlg.OnWindowPosChanging(flags);
+            pos->flags = flags;
+            return FALSE;  // the default processing still runs
         }
-        return FALSE;
+        case WM_CTLCOLORDLG: return ControlColour(w, reinterpret_cast<HDC>(wParam), 0);
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+            return ControlColour(w, reinterpret_cast<HDC>(wParam), ::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+        case WM_VSCROLL:
+        case WM_HSCROLL:
+            if (lParam == 0) return FALSE;  // the window's own scroll bar: not ours
+            dlg.OnScroll(::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)),
+                         LOWORD(wParam),
+                         static_cast<short>(HIWORD(wParam)),
+                         msg == WM_HSCROLL);
+            return TRUE;
+        case WM_PAINT:
+            if (!::IsIconic(w.handle())) return FALSE;
+            PaintMinimised(w);
+            return TRUE;
+        case WM_QUERYDRAGICON: return reinterpret_cast<INT_PTR>(MinimisedIcon(w));
+        case WM_HELP: return ForwardHelpKey() ? TRUE : FALSE;
+        default:
+            if (msg >= WM_USER) {
+                std::intptr_t result = 0;
+                if (!dlg.OnMessage(msg, wParam, lParam, result)) return FALSE;
+                ::SetWindowLongPtrW(w.handle(), DWLP_MSGRESULT, result);
+                return TRUE;
+            }
+            return FALSE;
     }
 }
 

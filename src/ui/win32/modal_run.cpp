@@ -29,8 +29,7 @@ BOOL CALLBACK FindEnabledDialog(HWND hwnd, LPARAM lParam) {
 // order however the run ends.
 class ModalScope {
 public:
-    ModalScope(std::vector<Window*>& running, Window& w, HWND owner)
-        : m_running(running), m_window(w), m_owner(owner) {
+    ModalScope(std::vector<Window*>& running, Window& w, HWND owner) : m_running(running), m_window(w), m_owner(owner) {
         if (m_owner != nullptr && ::IsWindowEnabled(m_owner)) {
             ::EnableWindow(m_owner, FALSE);
             m_disabledOwner = true;
@@ -43,8 +42,8 @@ public:
         // returns to it rather than to another program's window.
         if (m_disabledOwner) ::EnableWindow(m_owner, TRUE);
         if (HWND h = m_window.handle())
-            ::SetWindowPos(h, nullptr, 0, 0, 0, 0,
-                           SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            ::SetWindowPos(
+                h, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         BackendAccess::attach(m_window.dialog, nullptr);
         std::erase(m_running, &m_window);
     }

@@ -23,12 +23,12 @@ std::string AnsiTip(const std::string& utf8) {
     std::wstring wide = os::win32::ToWide(utf8);
     constexpr int kCapacity = static_cast<int>(kTrayTipBytes) - 1;
     while (!wide.empty()) {
-        const int need = ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                                               nullptr, nullptr);
+        const int need =
+            ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
         if (need > 0 && need <= kCapacity) {
             std::string out(static_cast<std::size_t>(need), '\0');
-            ::WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), out.data(), need, nullptr,
-                                  nullptr);
+            ::WideCharToMultiByte(
+                CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), out.data(), need, nullptr, nullptr);
             return out;
         }
         wide.pop_back();

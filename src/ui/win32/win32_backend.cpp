@@ -142,7 +142,9 @@ bool Win32Backend::trayAdd(Window& owner, const TrayIconRecord& record) {
     // HICON as before, which therefore lives as long as the icon may be shown.
     if (it != owner.trayIcons.end() && it->second->iconResource() == record.iconResource)
         return it->second->add(record);
-    auto icon = std::make_unique<TrayIcon>(owner.handle(), record.iconId, record.iconResource,
+    auto icon = std::make_unique<TrayIcon>(owner.handle(),
+                                           record.iconId,
+                                           record.iconResource,
                                            LoadIconResource(m_instance, record.iconResource, SM_CXSMICON));
     if (!icon->add(record)) return false;
     if (it != owner.trayIcons.end()) {

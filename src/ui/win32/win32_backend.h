@@ -89,7 +89,7 @@ private:
     Window* runningWindowOf(HWND hwnd) const;
 
     HINSTANCE m_instance;
-    std::vector<Window*> m_running;  // modal runs, innermost last
+    std::vector<Window*> m_running;    // modal runs, innermost last
     std::map<int, HCURSOR> m_cursors;  // shared cursors: never destroyed
     std::vector<std::unique_ptr<MenuHandle>> m_menus;
 };

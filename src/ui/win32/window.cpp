@@ -8,8 +8,7 @@ Window::~Window() {
         // A static control may have made its own copy of a bitmap (one with
         // alpha); the copy comes back from STM_SETIMAGE and is ours to delete.
         for (const auto& [id, bitmap] : pictures) {
-            auto previous = reinterpret_cast<HBITMAP>(
-                ::SendDlgItemMessageW(h, id, STM_SETIMAGE, IMAGE_BITMAP, 0));
+            auto previous = reinterpret_cast<HBITMAP>(::SendDlgItemMessageW(h, id, STM_SETIMAGE, IMAGE_BITMAP, 0));
             if (previous != nullptr && previous != bitmap.get()) ::DeleteObject(previous);
         }
         // No handler runs for the messages of the destruction itself.
