@@ -8,8 +8,8 @@ packages=(
   # native build and headless tests
   cmake ninja-build g++ git libgtest-dev libgmock-dev googletest libbenchmark-dev
   libcurl4-openssl-dev libssl-dev python3
-  # fuzzers (libFuzzer comes with clang's runtime)
-  clang libclang-rt-14-dev
+  # fuzzers (libFuzzer comes with clang's runtime); the formatting check
+  clang libclang-rt-14-dev clang-format-14
   # Windows builds
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64

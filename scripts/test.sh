@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test: installs what is missing, builds the three presets, runs the
-# headless suite (ASan+UBSan), the fuzzers for a short while, and the Wine
-# end-to-end tests. Ends with one line "stages: N passed, N failed, N skipped"
+# Runs every test: installs what is missing, checks the formatting, builds the
+# three presets, runs the headless suite (ASan+UBSan), the fuzzers for a short
+# while, and the Wine end-to-end tests. Ends with one line "stages: N passed, N failed, N skipped"
 # and a non-zero exit status when any stage failed.
 #
 #   bash scripts/test.sh            # everything
@@ -52,7 +52,13 @@ build_preset() {
   cmake --preset "$1" && cmake --build --preset "$1" -j2
 }
 
+# Every tracked C++ file must be as clang-format leaves it (see .clang-format).
+check_format() {
+  git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format-14 --dry-run --Werror
+}
+
 stage "setup" quiet bash scripts/setup.sh
+stage "format" quiet check_format
 
 stage "linux build" quiet build_preset linux
 if [[ ${outcome[linux build]} == passed ]]; then
