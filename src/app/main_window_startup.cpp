@@ -10,6 +10,7 @@
 #include "settings/settings_file.h"
 #include "ui/menu.h"
 #include "ui/twin_dialog.h"
+#include "update/elevated_install.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ bool CStatusClientDlg::OnInitDialog() {
         return true;
     }
 
+    // A driver swap cut short by a dead process is undone before anything else.
+    update::RecoverInterruptedSwap();
     PrepareSettingsControls();
 
     m_wPaperHandling = 0x4000;

@@ -2,12 +2,18 @@
 
 #include "app/status_client_dlg.h"
 #include "emulator/install.h"
+#include "update/elevated_install.h"
 
 namespace ui {
 std::unique_ptr<WinApp> CreateApplication() { return std::make_unique<CStatusClientApp>(); }
 }  // namespace ui
 
 bool CStatusClientApp::InitInstance() {
+    // The elevated copy of the driver update does its one job without a window.
+    if (update::AsksForElevatedMode(os::GetCommandLine())) {
+        m_nExitCode = update::RunElevatedMode(os::GetCommandLine());
+        return false;
+    }
     ui::InitCommonControls();
     // Before any window exists, so no taskbar restart can go unnoticed.
     RegisterTaskbarCreatedMessage();

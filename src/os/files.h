@@ -18,8 +18,23 @@ struct FileStatus {
 };
 std::optional<FileStatus> GetFileStatus(const std::string& path);
 bool RenameFile(const std::string& from, const std::string& to);  // fails if `to` exists
+// Renames `from` over `to`, replacing a file already there in one step, and
+// returns only once the change is on the disk. Both must be on one volume.
+bool MoveReplacing(const std::string& from, const std::string& to);
+// Copies `from` to a new file `to`; fails if `to` exists. Flushed before it returns.
+bool CopyToNewFile(const std::string& from, const std::string& to);
+// Writes `content` to a new file beside `path` and then puts it in place of
+// `path` in one step, so a reader (or a crash) sees either the old file whole
+// or the new one whole, never a part.
+bool WriteTextFileAtomically(const std::string& path, const std::string& content);
 bool DeleteFile(const std::string& path);
 std::string SystemDirectory();   // e.g. "C:\\windows\\system32"
 std::string CurrentDirectory();  // the process's current directory
+
+// A new folder below the user's temp folder that only this process asked for
+// ("<temp>\\<prefix>-<random>"); nullopt when none can be made.
+std::optional<std::string> CreatePrivateFolder(const std::string& prefix);
+// Deletes the files in `folder` (not in folders below it) and then the folder.
+bool RemovePrivateFolder(const std::string& folder);
 
 }  // namespace os

@@ -19,6 +19,7 @@ public:
     const std::string& registryKey() const { return m_registryKey; }
 
     Dialog* m_pMainWnd = nullptr;
+    int m_nExitCode = 0;       // what the process ends with
     std::string m_pszAppName;  // executable file name without extension
 
 private:

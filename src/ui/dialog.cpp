@@ -24,7 +24,7 @@ int RunApplication(WinApp& app) {
     g_app = &app;
     app.InitInstance();
     g_app = previous;
-    return 0;
+    return app.m_nExitCode;
 }
 
 Dialog::Dialog(int templateId, Dialog* parent) : m_templateId(templateId), m_parent(parent) {}

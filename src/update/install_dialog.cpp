@@ -4,9 +4,10 @@
 #include "os/download.h"
 #include "os/files.h"
 #include "update/backup_stamp.h"
+#include "update/download_limits.h"
 #include "update/driver_files.h"
+#include "update/elevated_install.h"
 #include "update/replacement_check.h"
-#include "update/spooler.h"
 #include "update/update_result_dialogs.h"
 #include "update/update_server.h"
 
@@ -24,31 +25,34 @@ void InstallDialog::OnOK() {
         m_strTimestamp = BackupStamp(os::GetLocalTime());
         ui::AfxMessageBox(m_strTimestamp, ui::MB_OK);
     }
-    StopSpooler();
     m_pending = PendingFlagsOf(m_strUpdateMask);
-    for (std::size_t i = 0; i < m_pending.size(); ++i) {
-        if (m_pending[i] == 1 && replace(i)) m_pending[i] = 0;
+    {
+        // The run's folder goes before the result is shown.
+        const std::optional<RunFolder> folder = RunFolder::Create();
+        SwapRequest request{os::SystemDirectory(), german() ? m_strTimestamp : std::string(), {}, {}, {}};
+        // Every replacement is had and checked before anything installed is touched.
+        bool staged = folder.has_value();
+        for (std::size_t i = 0; staged && i < m_pending.size(); ++i) {
+            if (m_pending[i] == 1) staged = stage(i, *folder, request);
+        }
+        setStatus(kDownloadCompleteText);
+        if (staged && !request.letters.empty()) {
+            request.stagingFolder = folder->path();
+            for (char replaced : InstallWithRights(request)) m_pending[kMaskOrder.find(replaced)] = 0;
+        }
     }
-    setStatus(kDownloadCompleteText);
-    StartSpooler();
     ShowInstallResult();
 }
 
-bool InstallDialog::replace(std::size_t maskPosition) {
+bool InstallDialog::stage(std::size_t maskPosition, const RunFolder& folder, SwapRequest& request) {
     const DriverFile& file = DriverFileOf(kMaskOrder[maskPosition]);
-    const std::string systemDirectory = os::SystemDirectory();
-    const std::string installed = InstalledPath(file, systemDirectory);
-    // A rename that fails (no file, file in use, backup already there) leaves the
-    // file under its own name; the download then replaces it in place.
-    os::RenameFile(installed, BackupPath(file, systemDirectory, german() ? m_strTimestamp : std::string()));
     setStatus(DownloadingText(file));
-    const bool downloaded = os::DownloadToFile(UpdateServerBase() + ReplacementUrlPath(file), installed);
-    if (!downloaded || !os::FileExists(installed)) return false;
-    if (!ReplacementMatches(installed, m_expectedDigests[maskPosition])) {
-        // A file that is not the announced one must not stay in the driver's place.
-        os::DeleteFile(installed);
-        return false;
-    }
+    const std::string staged = folder.file(std::string(file.name));
+    const ExpectedDigest& digest = m_expectedDigests[maskPosition];
+    if (!os::DownloadToFile(UpdateServerBase() + ReplacementUrlPath(file), staged, ReplacementLimits())) return false;
+    if (!ReplacementAcceptable(staged, digest, InstalledPath(file, request.systemDirectory))) return false;
+    request.letters += file.letter;
+    if (digest.kind == ExpectedDigest::Kind::Sha256) request.sha256[file.letter] = digest.hex;
     return true;
 }
 

@@ -1,12 +1,14 @@
-// The install: asks whether to update, then moves each outdated driver file
-// aside, downloads its replacement into its place with the spooler stopped,
-// and reports the outcome.
+// The install: asks whether to update, then downloads and checks every outdated
+// driver file's replacement into a private folder, swaps them all in (or none)
+// with the spooler stopped, and reports the outcome.
 #pragma once
 
 #include <array>
 #include <string>
 
 #include "res/resource.h"
+#include "update/driver_swap.h"
+#include "update/run_folder.h"
 #include "update/update_dialog.h"
 #include "update/update_mask.h"
 #include "update/version_file.h"
@@ -35,8 +37,9 @@ public:
 
 private:
     void setStatus(const std::string& text);
-    // Rename to the backup, download in place, verify; true when the file was replaced.
-    bool replace(std::size_t maskPosition);
+    // Downloads the replacement of the file at `maskPosition` into `folder` and
+    // checks it; true when it may be installed, which `request` then names.
+    bool stage(std::size_t maskPosition, const RunFolder& folder, SwapRequest& request);
 };
 
 }  // namespace update

@@ -1,4 +1,4 @@
-// Whether a downloaded replacement file is the one the version file announced.
+// Whether a downloaded replacement file may take an installed file's place.
 #pragma once
 
 #include <string>
@@ -10,5 +10,10 @@ namespace update {
 // None: any file is accepted. Sha256: the file's SHA-256 must match. Unusable
 // (or a file that cannot be hashed): never accepted.
 bool ReplacementMatches(const std::string& path, const ExpectedDigest& expected);
+
+// The whole test a replacement passes before anything installed is touched:
+// it is not empty, not larger than kMaxDriverFileBytes, matches `expected`, and
+// carries a valid signature when the file it replaces (`installed`) carries one.
+bool ReplacementAcceptable(const std::string& path, const ExpectedDigest& expected, const std::string& installed);
 
 }  // namespace update

@@ -1,19 +1,11 @@
 #include "update/spooler.h"
 
-#include "os/process.h"
+#include "os/service.h"
 
 namespace update {
 
-namespace {
+bool StopSpooler() { return os::StopServiceConfirmed(kSpoolerService, kSpoolerStopWaitMs); }
 
-void runHidden(const char* commandLine, unsigned waitMs) {
-    if (auto process = os::LaunchHidden(commandLine)) process->wait(waitMs);
-}
-
-}  // namespace
-
-void StopSpooler() { runHidden(kStopSpoolerCommand, kSpoolerStopWaitMs); }
-
-void StartSpooler() { runHidden(kStartSpoolerCommand, kSpoolerStartWaitMs); }
+bool StartSpooler() { return os::StartServiceConfirmed(kSpoolerService, kSpoolerStartWaitMs); }
 
 }  // namespace update

@@ -1,23 +1,25 @@
 // Stopping and starting the print spooler around the replacement of driver files.
+//
+// The service is driven through the Service Control Manager directly rather
+// than through "net" in a command processor: the manager reports the state the
+// service reached, which is what the file steps depend on, and no program is
+// looked up along a search path the user can write to.
 #pragma once
 
 namespace update {
 
-inline constexpr const char* kStopSpoolerCommand = "cmd /C net stop spooler";
-inline constexpr const char* kStartSpoolerCommand = "cmd /C net start spooler";
+inline constexpr const char* kSpoolerService = "Spooler";
 
-// "net stop" returns once the service has stopped and let go of the driver
-// files, which the renames need; a spooler that takes longer than this is not
-// waited for any further (its files then stay in place and the run fails, so
-// the user can try again).
+// The renames need the driver files released, which only a stopped spooler
+// does; one that has not stopped after this long is not waited for any further
+// and no file is touched.
 inline constexpr unsigned kSpoolerStopWaitMs = 30000;
-// Waiting for the start lets the result dialog speak of a spooler that is back;
-// a start that hangs must not hold the window longer than this.
+// The success dialog speaks of a spooler that is back; a start that hangs must
+// not hold the window longer than this.
 inline constexpr unsigned kSpoolerStartWaitMs = 30000;
 
-// Each runs its command as a hidden process and waits for it as said above.
-// The outcome is not examined.
-void StopSpooler();
-void StartSpooler();
+// True once the manager reports the spooler stopped (or running) within the wait.
+bool StopSpooler();
+bool StartSpooler();
 
 }  // namespace update

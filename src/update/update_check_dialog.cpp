@@ -4,8 +4,10 @@
 
 #include "os/download.h"
 #include "os/files.h"
+#include "update/download_limits.h"
 #include "update/driver_files.h"
 #include "update/install_dialog.h"
+#include "update/run_folder.h"
 #include "update/update_result_dialogs.h"
 #include "update/update_server.h"
 
@@ -14,12 +16,6 @@ namespace update {
 namespace {
 
 std::size_t tableIndexOf(char letter) { return static_cast<std::size_t>(letter - 'a'); }
-
-std::string inCurrentDirectory(const std::string& name) {
-    std::string dir = os::CurrentDirectory();
-    if (!dir.empty() && dir.back() != '\\') dir += '\\';
-    return dir + name;
-}
 
 const char* fileMissingText(Language language) {
     return language == Language::German ? "Datei nicht gefunden ! Eventuell kein ZEV Treiber installiert !"
@@ -49,11 +45,17 @@ bool UpdateCheckDialog::OnInitDialog() {
 
 bool UpdateCheckDialog::fetchVersionFiles() {
     const std::string server = UpdateServerBase();
+    if (const std::optional<std::string> problem = ServerAddressProblem(server)) {
+        ui::AfxMessageBox(*problem, ui::MB_OK | ui::MB_ICONSTOP);
+        return false;
+    }
+    // A folder of this check's own: no file in it can stand in for a failed download.
+    const std::optional<RunFolder> folder = RunFolder::Create();
+    if (!folder) return false;
     for (std::size_t position = 0; position < kMaskOrder.size(); ++position) {
         const DriverFile& file = DriverFileOf(kMaskOrder[position]);
-        const std::string local = inCurrentDirectory(VersionFileName(file));
-        // Whatever the transfer reports, the file that can be read decides.
-        os::DownloadToFile(server + VersionFileUrlPath(file), local);
+        const std::string local = folder->file(VersionFileName(file));
+        if (!os::DownloadToFile(server + VersionFileUrlPath(file), local, VersionFileLimits())) return false;
         const std::optional<std::string> content = os::ReadTextFile(local);
         if (!content) return false;
         const VersionFile version = ParseVersionFile(*content);

@@ -37,8 +37,8 @@ public:
     std::string m_strUpdateMask;
 
 private:
-    // Downloads, reads and deletes the version files in mask order; false as
-    // soon as one cannot be read.
+    // Downloads, reads and deletes the version files in mask order, in a folder
+    // of this check's own; false as soon as one cannot be had or read.
     bool fetchVersionFiles();
     void runResult(int result);
     int runInstall();

@@ -1,6 +1,7 @@
 // Where the update server is.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,5 +14,11 @@ inline constexpr const char* kUpdateServerVariable = "ZEV_UPDATE_URL";
 // server's paths: ZEV_UPDATE_URL when it is set and not empty, else the
 // maker's server. A trailing "/" is dropped, since every path starts with one.
 std::string UpdateServerBase();
+
+// Why `base` cannot be used as the update server, or nullopt when it can: the
+// maker's server speaks https; a plain http address is only taken from
+// ZEV_UPDATE_URL (a test or a local mirror), and every other scheme (file:,
+// ftp: and the like) is refused.
+std::optional<std::string> ServerAddressProblem(const std::string& base);
 
 }  // namespace update

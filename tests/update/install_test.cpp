@@ -1,16 +1,19 @@
-// The install run: backups, downloads into place, spooler commands, results.
+// The install run: staging, checks, the spooler, the swap with its undo, and the results.
 #include <gtest/gtest.h>
 
-#include "update/spooler.h"
+#include <functional>
+
+#include "update/download_limits.h"
+#include "update/elevated_install.h"
 #include "update/update_world.h"
 
 namespace {
 
 using namespace zevtest;
 using Strings = std::vector<std::string>;
+using Fault = LoopbackHttpServer::Fault;
 
-const std::string kStop = "cmd /C net stop spooler";
-const std::string kStart = "cmd /C net start spooler";
+const Strings kStopStart = {"stop Spooler", "start Spooler"};
 
 std::string fileName(char letter) { return std::string("brmod_") + letter + (letter == 'b' ? ".dat" : ".dll"); }
 
@@ -28,6 +31,15 @@ Strings statusTexts(std::string_view letters) {
     return texts;
 }
 
+// The six files' contents in table order when `replaced` got their new copies.
+Strings driverWith(std::string_view replaced) {
+    Strings contents;
+    for (char c : std::string_view("abcdef")) {
+        contents.push_back(replaced.find(c) != std::string_view::npos ? "new " + fileName(c) : "old");
+    }
+    return contents;
+}
+
 TEST(UpdateInstall, Mask100000ReplacesOnlyTheSystemDirectoryFile) {
     UpdateWorld w("1", "a");
     w.check();
@@ -36,21 +48,19 @@ TEST(UpdateInstall, Mask100000ReplacesOnlyTheSystemDirectoryFile) {
 
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
     EXPECT_EQ(UpdateWorld::read(w.backup('a')), "old");
-    EXPECT_EQ(UpdateWorld::read(w.installed('a')), "new brmod_a.dll");
+    EXPECT_EQ(w.driver(), driverWith("a"));
     EXPECT_EQ(w.h.window(IDD_UPDFOUND_EN).textHistory(IDC_UPDATE_STATUS), statusTexts("a"));
     EXPECT_EQ(w.server.requests(), downloadRequests("a"));
-    EXPECT_EQ(w.h.machine().launchedProcesses, (Strings{kStop, kStart}));
-    // The stop is waited for (the renames need the files released), and so is the start.
-    using Wait = std::pair<std::string, unsigned>;
-    EXPECT_EQ(w.h.machine().processWaits,
-              (std::vector<Wait>{{kStop, update::kSpoolerStopWaitMs}, {kStart, update::kSpoolerStartWaitMs}}));
+    EXPECT_EQ(w.h.machine().serviceCalls, kStopStart);
+    EXPECT_TRUE(w.h.machine().launchedProcesses.empty()) << "no command processor is involved";
+    EXPECT_EQ(w.leftovers(), Strings{});
 
     w.h.top().click(ui::IDOK);
     EXPECT_FALSE(w.h.has(IDD_UPDFOUND_EN));
     EXPECT_FALSE(w.h.has(IDD_UPDATE_EN));
 }
 
-TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeStoppingTheSpoolerAndStampsTheBackups) {
+TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeAnythingAndStampsTheBackups) {
     UpdateWorld w("0", "f");
     w.h.advance(std::chrono::minutes(17));
     w.checkAndInstall();
@@ -62,10 +72,10 @@ TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeStoppingTheSpoolerAndStampsTh
     EXPECT_EQ(stamp, " 05122025 0117");
     EXPECT_EQ(box->caption(), "ZevStatus");
     EXPECT_EQ(box->messageType(), ui::MB_OK);
-    EXPECT_TRUE(w.h.machine().launchedProcesses.empty());
+    EXPECT_TRUE(w.h.machine().serviceCalls.empty());
     box->answer(ui::IDOK);
 
-    EXPECT_EQ(w.h.machine().launchedProcesses, (Strings{kStop, kStart}));
+    EXPECT_EQ(w.h.machine().serviceCalls, kStopStart);
     EXPECT_EQ(UpdateWorld::read(w.backup('f', stamp)), "old");
     EXPECT_EQ(UpdateWorld::read(w.installed('f')), "new brmod_f.dll");
     // The status texts are English in the German dialog too.
@@ -73,17 +83,16 @@ TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeStoppingTheSpoolerAndStampsTh
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_DE);
 }
 
-TEST(UpdateInstall, AFailedDownloadOffersAnotherRunThatStartsFromTheMaskAgain) {
+TEST(UpdateInstall, AFailedRunTouchesNothingAndTheNextRunStartsFromTheMaskAgain) {
     UpdateWorld w("1", "af");
     w.server.withdraw("/zev/update/files/brmod_f.dll");
     w.checkAndInstall();
 
     EXPECT_EQ(w.top(), IDD_UPDERROR_EN);
-    EXPECT_EQ(w.install()->m_pending, (update::MaskFlags{0, 0, 0, 1, 0, 0}));
-    // The previous copy is in its backup; the file itself is missing until a run replaces it.
-    EXPECT_EQ(UpdateWorld::read(w.backup('f')), "old");
-    EXPECT_FALSE(std::filesystem::exists(w.installed('f')));
-    EXPECT_EQ(w.h.machine().launchedProcesses, (Strings{kStop, kStart}));
+    EXPECT_EQ(w.install()->m_pending, (update::MaskFlags{1, 0, 0, 1, 0, 0}));
+    EXPECT_EQ(w.driver(), driverWith(""));
+    EXPECT_FALSE(std::filesystem::exists(w.backup('a')));
+    EXPECT_TRUE(w.h.machine().serviceCalls.empty()) << "the spooler is never stopped for a failed download";
 
     w.h.top().click(ui::IDOK);  // "Yes, try again": the install dialog stays
     EXPECT_EQ(w.top(), IDD_UPDFOUND_EN);
@@ -91,14 +100,14 @@ TEST(UpdateInstall, AFailedDownloadOffersAnotherRunThatStartsFromTheMaskAgain) {
     w.server.clearRequests();
     w.h.top().click(ui::IDOK);
 
-    EXPECT_EQ(w.h.machine().launchedProcesses, (Strings{kStop, kStart, kStop, kStart}));
+    EXPECT_EQ(w.h.machine().serviceCalls, kStopStart);
     EXPECT_EQ(w.server.requests(), downloadRequests("af"));
-    EXPECT_EQ(UpdateWorld::read(w.installed('f')), "new brmod_f.dll");
-    EXPECT_EQ(UpdateWorld::read(w.backup('a')), "old");  // the second rename of a met its backup
+    EXPECT_EQ(w.driver(), driverWith("af"));
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
+    EXPECT_EQ(w.leftovers(), Strings{});
 }
 
-TEST(UpdateInstall, NoOnTheFailureDialogClosesInstallAndCheckWithTheSpoolerRunning) {
+TEST(UpdateInstall, NoOnTheFailureDialogClosesInstallAndCheck) {
     UpdateWorld w("0", "c");
     w.server.withdraw("/zev/update/files/brmod_c.dll");
     w.checkAndInstall();
@@ -106,7 +115,7 @@ TEST(UpdateInstall, NoOnTheFailureDialogClosesInstallAndCheckWithTheSpoolerRunni
     ASSERT_EQ(w.top(), IDD_UPDERROR_DE);
     w.h.top().click(ui::IDCANCEL);
     EXPECT_EQ(w.top(), IDD_MAIN);
-    EXPECT_EQ(w.h.machine().launchedProcesses.back(), kStart);
+    EXPECT_TRUE(w.spoolerRunning());
 }
 
 TEST(UpdateInstall, ASecondLineInTheVersionFileMustMatchTheReplacementsSha256) {
@@ -115,7 +124,7 @@ TEST(UpdateInstall, ASecondLineInTheVersionFileMustMatchTheReplacementsSha256) {
     std::string shaUpper = sha;
     for (char& ch : shaUpper) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
     const std::pair<std::string, bool> cases[] = {
-        {"02012010", true},  // no second line
+        {"02012010", true},
         {"02012010\n\n", true},
         {"02012010\n" + sha + "\n", true},
         {"02012010\r\n  " + shaUpper + "\r\n", true},
@@ -128,9 +137,101 @@ TEST(UpdateInstall, ASecondLineInTheVersionFileMustMatchTheReplacementsSha256) {
         w.publishVersion('f', versionFile);
         w.checkAndInstall();
         EXPECT_EQ(w.top(), replaced ? IDD_UPDSUCCESS_EN : IDD_UPDERROR_EN);
-        // A replacement that is not the announced one does not stay in the driver's place.
-        EXPECT_EQ(std::filesystem::exists(w.installed('f')), replaced);
-        EXPECT_EQ(UpdateWorld::read(w.backup('f')), "old");
+        EXPECT_EQ(w.driver(), driverWith(replaced ? "f" : ""));
+        EXPECT_EQ(std::filesystem::exists(w.backup('f')), replaced);
+    }
+}
+
+// Mask 101100 (files a, d, f, swapped in that order), English. After every
+// fault the six files are a complete set, the spooler runs unless it would not
+// start, nothing transient is left, and the dialog says how it went.
+TEST(UpdateInstall, FaultsLeaveACompleteDriverAndARunningSpooler) {
+    struct Case {
+        const char* name;
+        std::function<void(UpdateWorld&)> fault;
+        int dialog;
+        Strings services;
+        std::string newD;  // brmod_d.dll after a successful run
+    };
+    const std::string big(update::kMaxDriverFileBytes + 1, 'x');
+    const auto signedD = [](UpdateWorld& w) { w.install('d', 1, 1, 2010, "signed:old"); };
+    const Case cases[] = {
+        {"connection cut after half",
+         [](UpdateWorld& w) { w.server.misbehave("/zev/update/files/brmod_d.dll", Fault::CutAfterHalf); },
+         IDD_UPDERROR_EN,
+         {},
+         ""},
+        {"digest does not match",
+         [](UpdateWorld& w) { w.publishVersion('d', "02012010\n" + std::string(64, '0')); },
+         IDD_UPDERROR_EN,
+         {},
+         ""},
+        {"bigger than the cap", [&big](UpdateWorld& w) { w.publishReplacement('f', big); }, IDD_UPDERROR_EN, {}, ""},
+        {"empty replacement", [](UpdateWorld& w) { w.publishReplacement('f', ""); }, IDD_UPDERROR_EN, {}, ""},
+        {"signed driver, unsigned replacement", signedD, IDD_UPDERROR_EN, {}, ""},
+        {"signed driver, signature that fails",
+         [&](UpdateWorld& w) {
+             signedD(w);
+             w.publishReplacement('d', "badsig:new");
+         },
+         IDD_UPDERROR_EN,
+         {},
+         ""},
+        {"signed driver, signed replacement",
+         [&](UpdateWorld& w) {
+             signedD(w);
+             w.publishReplacement('d', "signed:new");
+         },
+         IDD_UPDSUCCESS_EN,
+         kStopStart,
+         "signed:new"},
+        {"spooler does not stop",
+         [](UpdateWorld& w) { w.h.machine().services["Spooler"].refusesStop = true; },
+         IDD_UPDERROR_EN,
+         kStopStart,
+         ""},
+        {"third of three swaps fails",
+         [](UpdateWorld& w) { w.failOn("replace", "brmod_f.dll.zevnew"); },
+         IDD_UPDERROR_EN,
+         kStopStart,
+         ""},
+        {"second move aside fails",
+         [](UpdateWorld& w) { w.failOn("rename", "brmod_d.dll"); },
+         IDD_UPDERROR_EN,
+         kStopStart,
+         ""},
+        {"journal cannot be written",
+         [](UpdateWorld& w) { w.failOn("write", ".journal.new"); },
+         IDD_UPDERROR_EN,
+         kStopStart,
+         ""},
+        {"backup name taken (English run again)",
+         [](UpdateWorld& w) { UpdateWorld::write(w.backup('a'), "first"); },
+         IDD_UPDSUCCESS_EN,
+         kStopStart,
+         "new brmod_d.dll"},
+        {"spooler will not start with the new files",
+         [](UpdateWorld& w) { w.h.machine().services["Spooler"].refusesStart = true; },
+         IDD_UPDERROR_EN,
+         {"stop Spooler", "start Spooler", "stop Spooler", "start Spooler"},
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UpdateWorld w("1", "adf");
+        c.fault(w);
+        Strings expected = w.driver();
+        w.checkAndInstall();
+        EXPECT_EQ(w.top(), c.dialog);
+        EXPECT_EQ(w.h.machine().serviceCalls, c.services);
+        if (!c.newD.empty()) {
+            expected[0] = "new brmod_a.dll";
+            expected[3] = c.newD;
+            expected[5] = "new brmod_f.dll";
+        }
+        EXPECT_EQ(w.driver(), expected);
+        EXPECT_EQ(w.spoolerRunning(), !w.h.machine().services["Spooler"].refusesStart);
+        EXPECT_EQ(w.leftovers(), Strings{});
     }
 }
 

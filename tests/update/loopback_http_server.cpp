@@ -100,6 +100,11 @@ void LoopbackHttpServer::publish(const std::string& path, std::string body) {
     m_files[path] = std::move(body);
 }
 
+void LoopbackHttpServer::misbehave(const std::string& path, Fault fault) {
+    std::lock_guard lock(m_mutex);
+    m_faults[path] = fault;
+}
+
 void LoopbackHttpServer::withdraw(const std::string& path) {
     std::lock_guard lock(m_mutex);
     m_files.erase(path);
@@ -138,11 +143,22 @@ void LoopbackHttpServer::answer(int client) {
     const auto it = m_files.find(path);
     const bool found = it != m_files.end();
     const std::string body = found ? it->second : std::string();
+    const auto fault = m_faults.find(path);
+    const Fault how = fault == m_faults.end() ? Fault::None : fault->second;
     lock.unlock();
     const std::string status = found ? "200 OK" : "404 Not Found";
-    sendAll(client,
-            "HTTP/1.1 " + status + "\r\nContent-Type: application/octet-stream\r\nContent-Length: " +
-                std::to_string(body.size()) + "\r\nConnection: close\r\n\r\n" + body);
+    const std::string length = how == Fault::NoLength ? "" : "Content-Length: " + std::to_string(body.size()) + "\r\n";
+    sendAll(
+        client,
+        "HTTP/1.1 " + status + "\r\nContent-Type: application/octet-stream\r\n" + length + "Connection: close\r\n\r\n");
+    const bool half = how == Fault::CutAfterHalf || how == Fault::StallAfterHalf;
+    sendAll(client, half ? body.substr(0, body.size() / 2) : body);
+    if (how != Fault::StallAfterHalf) return;
+    // Silent until the client hangs up (its stall limit) or the server stops.
+    char ignored[256];
+    for (int waited = 0; !m_stopping && waited < kIdleLimitMs; waited += kPollSliceMs) {
+        if (readable(client, kPollSliceMs) && ::recv(client, ignored, sizeof ignored, 0) <= 0) return;
+    }
 }
 
 }  // namespace zevtest

@@ -25,6 +25,15 @@ public:
     std::string baseUrl() const;
     void publish(const std::string& path, std::string body);
     void withdraw(const std::string& path);
+
+    // How the answer for one path goes wrong.
+    enum class Fault {
+        None,
+        CutAfterHalf,    // the connection closes after half the body (the length header says the whole)
+        StallAfterHalf,  // half the body, then silence until the client gives up
+        NoLength,        // the whole body, without a length header (the end is the connection's close)
+    };
+    void misbehave(const std::string& path, Fault fault);
     // Request paths in the order they arrived.
     std::vector<std::string> requests() const;
     void clearRequests();
@@ -38,6 +47,7 @@ private:
     std::atomic<bool> m_stopping{false};
     mutable std::mutex m_mutex;
     std::map<std::string, std::string> m_files;
+    std::map<std::string, Fault> m_faults;
     std::vector<std::string> m_requests;
     std::thread m_thread;
 };

@@ -15,12 +15,7 @@ std::vector<std::string> versionRequests(std::string_view letters) {
 
 TEST(UpdateCheck, TheMaskNamesTheNewerFilesInTheOrderAEDFCB) {
     const std::pair<const char*, const char*> cases[] = {
-        {"f", "000100"},
-        {"b", "000001"},
-        {"a", "100000"},
-        {"abcdef", "111111"},
-        {"ec", "010010"},
-    };
+        {"f", "000100"}, {"b", "000001"}, {"a", "100000"}, {"abcdef", "111111"}, {"ec", "010010"}};
     for (const auto& [newer, mask] : cases) {
         SCOPED_TRACE(newer);
         UpdateWorld w("1", newer);
@@ -107,11 +102,31 @@ TEST(UpdateCheck, EndingsOfTheCheckThatInstallNothing) {
     }
 }
 
+TEST(UpdateCheck, AFileLeftBehindNeverStandsInForAFailedDownload) {
+    UpdateWorld w("1", "");
+    w.server.withdraw("/zev/update/brmod_a.txt");
+    w.h.writeFile("C:\\ZEV\\brmod_a.txt", "01012011");
+    w.check();
+    EXPECT_EQ(w.top(), IDD_UPDONLERROR_EN);
+    EXPECT_EQ(w.h.readFile("C:\\ZEV\\brmod_a.txt"), "01012011") << "not ours to delete";
+    EXPECT_EQ(w.leftovers(), std::vector<std::string>{});
+}
+
+TEST(UpdateCheck, AServerAddressOfAnotherSchemeIsRefusedWithAMessage) {
+    UpdateWorld w("1", "a");
+    ::setenv("ZEV_UPDATE_URL", "file:///C:/mirror", 1);
+    w.check();
+    EXPECT_EQ(w.answerBox(),
+              "ZEV_UPDATE_URL: the update server must be an https:// address (http:// only for a test "
+              "server); \"file:///C:/mirror\" is not one, so no update can be fetched.");
+    EXPECT_EQ(w.top(), IDD_UPDONLERROR_EN);
+    EXPECT_TRUE(w.server.requests().empty());
+}
+
 TEST(UpdateCheck, MissingInstalledFilesGiveOneBoxEachAndNoDownload) {
     const std::pair<const char*, const char*> cases[] = {
         {"0", "Datei nicht gefunden ! Eventuell kein ZEV Treiber installiert !"},
-        {"1", "File not found ! Maybe no ZEV driver installed !"},
-    };
+        {"1", "File not found ! Maybe no ZEV driver installed !"}};
     for (const auto& [language, text] : cases) {
         SCOPED_TRACE(language);
         UpdateWorld w(language, "a");

@@ -3,6 +3,8 @@
 
 #include <cstdlib>
 
+#include "update/elevated_install.h"
+#include "update/swap_journal.h"
 #include "update/update_mask.h"
 #include "update/update_server.h"
 #include "update/version_date.h"
@@ -59,6 +61,105 @@ TEST(UpdateVersionFile, TheSecondLineMayCarryTheReplacementsDigest) {
             EXPECT_EQ(file.digest.hex, hex);
         }
     }
+}
+
+TEST(UpdateServer, OnlyHttpsUnlessATestServerIsConfigured) {
+    struct Case {
+        const char* base;
+        bool configured;
+        bool usable;
+    };
+    const Case cases[] = {
+        {"https://update.brenlato.example", false, true},
+        {"HTTPS://mirror:8443/zev", true, true},
+        {"http://127.0.0.1:8080", true, true},
+        {"http://update.brenlato.example", false, false},
+        {"file:///C:/mirror", true, false},
+        {"ftp://127.0.0.1", true, false},
+        {"https://", true, false},
+        {"update.brenlato.example", true, false},
+    };
+    for (const Case& c : cases) {
+        if (c.configured)
+            ::setenv("ZEV_UPDATE_URL", c.base, 1);
+        else
+            ::unsetenv("ZEV_UPDATE_URL");
+        EXPECT_EQ(!update::ServerAddressProblem(c.base).has_value(), c.usable) << c.base;
+    }
+    ::unsetenv("ZEV_UPDATE_URL");
+}
+
+TEST(UpdateSwapJournal, OnlyWhatTheSwapWritesIsReadBack) {
+    using Aside = update::SwapJournal::Aside;
+    const update::SwapJournal journal{" 05122025 0117", "adf", {{'a', Aside::Backup}, {'d', Aside::Previous}}};
+    EXPECT_EQ(update::ParseJournal(update::JournalText(journal)), journal);
+    const char* refused[] = {
+        "",
+        "zev driver swap 1\nstamp=\n",
+        "zev driver swap 2\nstamp=\nfiles=a\n",
+        "zev driver swap 1\nstamp=x\nfiles=a\n",
+        "zev driver swap 1\nstamp=\nfiles=ag\n",
+        "zev driver swap 1\nstamp=\nfiles=aa\n",
+        "zev driver swap 1\nstamp=\nfiles=\n",
+        "zev driver swap 1\nstamp=\nfiles=a\nmoved=db\n",
+        "zev driver swap 1\nstamp=\nfiles=a\nmoved=ax\n",
+        "zev driver swap 1\nstamp=\nfiles=a\nmoved=ab\nmoved=ap\n",
+        "zev driver swap 1\nstamp=..\\..\\x\nfiles=a\n",
+    };
+    for (const char* text : refused) EXPECT_EQ(update::ParseJournal(text), std::nullopt) << text;
+}
+
+TEST(UpdateElevatedArguments, TheRequestGoesAcrossWhole) {
+    const std::string sha(64, 'c');
+    const update::SwapRequest request{"C:\\windows\\system32",
+                                      " 05122025 0117",
+                                      "adf",
+                                      "C:\\Users\\Ann Lee\\AppData\\Local\\Temp\\zev-update-123",
+                                      {{'d', sha}}};
+    const auto parsed =
+        update::ParseElevatedCommandLine("\"C:\\ZEV\\ZevStatus.exe\" " + update::ElevatedArguments(request));
+    ASSERT_TRUE(parsed.has_value());
+    EXPECT_EQ(
+        *parsed,
+        (update::ElevatedRequest{
+            update::ElevatedRequest::Kind::Install, request.stagingFolder, "adf", request.stamp, request.sha256}));
+    EXPECT_EQ(update::ParseElevatedCommandLine("x --zev-elevated-recover")->kind,
+              update::ElevatedRequest::Kind::Recover);
+}
+
+TEST(UpdateElevatedArguments, AnythingElseIsRefused) {
+    const std::string sha(64, 'c');
+    const std::string ok = "\"C:\\Temp\\zev-update-1\"";
+    const std::string refused[] = {
+        "x",
+        "x --zev-elevated-install",
+        "x --zev-elevated-install " + ok + " 100110",
+        "x --zev-elevated-install " + ok + " 000000 -",
+        "x --zev-elevated-install " + ok + " 10011 -",
+        "x --zev-elevated-install " + ok + " 1001102 -",
+        "x --zev-elevated-install " + ok + " 100120 -",
+        "x --zev-elevated-install " + ok + " 100110 0512202501",
+        "x --zev-elevated-install " + ok + " 100110 05122025011x",
+        "x --zev-elevated-install " + ok + " 100110 - b=" + sha,
+        "x --zev-elevated-install " + ok + " 100110 - a=" + sha + " a=" + sha,
+        "x --zev-elevated-install " + ok + " 100110 - a=" + std::string(64, 'C'),
+        "x --zev-elevated-install " + ok + " 100110 - a=" + sha.substr(1),
+        "x --zev-elevated-install \"C:\\Temp\\other\" 100110 -",
+        "x --zev-elevated-install \"C:\\Temp\\..\\zev-update-1\" 100110 -",
+        "x --zev-elevated-install \"C:\\zev-update-1\\..\" 100110 -",
+        "x --zev-elevated-install \"\\\\server\\share\\zev-update-1\" 100110 -",
+        "x --zev-elevated-install \"C:Temp\\zev-update-1\" 100110 -",
+        "x --zev-elevated-install \"C:\\Temp\\\\zev-update-1\" 100110 -",
+        "x --zev-elevated-install \"C:\\Temp/zev-update-1\" 100110 -",
+        "x --zev-elevated-install \"C:\\Temp\\zev-update-1:s\" 100110 -",
+        "x --zev-elevated-install \"C:\\Temp\\zev-update-1\" 100110 - \"",
+        "x --zev-elevated-install C:\\Temp\\zev\"-update-1 100110 -",
+        "x --zev-elevated-install \"C:\\Temp\\zev-update-1\"x 100110 -",
+        "x --zev-elevated-recover now",
+        "x --zev-elevated-install \"C:\\" + std::string(300, 'a') + "\\zev-update-1\" 100110 -",
+        "x --zev-elevated-install " + ok + " 100110 - " + std::string(5000, ' '),
+    };
+    for (const std::string& line : refused) EXPECT_EQ(update::ParseElevatedCommandLine(line), std::nullopt) << line;
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "harness/app_harness.h"
 #include "harness/preset_main_window.h"
@@ -91,6 +92,37 @@ public:
         }
         return nullptr;
     }
+
+    // Everything a run should have taken away again: run folders in the temp
+    // folder, and placed, previous or journal files beside the driver files.
+    std::vector<std::string> leftovers() {
+        std::vector<std::string> found;
+        std::error_code ec;
+        for (const auto& e : std::filesystem::directory_iterator(h.host("C:\\Temp"), ec))
+            found.push_back(e.path().filename());
+        for (const auto& dir : {kSystemDir, kSystemDir + "\\spool\\drivers\\w32x86\\3"}) {
+            for (const auto& e : std::filesystem::directory_iterator(h.host(dir), ec)) {
+                const std::string name = e.path().filename();
+                if (name.find(".zev") != std::string::npos || name.ends_with(".journal")) found.push_back(name);
+            }
+        }
+        return found;
+    }
+    // The driver files' contents in table order a to f.
+    std::vector<std::string> driver() {
+        std::vector<std::string> contents;
+        for (const auto& f : update::kDriverFiles) {
+            contents.push_back(std::filesystem::exists(installed(f.letter)) ? read(installed(f.letter)) : "(missing)");
+        }
+        return contents;
+    }
+    // Makes every `operation` on a path ending in `suffix` fail.
+    void failOn(const std::string& operation, const std::string& suffix) {
+        h.machine().fileFault = [operation, suffix](const std::string& op, const std::string& path) {
+            return op == operation && path.ends_with(suffix);
+        };
+    }
+    bool spoolerRunning() { return h.machine().services.at("Spooler").running; }
 
     static std::string read(const std::filesystem::path& p) {
         std::ifstream in(p, std::ios::binary);

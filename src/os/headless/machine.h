@@ -5,12 +5,27 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace os::headless {
+
+// A service as the simulated service manager keeps it.
+struct ServiceModel {
+    bool running = true;
+    bool refusesStop = false;   // a stop request is accepted but the service never stops
+    bool refusesStart = false;  // a start request never brings it up
+};
+
+// What an elevated copy of the program did: its exit code, or that the user
+// declined the elevation prompt.
+struct ElevatedOutcome {
+    bool declined = false;
+    unsigned exitCode = 0;
+};
 
 struct ShellCall {
     std::string verb, file, parameters, directory;
@@ -38,6 +53,25 @@ public:
     std::string commandLine = "\"C:\\ZEV\\ZevStatus.exe\"";
     std::string systemDirectory = "C:\\windows\\system32";
     std::string currentDirectory = "C:\\ZEV";
+    std::string tempDirectory = "C:\\Temp";
+
+    // Consulted by the file operations ("read", "write", "rename", "replace",
+    // "copy", "delete", "mkdir") before they start: true makes the
+    // operation fail as the system would. A test may also throw from it to stand
+    // for a process that dies at that very moment.
+    std::function<bool(const std::string& operation, const std::string& path)> fileFault;
+    bool fails(const std::string& operation, const std::string& path) const {
+        return fileFault && fileFault(operation, path);
+    }
+
+    std::map<std::string, ServiceModel> services{{"Spooler", {}}};
+    std::vector<std::string> serviceCalls;  // "stop Spooler", "start Spooler"
+
+    // Whether this process runs with administrator rights, and what running an
+    // elevated copy of the program with some arguments does (unset: declined).
+    bool elevated = true;
+    std::function<ElevatedOutcome(const std::string& arguments)> elevatedCopy;
+    std::vector<std::string> elevatedRuns;  // the arguments of each one asked for
 
     std::map<std::string, int> mutexes;  // name -> open handles
     std::vector<ShellCall> shellCalls;

@@ -8,6 +8,8 @@
 #include "os/win32/wide.h"
 #include "os/win32/windows_api.h"
 
+#include <bcrypt.h>
+
 namespace os {
 
 namespace {
@@ -30,6 +32,30 @@ std::string QueryDirectory(Get get) {
         buf.resize(n + 1);
     }
     return {};
+}
+
+// A random number from the system's generator, for names nobody can guess ahead.
+bool RandomNumber(unsigned& value) {
+    return BCRYPT_SUCCESS(
+        ::BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(&value), sizeof value, BCRYPT_USE_SYSTEM_PREFERRED_RNG));
+}
+
+// Creates or truncates `path` and writes `content`; with `flush`, returns only
+// once the bytes are on the disk.
+bool WriteWhole(const std::string& path, const std::string& content, bool flush) {
+    auto file = win32::FromFileHandle(::CreateFileW(
+        ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    const std::string bytes = win32::ToDiskLineEnds(content);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        if (!::WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written, nullptr) ||
+            written == 0)
+            return false;
+        done += written;
+    }
+    return !flush || ::FlushFileBuffers(file.get());
 }
 
 }  // namespace
@@ -58,21 +84,7 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
     return win32::FromDiskLineEnds(bytes);
 }
 
-bool WriteTextFile(const std::string& path, const std::string& content) {
-    auto file = win32::FromFileHandle(::CreateFileW(
-        ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    const std::string bytes = win32::ToDiskLineEnds(content);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD written = 0;
-        if (!::WriteFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &written, nullptr) ||
-            written == 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
+bool WriteTextFile(const std::string& path, const std::string& content) { return WriteWhole(path, content, false); }
 
 bool FileExists(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesW(ToWide(path).c_str());
@@ -92,6 +104,31 @@ bool RenameFile(const std::string& from, const std::string& to) {
     return ::MoveFileW(ToWide(from).c_str(), ToWide(to).c_str()) != 0;
 }
 
+bool MoveReplacing(const std::string& from, const std::string& to) {
+    return ::MoveFileExW(
+               ToWide(from).c_str(), ToWide(to).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool CopyToNewFile(const std::string& from, const std::string& to) {
+    if (!::CopyFileW(ToWide(from).c_str(), ToWide(to).c_str(), TRUE)) return false;
+    // The copy must be on the disk before anything is renamed in its favour.
+    auto file = win32::FromFileHandle(::CreateFileW(
+        ToWide(to).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && ::FlushFileBuffers(file.get());
+}
+
+bool WriteTextFileAtomically(const std::string& path, const std::string& content) {
+    // Beside the target, so the final rename stays on one volume.
+    const std::string temporary = path + ".new";
+    if (!WriteWhole(temporary, content, true)) {
+        ::DeleteFileW(ToWide(temporary).c_str());
+        return false;
+    }
+    if (MoveReplacing(temporary, path)) return true;
+    ::DeleteFileW(ToWide(temporary).c_str());
+    return false;
+}
+
 bool DeleteFile(const std::string& path) { return ::DeleteFileW(ToWide(path).c_str()) != 0; }
 
 std::string SystemDirectory() {
@@ -100,6 +137,37 @@ std::string SystemDirectory() {
 
 std::string CurrentDirectory() {
     return QueryDirectory([](wchar_t* buf, UINT size) { return static_cast<UINT>(::GetCurrentDirectoryW(size, buf)); });
+}
+
+std::optional<std::string> CreatePrivateFolder(const std::string& prefix) {
+    const std::string temp =
+        QueryDirectory([](wchar_t* buf, UINT size) { return static_cast<UINT>(::GetTempPathW(size, buf)); });
+    if (temp.empty()) return std::nullopt;
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        unsigned random = 0;
+        if (!RandomNumber(random)) return std::nullopt;
+        std::string folder = temp;
+        if (folder.back() != '\\') folder += '\\';
+        folder += prefix + "-" + std::to_string(random % 100000000u);
+        // A folder that exists already (or a planted link) is never taken over.
+        if (::CreateDirectoryW(ToWide(folder).c_str(), nullptr)) return folder;
+        if (::GetLastError() != ERROR_ALREADY_EXISTS) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+bool RemovePrivateFolder(const std::string& folder) {
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW(ToWide(folder + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+                ::DeleteFileW((ToWide(folder) + L"\\" + found.cFileName).c_str());
+            }
+        } while (::FindNextFileW(search, &found));
+        ::FindClose(search);
+    }
+    return ::RemoveDirectoryW(ToWide(folder).c_str()) != 0;
 }
 
 }  // namespace os

@@ -1,0 +1,101 @@
+// The install from a program without administrator rights: the elevated copy
+// (run here in-process, as the administrator's copy would run), a declined
+// prompt, and a copy that dies halfway, whose swap the next start undoes.
+#include <gtest/gtest.h>
+
+#include "update/elevated_install.h"
+#include "update/swap_journal.h"
+#include "update/update_world.h"
+
+namespace {
+
+using namespace zevtest;
+using Strings = std::vector<std::string>;
+
+struct Killed {};
+
+const Strings kOld = {"old", "old", "old", "old", "old", "old"};
+
+// The machine runs the program's elevated mode for every elevated copy asked
+// for; `dies` may throw Killed to end that copy where it stands.
+void ElevateInProcess(UpdateWorld& w) {
+    auto& m = w.h.machine();
+    m.elevated = false;
+    m.elevatedCopy = [&m](const std::string& arguments) {
+        m.elevated = true;
+        int code = 1;  // what a killed process ends with
+        try {
+            code = update::RunElevatedMode("\"C:\\ZEV\\ZevStatus.exe\" " + arguments);
+        } catch (const Killed&) {}
+        m.elevated = false;
+        return os::headless::ElevatedOutcome{false, static_cast<unsigned>(code)};
+    };
+}
+
+TEST(UpdateElevation, AProgramWithoutRightsInstallsThroughAnElevatedCopy) {
+    UpdateWorld w("1", "adf");
+    ElevateInProcess(w);
+    w.checkAndInstall();
+    EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
+    EXPECT_EQ(w.driver(), (Strings{"new brmod_a.dll", "old", "old", "new brmod_d.dll", "old", "new brmod_f.dll"}));
+    ASSERT_EQ(w.h.machine().elevatedRuns.size(), 1u);
+    EXPECT_TRUE(w.h.machine().elevatedRuns[0].starts_with("--zev-elevated-install \"C:\\Temp\\zev-update-"));
+    EXPECT_TRUE(w.h.machine().elevatedRuns[0].ends_with("\" 101100 -"));
+    EXPECT_EQ(w.h.machine().serviceCalls, (Strings{"stop Spooler", "start Spooler"}));
+    EXPECT_EQ(w.leftovers(), Strings{});
+}
+
+TEST(UpdateElevation, ADeclinedPromptTouchesNothing) {
+    UpdateWorld w("0", "adf");
+    w.h.machine().elevated = false;  // and no copy ever runs
+    w.checkAndInstall();
+    w.answerBox();  // the German run's stamp
+    EXPECT_EQ(w.top(), IDD_UPDERROR_DE);
+    EXPECT_EQ(w.h.machine().elevatedRuns.size(), 1u);
+    EXPECT_TRUE(w.h.machine().serviceCalls.empty());
+    EXPECT_EQ(w.driver(), kOld);
+    EXPECT_EQ(w.leftovers(), Strings{});
+}
+
+TEST(UpdateElevation, ACopyKilledBetweenABackupRenameAndItsSwapIsUndoneAtTheNextStart) {
+    UpdateWorld w("1", "adf");
+    ElevateInProcess(w);
+    w.h.machine().fileFault = [](const std::string& op, const std::string& path) -> bool {
+        if (op == "replace" && path.ends_with("brmod_d.dll.zevnew")) throw Killed{};
+        return false;
+    };
+    w.checkAndInstall();
+    EXPECT_EQ(w.top(), IDD_UPDERROR_EN);
+    // What the dead copy left: a swapped, d only under its backup name, the journal.
+    EXPECT_EQ(w.driver(), (Strings{"new brmod_a.dll", "old", "old", "(missing)", "old", "old"}));
+    EXPECT_TRUE(w.h.machine().services.at("Spooler").running == false);
+    EXPECT_TRUE(update::SwapJournalPending(kSystemDir));
+
+    w.h.machine().fileFault = nullptr;
+    w.h.stopAll();
+    w.h.startApp();
+    EXPECT_EQ(w.h.machine().elevatedRuns.back(), "--zev-elevated-recover");
+    EXPECT_EQ(w.driver(), kOld);
+    EXPECT_TRUE(w.spoolerRunning());
+    EXPECT_FALSE(update::SwapJournalPending(kSystemDir));
+    EXPECT_FALSE(std::filesystem::exists(w.backup('a')));
+    EXPECT_EQ(w.leftovers(), Strings{});
+}
+
+// The elevated mode acts only on a command line it fully understands, and only
+// with administrator rights.
+TEST(UpdateElevation, TheElevatedModeRefusesWhatItDoesNotUnderstand) {
+    UpdateWorld w("1", "a");
+    const std::pair<std::string, int> cases[] = {
+        {"\"C:\\ZEV\\ZevStatus.exe\" --zev-elevated-install \"C:\\windows\\system32\" 100000 -",
+         update::kExitBadArguments},
+        {"\"C:\\ZEV\\ZevStatus.exe\" --zev-elevated-install", update::kExitBadArguments},
+    };
+    for (const auto& [line, code] : cases) EXPECT_EQ(update::RunElevatedMode(line), code) << line;
+    w.h.machine().elevated = false;
+    EXPECT_EQ(update::RunElevatedMode("\"C:\\ZEV\\ZevStatus.exe\" --zev-elevated-recover"), update::kExitNotElevated);
+    EXPECT_EQ(w.driver(), (Strings{"old", "old", "old", "old", "old", "old"}));
+    EXPECT_TRUE(w.h.machine().serviceCalls.empty());
+}
+
+}  // namespace
