@@ -56,13 +56,17 @@ bool ReadSettingsFile(const std::string& path, std::string& inkPopup, std::strin
 
 void ReadOrCreateSettingsFile(const std::string& path, std::string& inkPopup, std::string& language) {
     if (ReadSettingsFile(path, inkPopup, language)) return;
+    // A file that is there but cannot be read (held open by another program, no
+    // access) still holds the user's choices: it stays, and so do the values.
+    if (os::FileExists(path)) return;
     inkPopup = kInkPopupOn;
     language = kGerman;
     WriteSettingsFile(path, inkPopup, language);
 }
 
 bool WriteSettingsFile(const std::string& path, std::string_view inkPopup, std::string_view language) {
-    return os::WriteTextFile(path, SettingsFileContent(inkPopup, language));
+    // Never truncated in place: a crash mid-write leaves the old file whole.
+    return os::WriteTextFileAtomically(path, SettingsFileContent(inkPopup, language));
 }
 
 }  // namespace settings

@@ -33,12 +33,14 @@ std::string SettingsFileContent(std::string_view inkPopup, std::string_view lang
 // False when the file cannot be opened (nothing is changed then).
 bool ReadSettingsFile(const std::string& path, std::string& inkPopup, std::string& language);
 
-// ReadSettingsFile, but a file that cannot be opened is replaced by the
-// defaults (popup on, German), which are then also written to a new file.
+// ReadSettingsFile, but a missing file is replaced by the defaults (popup on,
+// German), which are then also written to a new file. A file that exists but
+// cannot be read is left alone, and so are the values.
 void ReadOrCreateSettingsFile(const std::string& path, std::string& inkPopup, std::string& language);
 
-// Creates or truncates the file and writes the content. False when it cannot
-// be written; callers skip that silently.
+// Replaces the file as a whole: the content goes to a new file beside it, which
+// then takes its place in one step. False when it cannot be written (the old
+// file is then as it was); callers skip that silently.
 bool WriteSettingsFile(const std::string& path, std::string_view inkPopup, std::string_view language);
 
 }  // namespace settings
