@@ -92,7 +92,7 @@ void StartAtStartup(CStatusClientDlg& dlg, const Candidate& candidate) {
     AddAndSelect(dlg, DisplayNameOf(candidate.deviceId, *serial));
     dlg.UpdateData(true);
     dlg.m_strDevicePath = candidate.path;
-    dlg.m_strPathLog += candidate.path;
+    printer::AppendToPathLog(dlg.m_strPathLog, candidate.path);
 
     const std::optional<std::uint8_t> state = StateCodeOf(candidate.deviceId);
     if (state) dlg.SetDlgItemInt(IDC_STATE_CODE, *state);
@@ -108,7 +108,7 @@ void TakeOverReadyPrinter(CStatusClientDlg& dlg, const Candidate& candidate) {
     dlg.UpdateData(true);
     const std::optional<std::string> serial = SerialOf(candidate.deviceId);
     if (!serial) return;
-    dlg.m_strPathLog += candidate.path;
+    printer::AppendToPathLog(dlg.m_strPathLog, candidate.path);
 
     const std::optional<std::uint8_t> state = StateCodeOf(candidate.deviceId);
     if (state) {

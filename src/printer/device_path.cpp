@@ -32,4 +32,10 @@ std::optional<std::string> RebuildDevicePath(std::string_view pathLog, std::stri
     return std::move(result.path);
 }
 
+void AppendToPathLog(std::string& pathLog, std::string_view path) {
+    if (pathLog.find(path) != std::string::npos) return;
+    if (!pathLog.empty() && pathLog.size() + path.size() > kMaxPathLogChars) return;
+    pathLog += path;
+}
+
 }  // namespace printer

@@ -28,6 +28,13 @@ struct RebuiltPath {
 };
 RebuiltPath RebuildPathFromLog(std::string_view pathLog, std::string_view serial);
 
+// The path log grows by the path of every printer a pass accepts, which is the
+// same path every second while a printer is not ready. Only its first path is
+// ever read, so a path it holds already is not appended again, and it stops
+// growing at kMaxPathLogChars (far beyond the few printers a computer has).
+inline constexpr std::size_t kMaxPathLogChars = 8192;
+void AppendToPathLog(std::string& pathLog, std::string_view path);
+
 // RebuildPathFromLog with one "fehler"/"tq" message per missing part.
 std::optional<std::string> RebuildDevicePath(std::string_view pathLog, std::string_view serial);
 

@@ -75,3 +75,18 @@ TEST(RebuildPathFromLog, NeverExceedsTheDevicePathField) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PathLog, GrowsOnlyByPathsItDoesNotHoldAndStopsAtItsBound) {
+    std::string log;
+    for (int second = 0; second < 86400; ++second) printer::AppendToPathLog(log, "\\\\?\\usb#vid_1#A1#{c}");
+    printer::AppendToPathLog(log, "\\\\?\\usb#vid_1#B2#{c}");
+    printer::AppendToPathLog(log, "\\\\?\\usb#vid_1#A1#{c}");
+    EXPECT_EQ(log, "\\\\?\\usb#vid_1#A1#{c}\\\\?\\usb#vid_1#B2#{c}");
+    for (int i = 0; i < 1000; ++i) printer::AppendToPathLog(log, "\\\\?\\usb#vid_1#" + std::to_string(i) + "#{c}");
+    EXPECT_LE(log.size(), printer::kMaxPathLogChars);
+    EXPECT_EQ(printer::RebuildPathFromLog(log, "z9").path, "\\\\?\\usb#vid_1#Z9#{c}");
+}
+
+}  // namespace
