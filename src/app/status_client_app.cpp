@@ -29,6 +29,7 @@ bool CStatusClientApp::InitInstance() {
     CStatusClientDlg dlg;
     m_pMainWnd = &dlg;
     dlg.DoModal();
+    m_instanceMutex = dlg.TakeInstanceMutex();
     m_pMainWnd = nullptr;
     // No message pump after the main window: the process ends with it.
     return false;

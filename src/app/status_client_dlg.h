@@ -49,6 +49,8 @@ public:
     void ShowStartDialog();
     // Program directory + "\" + name.
     std::string ProgramFile(const std::string& name) const;
+    // The single-instance mutex, for whoever outlives the window (the application).
+    std::unique_ptr<os::NamedMutex> TakeInstanceMutex() { return std::move(m_instanceMutex); }
 
     // ---- Window frame, language and links (main_window_frame.cpp) ----
     bool OnSysCommand(unsigned cmd) override;
