@@ -11,11 +11,22 @@
 #include "update/elevated_install.h"
 #include "update/swap_journal.h"
 
+// No part of the folder is "." or "..", so it cannot climb out of where it names.
+static bool RelativePartsAbsent(std::string_view folder) {
+    while (!folder.empty()) {
+        const std::size_t slash = folder.find('\\');
+        const std::string_view part = folder.substr(0, slash);
+        if (part == "." || part == "..") return false;
+        folder.remove_prefix(slash == std::string_view::npos ? folder.size() : slash + 1);
+    }
+    return true;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view line(reinterpret_cast<const char*>(data), size);
     const auto request = update::ParseElevatedCommandLine(line);
     if (request && request->kind == update::ElevatedRequest::Kind::Install) {
-        if (request->letters.empty() || request->stagingFolder.find("..") != std::string::npos) std::abort();
+        if (request->letters.empty() || !RelativePartsAbsent(request->stagingFolder)) std::abort();
         for (char letter : request->letters) {
             if (update::kMaskOrder.find(letter) == std::string_view::npos) std::abort();
         }

@@ -8,6 +8,8 @@
 #include "os/device_bus.h"
 #include "os/files.h"
 #include "os/process.h"
+#include "os/service.h"
+#include "os/signature.h"
 #include "os/win32/wide.h"
 #include "os/win32/windows_api.h"
 
@@ -55,7 +57,9 @@ protected:
         ::CreateDirectoryW(ToWide(m_dir).c_str(), nullptr);
     }
     void TearDown() override {
-        for (const char* name : {"\\data.txt", "\\moved.txt", "\\other.txt"}) os::DeleteFile(m_dir + name);
+        for (const char* name : {"\\data.txt", "\\moved.txt", "\\other.txt", "\\data.txt.new", "\\copy.txt"}) {
+            os::DeleteFile(m_dir + name);
+        }
         ::RemoveDirectoryW(ToWide(m_dir).c_str());
     }
     std::string path(const char* name) const { return m_dir + "\\" + name; }
@@ -84,6 +88,55 @@ TEST_F(Files, WriteReadStatusRenameDelete) {
     EXPECT_FALSE(os::DeleteFile(path("moved.txt")));
     EXPECT_FALSE(os::GetFileStatus(path("moved.txt")).has_value());
     EXPECT_FALSE(os::WriteTextFile(path("no folder\\data.txt"), "1 0"));
+}
+
+// The calls the driver swap and data.txt rely on, on the real file system.
+TEST_F(Files, MoveReplacingCopyToNewFileAndTheWholeFileWrite) {
+    ASSERT_TRUE(os::WriteTextFile(path("data.txt"), "old"));
+    ASSERT_TRUE(os::WriteTextFile(path("other.txt"), "new"));
+    EXPECT_TRUE(os::MoveReplacing(path("other.txt"), path("data.txt")));
+    EXPECT_EQ(os::ReadTextFile(path("data.txt")), "new");
+    EXPECT_FALSE(os::FileExists(path("other.txt")));
+    EXPECT_FALSE(os::MoveReplacing(path("other.txt"), path("data.txt")));  // nothing to move: the target stays
+    EXPECT_EQ(os::ReadTextFile(path("data.txt")), "new");
+
+    EXPECT_TRUE(os::CopyToNewFile(path("data.txt"), path("copy.txt")));
+    EXPECT_FALSE(os::CopyToNewFile(path("data.txt"), path("copy.txt")));  // never over a file
+    EXPECT_EQ(os::ReadTextFile(path("copy.txt")), "new");
+
+    EXPECT_TRUE(os::WriteTextFileAtomically(path("data.txt"), "0 1"));
+    EXPECT_EQ(os::ReadTextFile(path("data.txt")), "0 1");
+    EXPECT_FALSE(os::FileExists(path("data.txt.new")));
+    // Held open without sharing by another program: the old file stays whole.
+    HANDLE held = ::CreateFileW(ToWide(path("data.txt")).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_FALSE(os::WriteTextFileAtomically(path("data.txt"), "1 1"));
+    ::CloseHandle(held);
+    EXPECT_EQ(os::ReadTextFile(path("data.txt")), "0 1");
+    EXPECT_FALSE(os::FileExists(path("data.txt.new")));
+}
+
+TEST(PrivateFolder, IsNewEachTimeAndGoesWithItsFiles) {
+    const auto first = os::CreatePrivateFolder("zev-test");
+    const auto second = os::CreatePrivateFolder("zev-test");
+    ASSERT_TRUE(first && second);
+    EXPECT_NE(*first, *second);
+    ASSERT_TRUE(os::WriteTextFile(*first + "\\brmod_a.txt", "01012010"));
+    EXPECT_TRUE(os::RemovePrivateFolder(*first));
+    EXPECT_TRUE(os::RemovePrivateFolder(*second));
+    EXPECT_FALSE(os::FileExists(*first + "\\brmod_a.txt"));
+    EXPECT_EQ(::GetFileAttributesW(ToWide(*first).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST(Signature, AnUnsignedFileAndATextFileCarryNone) {
+    wchar_t self[MAX_PATH + 1] = {};
+    ASSERT_GT(::GetModuleFileNameW(nullptr, self, MAX_PATH + 1), 0u);
+    EXPECT_EQ(os::FileSignature(ToUtf8(self)), os::Signature::None);  // the test program is not signed
+}
+
+TEST(Service, AnUnknownServiceIsNeverConfirmed) {
+    EXPECT_FALSE(os::StopServiceConfirmed("NoSuchServiceZev", 1000));
+    EXPECT_FALSE(os::StartServiceConfirmed("NoSuchServiceZev", 1000));
 }
 
 TEST(Process, SecondOwnerOfTheMutexLearnsThatItExisted) {

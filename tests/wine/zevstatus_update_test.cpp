@@ -191,11 +191,16 @@ TEST_P(ZevStatusUpdate, FindsTheNewerBrmodFAndReplacesItBehindABackup) {
         EXPECT_TRUE(SaveScreenshot("zevstatus-update-success"));
     }
 
+    // A replacement that fails its check touches nothing: no backup, the installed copy as it was.
     const std::optional<std::string> replaced = ReadWholeFile(DriverFolder() + L"\\brmod_f.dll");
-    EXPECT_EQ(replaced, GetParam().installed ? std::optional<std::string>(kReplacement) : std::nullopt);
+    EXPECT_EQ(replaced, GetParam().installed ? kReplacement : InstalledContent(kDriverFiles[5]));
     const std::wstring backup = DriverFolder() + L"\\brmod_f_OLD.dll" + ToWide(stamp);
-    EXPECT_EQ(ReadWholeFile(backup), std::optional<std::string>(InstalledContent(kDriverFiles[5])))
-        << "no backup " << ToUtf8(backup);
+    EXPECT_EQ(ReadWholeFile(backup),
+              GetParam().installed ? std::optional<std::string>(InstalledContent(kDriverFiles[5])) : std::nullopt)
+        << ToUtf8(backup);
+    for (const std::wstring& folder : {SystemFolder(), DriverFolder()}) {
+        EXPECT_TRUE(FilesStartingWith(folder, L"zevstatus_swap").empty()) << "the swap journal was left behind";
+    }
     for (const DriverFile& file : kDriverFiles) {
         if (IsBrmodF(file)) continue;
         EXPECT_EQ(ReadWholeFile(InstalledPath(file)), std::optional<std::string>(InstalledContent(file)))
