@@ -6,6 +6,7 @@
 
 #include "os/clock.h"
 #include "os/device_bus.h"
+#include "os/download.h"
 #include "os/files.h"
 #include "os/process.h"
 #include "os/service.h"
@@ -57,7 +58,8 @@ protected:
         ::CreateDirectoryW(ToWide(m_dir).c_str(), nullptr);
     }
     void TearDown() override {
-        for (const char* name : {"\\data.txt", "\\moved.txt", "\\other.txt", "\\data.txt.new", "\\copy.txt"}) {
+        for (const char* name :
+             {"\\data.txt", "\\moved.txt", "\\other.txt", "\\data.txt.new", "\\copy.txt", "\\data.txt.partial"}) {
             os::DeleteFile(m_dir + name);
         }
         ::RemoveDirectoryW(ToWide(m_dir).c_str());
@@ -126,6 +128,26 @@ TEST(PrivateFolder, IsNewEachTimeAndGoesWithItsFiles) {
     EXPECT_TRUE(os::RemovePrivateFolder(*second));
     EXPECT_FALSE(os::FileExists(*first + "\\brmod_a.txt"));
     EXPECT_EQ(::GetFileAttributesW(ToWide(*first).c_str()), INVALID_FILE_ATTRIBUTES);
+}
+
+// WinHTTP's limits against a server that misbehaves on purpose (run-win32-tests.sh starts it).
+TEST_F(Files, DownloadsThatGoWrongLeaveNothing) {
+    wchar_t base[256] = {};
+    if (::GetEnvironmentVariableW(L"ZEV_FAULTY_HTTP_URL", base, 256) == 0) GTEST_SKIP() << "no test server";
+    const std::string server = ToUtf8(base);
+    const os::DownloadLimits limits{5000, 2000, 64};
+    struct Case {
+        const char* path;
+        bool arrives;
+    };
+    const Case cases[] = {{"/whole", true}, {"/cut", false}, {"/stall", false}, {"/big", false}, {"/none", false}};
+    for (const Case& c : cases) {
+        os::DeleteFile(path("data.txt"));
+        EXPECT_EQ(os::DownloadToFile(server + c.path, path("data.txt"), limits), c.arrives) << c.path;
+        EXPECT_EQ(os::FileExists(path("data.txt")), c.arrives) << c.path;
+        EXPECT_FALSE(os::FileExists(path("data.txt.partial"))) << c.path;
+    }
+    EXPECT_FALSE(os::DownloadToFile("file:///C:/windows/win.ini", path("data.txt"), limits));
 }
 
 TEST(Signature, AnUnsignedFileAndATextFileCarryNone) {

@@ -22,9 +22,18 @@ timeout_s=${ZEV_WIN32_TESTS_TIMEOUT:-300}
 
 source "$root/scripts/lib/wine_env.sh"
 wine_env_init "$build/wineprefix-win32-tests"
+# The download tests' server: answers that go wrong on purpose (see the script).
+server_log=$build/win32-tests/faulty-http.log
+python3 -u "$root/tests/win32/faulty_http_server.py" "$timeout_s" >"$server_log" 2>&1 &
+server_pid=$!
+for _ in $(seq 50); do [[ -s $server_log ]] && break; sleep 0.1; done
+export ZEV_FAULTY_HTTP_URL
+ZEV_FAULTY_HTTP_URL=http://127.0.0.1:$(head -1 "$server_log")
+
 cleanup() {
   wine_stop
   xvfb_stop
+  kill "$server_pid" 2>/dev/null || true
 }
 trap cleanup EXIT
 

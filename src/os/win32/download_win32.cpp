@@ -10,6 +10,7 @@
 
 #include <winhttp.h>
 
+#include <optional>
 #include <vector>
 
 #include "os/files.h"
@@ -72,14 +73,16 @@ std::optional<DWORD> NumberHeader(HINTERNET request, DWORD which) {
     return value;
 }
 
-// The body into `file`, never more than the cap; false on any shortfall.
-bool ReceiveBody(HINTERNET request, HANDLE file, std::uint64_t maxBytes) {
+// The body into `file`, never more than the cap; false on any shortfall. A
+// connection that closes early can look like the body's end, so an announced
+// length must be met exactly.
+bool ReceiveBody(HINTERNET request, HANDLE file, std::uint64_t maxBytes, std::optional<DWORD> announced) {
     std::vector<char> chunk(64 * 1024);
     std::uint64_t total = 0;
     for (;;) {
         DWORD got = 0;
         if (!::WinHttpReadData(request, chunk.data(), static_cast<DWORD>(chunk.size()), &got)) return false;
-        if (got == 0) return true;  // the end of the body (a cut connection fails the read instead)
+        if (got == 0) return !announced || total == *announced;
         total += got;
         if (total > maxBytes) return false;
         DWORD written = 0;
@@ -122,7 +125,7 @@ bool Fetch(const Transfer& transfer) {
     auto file = win32::FromFileHandle(::CreateFileW(
         transfer.partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
-    return ReceiveBody(request.get(), file.get(), transfer.limits.maxBytes) && ::FlushFileBuffers(file.get());
+    return ReceiveBody(request.get(), file.get(), transfer.limits.maxBytes, length) && ::FlushFileBuffers(file.get());
 }
 
 DWORD WINAPI RunTransfer(LPVOID parameter) {
