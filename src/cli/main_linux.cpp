@@ -2,6 +2,7 @@
 // or to emulated printers when ZEV_EMULATOR is set.
 #include <signal.h>
 #include <stdlib.h>
+#include <time.h>
 
 #include <cerrno>
 #include <chrono>
@@ -10,7 +11,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "cli/run.h"
@@ -74,9 +74,10 @@ public:
         return ms;
     }
 
+    // A signal cuts the sleep short (the C++ sleeps would carry on after it).
     void sleepMs(unsigned ms) override {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-        while (!g_stop && std::chrono::steady_clock::now() < until) std::this_thread::sleep_until(until);
+        timespec left{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
+        while (!g_stop && ::nanosleep(&left, &left) == -1 && errno == EINTR) {}
         nowMs();
     }
 
