@@ -16,15 +16,27 @@ else()
 endif()
 
 # The tool builds its records from the printer link, the status decoder and the
-# settings words, and finds emulated printers like the program does; it uses no
-# window and nothing of app/.
+# settings words; it uses no window and nothing of app/. Its two programs choose
+# the bus: usblp or the emulator on Linux, the USB bus or the emulator on Windows.
 # Each program's own entry into the tool is compiled with that program.
 set(ZEV_CLI_MAIN_LINUX ${CMAKE_SOURCE_DIR}/src/cli/main_linux.cpp)
-zev_library(zev_cli DIRS cli EXCLUDE ${ZEV_CLI_MAIN_LINUX}
-  DEPS zev_settings zev_status zev_emulator zev_printer zev_os)
+set(ZEV_CLI_MAIN_WINDOWS ${CMAKE_SOURCE_DIR}/src/cli/windows_status.cpp)
+zev_library(zev_cli DIRS cli EXCLUDE ${ZEV_CLI_MAIN_LINUX} ${ZEV_CLI_MAIN_WINDOWS}
+  DEPS zev_settings zev_status zev_printer zev_os)
 target_include_directories(zev_cli SYSTEM PUBLIC ${ZEV_JSON_INCLUDE})
 
 if(WIN32)
+  # The console glue (os/win32/console.*) comes with zev_win32.
+  target_sources(ZevStatus PRIVATE ${ZEV_CLI_MAIN_WINDOWS})
+  target_link_libraries(ZevStatus PRIVATE zev_cli)
+  # The Windows entry point asks the program for its command-line tool.
+  if(TARGET fixture_app)
+    target_sources(fixture_app PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine/fixture_no_status_command.cpp)
+  endif()
+  if(TARGET zev_e2e_driver)
+    target_sources(zev_e2e_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine/zevstatus_cli_test.cpp)
+    target_include_directories(zev_e2e_driver SYSTEM PRIVATE ${ZEV_JSON_INCLUDE})
+  endif()
   return()
 endif()
 
@@ -42,7 +54,7 @@ endif()
 
 add_executable(zev-status ${ZEV_CLI_MAIN_LINUX})
 target_compile_options(zev-status PRIVATE ${ZEV_WARNINGS})
-target_link_libraries(zev-status PRIVATE zev_cli zev_usblp zev_headless)
+target_link_libraries(zev-status PRIVATE zev_cli zev_usblp zev_emulator zev_headless)
 install(TARGETS zev-status RUNTIME DESTINATION bin)
 
 target_link_libraries(zev_tests PRIVATE zev_cli zev_usblp)
