@@ -105,13 +105,16 @@ UsblpBus::UsblpBus(UsblpRoots roots, DeviceIdRequest request)
 PrinterInterfaceList UsblpBus::listPrinterInterfaces() {
     std::map<int, std::string> nodes;  // by minor number
     std::error_code ec;
-    for (const fs::directory_entry& entry : fs::directory_iterator(m_roots.sysfs / "class" / "usbmisc", ec)) {
-        const std::string name = entry.path().filename().string();
+    // A printer unplugged during the walk must not end it with an exception.
+    for (fs::directory_iterator entry(m_roots.sysfs / "class" / "usbmisc", ec), end; !ec && entry != end;
+         entry.increment(ec)) {
+        const std::string name = entry->path().filename().string();
         const int minor = UsblpMinor(name);
         if (minor < 0) continue;
         // "device" is the printer's USB interface; its parent is the USB device.
-        const fs::path interface = fs::canonical(entry.path() / "device", ec);
-        if (ec) continue;
+        std::error_code linkError;
+        const fs::path interface = fs::canonical(entry->path() / "device", linkError);
+        if (linkError) continue;
         if (!IsZevProduct(readAttribute(interface.parent_path() / "idProduct"))) continue;
         if (NamesAnotherPrinter(readAttribute(interface / "ieee1284_id"))) continue;
         nodes.emplace(minor, (m_roots.devices / name).string());
