@@ -8,14 +8,17 @@
 
 namespace cli {
 
+std::optional<PrinterSettingsValues> ReadSettings(const std::string& devicePath, Clock& clock) {
+    return ReadSettingsValues(devicePath, [&clock](unsigned ms) { clock.sleepMs(ms); });
+}
+
 std::vector<PrinterRecord> CheckPrinters(const CandidateTest& isCandidate, Clock& clock) {
     std::vector<PrinterRecord> records;
     for (const FoundPrinter& found : FindZevPrinters(isCandidate)) {
         PrinterRecord record = RecordOf(found.devicePath, found.deviceId);
         // A busy or failing printer is not asked, just as the window waits for
         // a ready printer before it reads the settings.
-        if (IsReady(record))
-            record.settings = ReadSettingsValues(found.devicePath, [&](unsigned ms) { clock.sleepMs(ms); });
+        if (IsReady(record)) record.settings = ReadSettings(found.devicePath, clock);
         records.push_back(std::move(record));
     }
     return records;

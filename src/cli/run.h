@@ -2,6 +2,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ struct Console {
     std::function<void(std::string_view)> out;
     std::function<void(std::string_view)> err;
 };
+
+// The four settings queries, pausing on `clock`.
+std::optional<PrinterSettingsValues> ReadSettings(const std::string& devicePath, Clock& clock);
 
 // The ZEV printers on the installed bus, each with its settings when it is ready.
 std::vector<PrinterRecord> CheckPrinters(const CandidateTest& isCandidate, Clock& clock);

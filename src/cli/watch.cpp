@@ -41,9 +41,7 @@ public:
             // read when it turns ready, as the window does, and kept while it stays so.
             const bool wasReady = known && IsReady(last->second);
             if (IsReady(record))
-                record.settings = wasReady
-                                      ? last->second.settings
-                                      : ReadSettingsValues(found.devicePath, [&](unsigned ms) { m_clock.sleepMs(ms); });
+                record.settings = wasReady ? last->second.settings : ReadSettings(found.devicePath, m_clock);
             if (changed) report(record);
             current.insert_or_assign(found.devicePath, std::move(record));
         }
