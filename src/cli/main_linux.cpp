@@ -3,6 +3,7 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <time.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
@@ -88,6 +89,14 @@ private:
     EmulatorMachine* m_machine;
 };
 
+// Without the rights on a node its printer is simply not found; say why.
+void explainUnreadableNodes(os::DeviceBus& bus, const cli::Console& console) {
+    for (const os::PrinterInterface& node : bus.listPrinterInterfaces().interfaces) {
+        if (::access(node.path.c_str(), R_OK | W_OK) == 0 || errno != EACCES) continue;
+        console.err("zev-status: no access to " + node.path + " (docs/cli.md has a udev rule for that)\n");
+    }
+}
+
 void write(std::FILE* stream, std::string_view text) {
     std::fwrite(text.data(), 1, text.size(), stream);
     std::fflush(stream);
@@ -119,6 +128,7 @@ int main(int argc, char** argv) {
 
     SystemClock clock(machine.get());
     const int code = cli::Run(arguments, program, candidates, clock, console);
+    if (code == cli::kExitNoPrinter && usblp) explainUnreadableNodes(*usblp, console);
     os::setDeviceBus(nullptr);
     return code;
 }
