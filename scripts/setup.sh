@@ -8,6 +8,8 @@ packages=(
   # native build and headless tests
   cmake ninja-build g++ git libgtest-dev libgmock-dev googletest libbenchmark-dev
   libcurl4-openssl-dev libssl-dev python3
+  # the command-line status tool's JSON output
+  nlohmann-json3-dev
   # fuzzers (libFuzzer comes with clang's runtime); the formatting check
   clang libclang-rt-14-dev clang-format-14
   # Windows builds

@@ -20,10 +20,15 @@ void writeFrame(os::DeviceHandle& device, FrameKind kind, std::string_view comma
 }  // namespace
 
 std::optional<std::int32_t> SendQuery(const std::string& devicePath, std::string_view command, QueryKind kind) {
+    return SendQuery(devicePath, command, kind, os::Sleep);
+}
+
+std::optional<std::int32_t> SendQuery(const std::string& devicePath, std::string_view command, QueryKind kind,
+                                      const std::function<void(unsigned ms)>& wait) {
     const auto device = os::deviceBus().open(devicePath, os::OpenMode::ExclusiveReadWrite);
     if (!device) return std::nullopt;
     writeFrame(*device, FrameKind::Query, command);
-    os::Sleep(kQueryAnswerWaitMs);
+    wait(kQueryAnswerWaitMs);
 
     const AnswerLayout layout = AnswerLayoutOf(kind);
     std::vector<std::uint8_t> buffer(layout.bufferSize, 0);

@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -25,6 +26,9 @@ inline constexpr std::size_t kMaxAnswerReads = 1024;
 // The parsed value, or nullopt when the device cannot be opened; the caller
 // then leaves its value unchanged. No answer at all gives 0.
 std::optional<std::int32_t> SendQuery(const std::string& devicePath, std::string_view command, QueryKind kind);
+// The same with the 400 ms pause left to `wait`, for callers that keep their own time.
+std::optional<std::int32_t> SendQuery(const std::string& devicePath, std::string_view command, QueryKind kind,
+                                      const std::function<void(unsigned ms)>& wait);
 
 // Writes one frame of `kind` on an open device; no answer is read.
 void SendCommand(os::DeviceHandle& device, FrameKind kind, std::string_view command);

@@ -36,6 +36,12 @@ ProgramProcess::~ProgramProcess() {
 
 bool ProgramProcess::waitForExit(DWORD timeoutMs) { return WaitForSingleObject(m_process, timeoutMs) == WAIT_OBJECT_0; }
 
+std::optional<DWORD> ProgramProcess::exitCode() const {
+    DWORD code = 0;
+    if (running() || !GetExitCodeProcess(m_process, &code)) return std::nullopt;
+    return code;
+}
+
 bool ProgramProcess::running() const { return WaitForSingleObject(m_process, 0) == WAIT_TIMEOUT; }
 
 }  // namespace e2e

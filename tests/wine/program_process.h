@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace e2e {
@@ -23,6 +24,8 @@ public:
     DWORD id() const { return m_id; }
     bool waitForExit(DWORD timeoutMs);
     bool running() const;
+    // The exit code once the process has ended.
+    std::optional<DWORD> exitCode() const;
 
 private:
     ProgramProcess(HANDLE process, DWORD id) : m_process(process), m_id(id) {}

@@ -1,9 +1,11 @@
 // The program's entry point on Windows: installs the real backend and runs the
 // application object that the program defines.
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/windows_status.h"
 #include "ui/app.h"
 #include "ui/win32/win32_backend.h"
 #include "os/win32/wide.h"
@@ -66,6 +68,8 @@ int Run(HINSTANCE instance) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     try {
+        // `--status` runs the command-line tool on the caller's console instead of the window.
+        if (const std::optional<int> code = cli::RunStatusCommandIfAsked()) return *code;
         return Run(instance);
     } catch (const std::exception& e) {
         // Nothing above us could report it; say what happened instead of vanishing.

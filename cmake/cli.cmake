@@ -1,0 +1,60 @@
+# The command-line status tool: the portable zev_cli library, the Linux program
+# zev-status with its usblp bus, and the --status mode of ZevStatus.exe.
+
+# JSON output. The header-only library comes from the build machine; a cross
+# build gets a copy of its folder alone, never the host's whole include tree.
+find_path(ZEV_JSON_HOST_INCLUDE nlohmann/json.hpp PATHS /usr/include /usr/local/include
+          NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
+if(NOT ZEV_JSON_HOST_INCLUDE)
+  message(FATAL_ERROR "nlohmann/json.hpp not found: run scripts/setup.sh (package nlohmann-json3-dev)")
+endif()
+if(CMAKE_CROSSCOMPILING)
+  file(COPY ${ZEV_JSON_HOST_INCLUDE}/nlohmann DESTINATION ${CMAKE_BINARY_DIR}/third_party/include)
+  set(ZEV_JSON_INCLUDE ${CMAKE_BINARY_DIR}/third_party/include)
+else()
+  set(ZEV_JSON_INCLUDE ${ZEV_JSON_HOST_INCLUDE})
+endif()
+
+# The tool builds its records from the printer link, the status decoder and the
+# settings words; it uses no window and nothing of app/. Its two programs choose
+# the bus: usblp or the emulator on Linux, the USB bus or the emulator on Windows.
+# Each program's own entry into the tool is compiled with that program.
+set(ZEV_CLI_MAIN_LINUX ${CMAKE_SOURCE_DIR}/src/cli/main_linux.cpp)
+set(ZEV_CLI_MAIN_WINDOWS ${CMAKE_SOURCE_DIR}/src/cli/windows_status.cpp)
+zev_library(zev_cli DIRS cli EXCLUDE ${ZEV_CLI_MAIN_LINUX} ${ZEV_CLI_MAIN_WINDOWS}
+  DEPS zev_settings zev_status zev_printer zev_os)
+target_include_directories(zev_cli SYSTEM PUBLIC ${ZEV_JSON_INCLUDE})
+
+if(WIN32)
+  # The console glue (os/win32/console.*) comes with zev_win32.
+  target_sources(ZevStatus PRIVATE ${ZEV_CLI_MAIN_WINDOWS})
+  target_link_libraries(ZevStatus PRIVATE zev_cli)
+  # The Windows entry point asks the program for its command-line tool.
+  if(TARGET fixture_app)
+    target_sources(fixture_app PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine/fixture_no_status_command.cpp)
+  endif()
+  if(TARGET zev_e2e_driver)
+    target_sources(zev_e2e_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine/zevstatus_cli_test.cpp)
+    target_include_directories(zev_e2e_driver SYSTEM PRIVATE ${ZEV_JSON_INCLUDE})
+  endif()
+  return()
+endif()
+
+zev_library(zev_usblp DIRS os/linux DEPS zev_printer zev_os)
+
+if(ZEV_FUZZ)
+  foreach(lib zev_cli zev_usblp)
+    target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  endforeach()
+  foreach(fuzzer fuzz_cli_options fuzz_usblp_text)
+    target_link_libraries(${fuzzer} PRIVATE zev_cli zev_usblp)
+  endforeach()
+  return()
+endif()
+
+add_executable(zev-status ${ZEV_CLI_MAIN_LINUX})
+target_compile_options(zev-status PRIVATE ${ZEV_WARNINGS})
+target_link_libraries(zev-status PRIVATE zev_cli zev_usblp zev_emulator zev_headless)
+install(TARGETS zev-status RUNTIME DESTINATION bin)
+
+target_link_libraries(zev_tests PRIVATE zev_cli zev_usblp)

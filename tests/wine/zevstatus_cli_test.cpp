@@ -1,0 +1,71 @@
+// `ZevStatus.exe --status` under Wine, started by cmd as a script would, with
+// its output redirected into a file: the records of the demo printer, and the
+// exit codes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+#include <optional>
+#include <string>
+
+#include "e2e_options.h"
+#include "program_process.h"
+#include "zev_status_fixture.h"
+
+namespace e2e {
+namespace {
+
+std::wstring BuiltProgramPath() {
+    const std::wstring relative = options().programDir + L"\\..\\ZevStatus.exe";
+    wchar_t full[MAX_PATH] = {};
+    const DWORD n = GetFullPathNameW(relative.c_str(), MAX_PATH, full, nullptr);
+    return n > 0 && n < MAX_PATH ? std::wstring(full) : relative;
+}
+
+struct CommandResult {
+    std::optional<DWORD> exitCode;
+    std::string out, err;
+};
+
+// `cmd /c` runs the window program to its end and hands on its exit code.
+CommandResult RunThroughCmd(const std::wstring& arguments) {
+    const std::wstring out = WorkFile(L"cli-out.txt"), err = WorkFile(L"cli-err.txt");
+    SetEnvironmentVariableW(L"ZEV_EMULATOR", L"demo");
+    SetEnvironmentVariableW(L"ZEV_EMULATOR_LOG", nullptr);
+    const std::wstring command =
+        L"/c \"\"" + BuiltProgramPath() + L"\" " + arguments + L" >\"" + out + L"\" 2>\"" + err + L"\"\"";
+    const auto cmd = ProgramProcess::Start(L"C:\\windows\\system32\\cmd.exe", command);
+    CommandResult result;
+    if (cmd && cmd->waitForExit(60000)) result.exitCode = cmd->exitCode();
+    SetEnvironmentVariableW(L"ZEV_EMULATOR", nullptr);
+    result.out = ReadWholeFile(out).value_or("");
+    result.err = ReadWholeFile(err).value_or("");
+    return result;
+}
+
+TEST(ZevStatusCommandLine, StatusJsonOfTheDemoPrinter) {
+    const CommandResult result = RunThroughCmd(L"--status --json --lang de");
+    ASSERT_EQ(result.exitCode, 0u) << result.err;
+    const nlohmann::json records = nlohmann::json::parse(result.out, nullptr, false);
+    ASSERT_TRUE(records.is_array()) << result.out;
+    ASSERT_EQ(records.size(), 1u) << result.out;
+    const nlohmann::json& a1 = records[0];
+    EXPECT_EQ(a1["serial"], "A1");
+    EXPECT_EQ(a1["state"], 0);
+    EXPECT_EQ(a1["state_text"], "Bereit");
+    EXPECT_EQ(a1["pens"][0]["label"], "Schwarz");
+    EXPECT_EQ(a1["pens"][1]["level"], 60);
+    EXPECT_EQ(a1["settings"]["paper_handling"], 16384);
+    EXPECT_EQ(result.err, "");
+}
+
+TEST(ZevStatusCommandLine, BadOptionIsRefusedOnStderr) {
+    const CommandResult result = RunThroughCmd(L"--status --lang fr");
+    EXPECT_EQ(result.exitCode, 3u);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.substr(0, result.err.find('\n')), "ZevStatus.exe: unknown language 'fr' (use de or en)");
+}
+
+}  // namespace
+}  // namespace e2e
