@@ -1,5 +1,7 @@
 # Windows build: the real backends and the product executable.
 enable_language(RC)
+# No link time in the PE header: the same sources give the same exe, byte for byte.
+add_link_options(-Wl,--no-insert-timestamp)
 file(GLOB ZEV_WIN32_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/src/ui/win32/*.cpp ${CMAKE_SOURCE_DIR}/src/os/win32/*.cpp)
 # WinMain is linked as an object: from a library it would be looked for only
