@@ -15,6 +15,8 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   # running the Windows program: wine, a virtual X server, screenshots, clicks
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
+  # the release: setup builder, Authenticode signing, the test certificate
+  nsis osslsigncode openssl
 )
 
 installed() {
