@@ -93,6 +93,9 @@ LangString Closing     ${LANG_GERMAN}  "Das laufende ${PRODUCT_NAME} wird beende
 LangString StillRuns   ${LANG_ENGLISH} "${PRODUCT_NAME} is still running and did not close. End it with $\"Beenden$\" in its tray icon's menu, then choose Retry."
 LangString StillRuns   ${LANG_GERMAN}  "${PRODUCT_NAME} läuft noch und hat sich nicht beendet. Beenden Sie es mit $\"Beenden$\" im Menü seines Symbols im Infobereich und wählen Sie dann Wiederholen."
 
+LangString NotReplaced ${LANG_ENGLISH} "$INSTDIR\${EXE_NAME} could not be replaced or removed."
+LangString NotReplaced ${LANG_GERMAN}  "$INSTDIR\${EXE_NAME} konnte nicht ersetzt oder entfernt werden."
+
 ; ---- Closing a running copy --------------------------------------------------
 ; Shared by the installer and the uninstaller (NSIS wants the latter's
 ; functions to start with "un.").
@@ -179,7 +182,12 @@ Section "$(SecProgram)" SecProgram
   SetOutPath "$INSTDIR"
   SetOverwrite on
   ; data.txt is the user's: it is not part of the setup, so an existing one is kept.
+  ClearErrors
   File "/oname=${EXE_NAME}" "${ZEV_EXE}"
+  ; A silent setup would otherwise carry on with the old exe in place.
+  ${If} ${Errors}
+    Abort "$(NotReplaced)"
+  ${EndIf}
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\${EXE_NAME}" "" "$INSTDIR\${EXE_NAME}" 0
 
@@ -213,12 +221,17 @@ Section "Uninstall"
   SetShellVarContext current
   Call un.CloseOrAbort
 
+  ; The exe goes first: while it cannot be deleted, the entries that lead to it stay.
+  ClearErrors
+  Delete "$INSTDIR\${EXE_NAME}"
+  ${If} ${Errors}
+    Abort "$(NotReplaced)"
+  ${EndIf}
   Delete "${SHORTCUT}"
   DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
   DeleteRegValue HKCU "${RUN_OFF_KEY}" "${RUN_VALUE}"
   DeleteRegKey HKCU "${UNINST_KEY}"
 
-  Delete "$INSTDIR\${EXE_NAME}"
   Delete "$INSTDIR\data.txt"
   ; Not shipped, but the program links to them when placed in its folder.
   Delete "$INSTDIR\zev_help_de.chm"
