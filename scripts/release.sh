@@ -12,7 +12,8 @@
 # The same sources give the same bytes: every time stamp that lands in the files
 # (the exe's file time in the setup and the zip, the Authenticode signing time)
 # is SOURCE_DATE_EPOCH, by default the time of the last commit; the exe carries
-# no link time. See installer/sign.sh for the signing variables.
+# no link time. See installer/sign.sh for the signing variables. ZEV_DIST_DIR
+# names another output folder than dist/.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -40,7 +41,7 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target ZevStatus -j2
 
 stage=$root/build/release
-dist=$root/dist
+dist=${ZEV_DIST_DIR:-$root/dist}
 rm -rf "$stage/files"
 mkdir -p "$stage/files" "$dist"
 setup=$dist/ZevStatus-$version-setup.exe
