@@ -111,18 +111,27 @@ wine32_root_run_plain() {
   [[ -d $root/proc && -d $share ]] || { echo "wine32 root: no root at $root or no folder $share" >&2; return 1; }
   # Xvfb creates this folder when it starts; it must exist to be mounted.
   [[ -d /tmp/.X11-unix ]] || install -d -m 1777 /tmp/.X11-unix
+  # A display of a desktop session may need its authority file; it is mounted
+  # at its own path too.
+  local xauth=${XAUTHORITY:-${HOME:-/root}/.Xauthority}
+  [[ -f $xauth ]] || xauth=
   # The command starts in the caller's folder when that exists inside too.
-  unshare --mount --propagation private -- /bin/bash -c '
+  XAUTHORITY=${xauth:-${XAUTHORITY:-}} unshare --mount --propagation private -- /bin/bash -c '
     set -e
-    root=$1 share=$2 cwd=$3
-    shift 3
+    root=$1 share=$2 cwd=$3 xauth=$4
+    shift 4
     mount --rbind /proc "$root/proc"
     mount --rbind /dev "$root/dev"
     mkdir -p "$root/tmp/.X11-unix" "$root$share"
     mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
     mount --rbind "$share" "$root$share"
+    if [[ -n $xauth && $xauth != "$share"/* ]]; then
+      mkdir -p "$root$(dirname "$xauth")"
+      touch "$root$xauth"
+      mount --bind "$xauth" "$root$xauth"
+    fi
     exec chroot "$root" /usr/bin/env -u XDG_RUNTIME_DIR -u LD_PRELOAD \
       PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin \
       /bin/sh -c '"'"'cd "$0" 2>/dev/null || cd /; exec "$@"'"'"' "$cwd" "$@"
-  ' wine32-root "$root" "$share" "$PWD" "$@"
+  ' wine32-root "$root" "$share" "$PWD" "$xauth" "$@"
 }
