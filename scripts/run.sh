@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds ZevStatus.exe (x86_64) and runs it under Wine with the built-in
+# Builds ZevStatus.exe (i686, in the 32-bit Wine root) and runs it under Wine with the built-in
 # printer emulator (ZEV_EMULATOR=demo), in a Wine virtual desktop that has a
 # taskbar with a notification area.
 #
@@ -22,20 +22,24 @@ shots=$root/build/screenshots
 
 bash scripts/setup.sh
 mkdir -p build
-cmake --preset win64 >build/run-configure.log 2>&1 || { cat build/run-configure.log; exit 1; }
+# The i686 program, the one users get, runs in the 32-bit Wine root; building
+# and entering that root needs root, so anyone else gets the x86_64 build.
+preset=win32
+[[ $(id -u) -eq 0 ]] || preset=win64
+cmake --preset $preset >build/run-configure.log 2>&1 || { cat build/run-configure.log; exit 1; }
 if [[ $what == fixture ]]; then
-  cmake --build --preset win64 --target fixture_app -j2
-  exe=$root/build/win64/wine/fixture_app.exe
+  cmake --build --preset $preset --target fixture_app -j2
+  exe=$root/build/$preset/wine/fixture_app.exe
   main_caption='^Fixture parent$'
 else
-  cmake --build --preset win64 --target ZevStatus -j2
-  exe=$root/build/win64/ZevStatus.exe
+  cmake --build --preset $preset --target ZevStatus -j2
+  exe=$root/build/$preset/ZevStatus.exe
   main_caption='^BRENLATO ZEV USB Status Client'
 fi
 [[ -f $exe ]] || { echo "run: $exe was not built" >&2; exit 1; }
 
 source scripts/lib/wine_env.sh
-wine_env_init "$root/build/win64/wineprefix-run"
+wine_env_init "$root/build/$preset/wineprefix-run" "$(wine_arch_of "$exe")"
 export ZEV_EMULATOR=${ZEV_EMULATOR:-demo}
 
 tour=0
@@ -49,7 +53,7 @@ wine_warm_prefix "$desktop"
 echo "run: $(basename "$exe") with ZEV_EMULATOR=$ZEV_EMULATOR on DISPLAY=$DISPLAY"
 # Started from its own folder through "start", which hands the program its quoted
 # full path as Explorer would (the program finds its folder, and data.txt, from it).
-(cd "$(dirname "$exe")" && exec wine explorer "/desktop=$desktop,$geometry" start /unix "$exe") \
+(cd "$(dirname "$exe")" && wine_exec wine explorer "/desktop=$desktop,$geometry" start /unix "$exe") \
   >"$root/build/run-wine.log" 2>&1 &
 wine_pid=$!
 

@@ -21,7 +21,7 @@ timeout_s=${ZEV_WIN32_TESTS_TIMEOUT:-300}
 [[ -f $exe ]] || { echo "run-win32-tests: no $exe (build the zev_win32_tests target)" >&2; exit 2; }
 
 source "$root/scripts/lib/wine_env.sh"
-wine_env_init "$build/wineprefix-win32-tests"
+wine_env_init "$build/wineprefix-win32-tests" "$(wine_arch_of "$exe")"
 cleanup() {
   wine_stop
   xvfb_stop
@@ -31,7 +31,7 @@ trap cleanup EXIT
 xvfb_start 1024x768
 wine_warm_prefix "$desktop"
 rm -f "$report"
-timeout "$timeout_s" wine explorer "/desktop=$desktop,1024x768" "$(unix_to_wine "$exe")" \
+wine_exec timeout "$timeout_s" wine explorer "/desktop=$desktop,1024x768" "$(unix_to_wine "$exe")" \
   --gtest_output="xml:$(unix_to_wine "$report")" "$@" >"$build/win32-tests/wine.log" 2>&1 || true
 # explorer may return before the program has written its report.
 for _ in $(seq 50); do [[ -s $report ]] && break; sleep 0.2; done
