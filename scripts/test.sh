@@ -66,6 +66,16 @@ fi
 stage "win32 build" quiet build_preset win32
 stage "win64 build" quiet build_preset win64
 
+# The setup of the i686 product, installed, run and uninstalled in 32-bit Wine;
+# and the release built twice to the same bytes.
+if [[ ${outcome[win32 build]} == passed ]]; then
+  stage "installer tests" loud bash tests/installer/run-installer-test.sh
+  stage "release reproducible" quiet bash tests/installer/check-reproducible.sh
+else
+  skip "installer tests" "the win32 build failed"
+  skip "release reproducible" "the win32 build failed"
+fi
+
 if compgen -G "fuzz/*.cpp" >/dev/null; then
   stage "fuzzers" loud bash scripts/fuzz.sh "${ZEV_FUZZ_SECONDS:-20}"
 else
