@@ -176,7 +176,9 @@ none_of_ours() { ! ours "$1" >/dev/null; }
 check "nothing of ours is left in the files" none_of_ours "$work/files-2-uninstalled.txt"
 check "nothing of ours is left in HKCU" none_of_ours "$work/hkcu-2-uninstalled.txt"
 check "the BRENLATO folder is removed" test ! -e "$(dirname "$inst")"
-echo "  new since the fresh prefix, after the uninstall (Wine's own):"
+# Expected here: the Programs folder the setup created, and the copy of the
+# uninstaller it ran from in the temp folder (it cannot delete itself).
+echo "  new since the fresh prefix, after the uninstall:"
 comm -13 "$work/files-0-fresh.txt" "$work/files-2-uninstalled.txt" | sed 's/^/    /' | head -20
 
 if ((failures)); then
