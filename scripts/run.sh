@@ -5,6 +5,8 @@
 #
 #   bash scripts/run.sh            # the program
 #   bash scripts/run.sh fixture    # the dialog-layer fixture windows instead
+#   bash scripts/run.sh docs       # the tour below, always on a private Xvfb, and
+#                                  # docs/main-window.png (the README's picture) remade
 #
 # With a display the program runs until you end it ("Beenden" in the tray
 # icon's menu). Without one, an Xvfb server is started and the script tours the
@@ -15,6 +17,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 what=${1:-program}
+docs=0
+[[ $what == docs ]] && docs=1 what=program
 geometry=1024x768
 width=${geometry%x*} height=${geometry#*x}
 desktop=ZEV
@@ -43,7 +47,7 @@ wine_env_init "$root/build/$preset/wineprefix-run" "$(wine_arch_of "$exe")"
 export ZEV_EMULATOR=${ZEV_EMULATOR:-demo}
 
 tour=0
-if [[ -z ${DISPLAY:-} ]]; then
+if [[ -z ${DISPLAY:-} ]] || ((docs)); then
   tour=1
   xvfb_start "$geometry"
 fi
@@ -120,6 +124,12 @@ if wait_for 15 window_visible; then
   sleep 1   # let the first status poll fill the window
   shot 3-main-window
   echo "run: the main window is open (screenshots in $shots)"
+  if ((docs)); then
+    # The window alone; without time chunks, so an unchanged window gives an unchanged file.
+    import -display "$DISPLAY" -window "$(window_visible | head -1)" -strip -define png:exclude-chunks=date,time \
+      "$root/docs/main-window.png"
+    echo "run: saved docs/main-window.png"
+  fi
 else
   shot 3-no-main-window || true
   echo "run: the main window did not open from the tray menu" >&2
