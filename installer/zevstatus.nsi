@@ -108,13 +108,15 @@ Function ${prefix}CloseRunningCopies
   Push $1
   Push $2
   Push $3
-  ClearErrors
+  Push $4
+  StrCpy $4 ""  ; "stays" once a copy outlives the wait
   StrCpy $0 0
   ${Do}
     FindWindow $0 "${MAIN_CLASS}" "" 0 $0
     ${IfThen} $0 == 0 ${|} ${ExitDo} ${|}
     System::Call 'user32::GetWindowTextW(p r0, w .r1, i 64) i'
-    StrCpy $1 $1 30
+    StrLen $2 "${MAIN_CAPTION}"
+    StrCpy $1 $1 $2
     ${If} $1 == "${MAIN_CAPTION}"
       DetailPrint "$(Closing)"
       ; Opened before the command is sent, so that the process id cannot be
@@ -125,7 +127,7 @@ Function ${prefix}CloseRunningCopies
       ${If} $3 P<> 0
         System::Call 'kernel32::WaitForSingleObject(p r3, i ${CLOSE_WAIT_MS}) i .r2'
         System::Call 'kernel32::CloseHandle(p r3)'
-        ${IfThen} $2 != 0 ${|} SetErrors ${|}
+        ${IfThen} $2 != 0 ${|} StrCpy $4 stays ${|}
       ${Else}
         ; No handle on the process: the window's end is the best sign left.
         StrCpy $2 0
@@ -133,16 +135,21 @@ Function ${prefix}CloseRunningCopies
           System::Call 'user32::IsWindow(p r0) i .r1'
           ${IfThen} $1 == 0 ${|} ${ExitDo} ${|}
           ${If} $2 >= ${CLOSE_WAIT_MS}
-            SetErrors
+            StrCpy $4 stays
             ${ExitDo}
           ${EndIf}
           Sleep 100
           IntOp $2 $2 + 100
         ${Loop}
       ${EndIf}
+      ; Asking again would only wait again: the caller decides.
+      ${IfThen} $4 == stays ${|} ${ExitDo} ${|}
       StrCpy $0 0  ; the window list changed: start over
     ${EndIf}
   ${Loop}
+  ClearErrors
+  ${IfThen} $4 == stays ${|} SetErrors ${|}
+  Pop $4
   Pop $3
   Pop $2
   Pop $1
