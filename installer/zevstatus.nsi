@@ -47,7 +47,7 @@ ManifestDPIAware true
 !define MAIN_CLASS     "#32770"
 !define MAIN_CAPTION   "BRENLATO ZEV USB Status Client"
 !define ID_TRAY_EXIT   32772
-!define CLOSE_WAIT_MS  15000
+!define CLOSE_WAIT_MS  20000
 
 Name "${PRODUCT_NAME} ${PRODUCT_VER}"
 OutFile "${ZEV_OUT}"
@@ -90,8 +90,9 @@ LangString SecAutorun  ${LANG_ENGLISH} "Start at log-on"
 LangString SecAutorun  ${LANG_GERMAN}  "Bei der Anmeldung starten"
 LangString Closing     ${LANG_ENGLISH} "Closing the running ${PRODUCT_NAME}..."
 LangString Closing     ${LANG_GERMAN}  "Das laufende ${PRODUCT_NAME} wird beendet..."
-LangString StillRuns   ${LANG_ENGLISH} "${PRODUCT_NAME} is still running and did not close. End it with $\"Beenden$\" in its tray icon's menu, then choose Retry."
-LangString StillRuns   ${LANG_GERMAN}  "${PRODUCT_NAME} läuft noch und hat sich nicht beendet. Beenden Sie es mit $\"Beenden$\" im Menü seines Symbols im Infobereich und wählen Sie dann Wiederholen."
+; A copy showing a printer message (a paper jam, say) ends only once that message closes.
+LangString StillRuns   ${LANG_ENGLISH} "${PRODUCT_NAME} is still running. If it shows a printer message, deal with it or close it; then choose Retry."
+LangString StillRuns   ${LANG_GERMAN}  "${PRODUCT_NAME} läuft noch. Zeigt es eine Druckermeldung, beheben oder schließen Sie sie und wählen Sie dann Wiederholen."
 
 LangString NotReplaced ${LANG_ENGLISH} "$INSTDIR\${EXE_NAME} could not be replaced or removed."
 LangString NotReplaced ${LANG_GERMAN}  "$INSTDIR\${EXE_NAME} konnte nicht ersetzt oder entfernt werden."

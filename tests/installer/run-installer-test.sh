@@ -9,7 +9,9 @@
 #    CreateProcess, as Explorer does. The tray icon appears (its menu is the
 #    program's) and data.txt is created in the install folder.
 # 3. A second setup, of a different exe, installs over the running copy: the
-#    copy is closed, data.txt is kept and the exe is replaced.
+#    copy is closed, data.txt is kept and the exe is replaced. Over a copy that
+#    does not end (it shows a printer message), the setup fails and changes
+#    nothing.
 # 4. A silent uninstall, with the program running again, leaves nothing of
 #    ours: the files and HKCU are listed before and after.
 #
@@ -31,7 +33,11 @@ source scripts/lib/wine_env.sh
 wine_env_init "$work/prefix" win32   # the 32-bit root's Wine
 # No desktop menu entries written into the shared root for our shortcut.
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winemenubuilder.exe=d"
-export ZEV_EMULATOR=demo
+# One ready, idle printer. (The demo prints and jams: a copy showing a printer
+# message ends, on "Beenden" as on the setup's request, only when the message
+# closes itself, which would make the timing of steps 3 and 4 matter.)
+export ZEV_EMULATOR
+ZEV_EMULATOR=$(unix_to_wine "$work/idle-printer.txt")
 
 w() { wine_exec "$@"; }
 log() { echo "installer-test: $*"; }
@@ -60,6 +66,8 @@ version=$(sed -nE 's/^project\(ZevStatus VERSION ([0-9.]+).*/\1/p' CMakeLists.tx
 wine_stop   # a run that was cut short
 rm -rf "$work"
 mkdir -p "$work/v2"
+echo 'printer A1 state=0 activity=0 pen1=1:80 pen2=2:60' >"$work/idle-printer.txt"
+echo 'printer A1 state=14 activity=0 pen1=1:80 pen2=2:60' >"$work/jammed-printer.txt"
 cp "$exe" "$work/v2/ZevStatus.exe"
 printf '\n' >>"$work/v2/ZevStatus.exe"
 for v in 1 2; do
@@ -158,9 +166,23 @@ check "the running copy was closed" wait_for 10 no_main_window
 check "data.txt is kept" test "$(cat "$inst/data.txt")" = "0 1"
 check "the exe is replaced" cmp -s "$inst/ZevStatus.exe" "$work/v2/ZevStatus.exe"
 
+# ---- 3b. A copy that does not end ------------------------------------------------
+# Showing a paper jam that never clears, the program ends only when that message
+# does. The setup must give up, change nothing and leave the program running.
+log "3b. install over a copy that does not end"
+check "the silent install did not start the program" no_main_window
+jam_popup() { xdotool search --onlyvisible --name '^(Papierstau|Paper Jam)$'; }
+ZEV_EMULATOR=$(unix_to_wine "$work/jammed-printer.txt") logon
+check "the program shows its paper jam message" wait_for 60 jam_popup
+rc=0; w wine "$work/setup-1.exe" /S >"$work/install-3.log" 2>&1 || rc=$?
+check "the setup fails ($rc)" test $rc != 0
+check "the program still runs" main_window
+check "the exe is not replaced" cmp -s "$inst/ZevStatus.exe" "$work/v2/ZevStatus.exe"
+check "data.txt is untouched" test "$(cat "$inst/data.txt")" = "0 1"
+wine_stop   # the test ends it; a setup never would
+
 # ---- 4. Silent uninstall ---------------------------------------------------------
 log "4. silent uninstall, with the program running"
-check "the silent install did not start the program" no_main_window
 logon
 check "the program runs again" wait_for 60 main_window
 snapshot 1-installed
