@@ -105,7 +105,7 @@ snapshot() {
   w wine reg query HKCU /s 2>/dev/null | tr -d '\r' >"$work/hkcu-$1.txt"
 }
 ours() { grep -hiE 'zev ?status|brenlato' "$@"; }
-main_window() { xdotool search --name '^BRENLATO ZEV USB Status Client'; }
+main_window() { xdotool search --name '^BRENLATO ZEV USB Status Client' >/dev/null; }
 no_main_window() { ! main_window >/dev/null 2>&1; }
 shot() { import -display "$DISPLAY" -window root "$work/$1.png" 2>/dev/null || true; }
 logon() { w wine wineboot >>"$work/logon.log" 2>&1; }
