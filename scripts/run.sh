@@ -19,7 +19,7 @@ cd "$root"
 what=${1:-program}
 docs=0
 [[ $what == docs ]] && docs=1 what=program
-geometry=1024x768
+geometry=${ZEV_GEOMETRY:-1024x768}
 width=${geometry%x*} height=${geometry#*x}
 desktop=ZEV
 shots=$root/build/screenshots
@@ -42,8 +42,14 @@ else
 fi
 [[ -f $exe ]] || { echo "run: $exe was not built" >&2; exit 1; }
 
+# ZEV_DPI (96 = 100 %, 144 = 150 %) and ZEV_THEME (classic or light) choose
+# the look; each look has a prefix of its own, prepared once.
+dpi=${ZEV_DPI:-96} theme=${ZEV_THEME:-classic}
+look=
+[[ $dpi == 96 && $theme == classic ]] || look=-$dpi-$theme
+shots=$shots$look
 source scripts/lib/wine_env.sh
-wine_env_init "$root/build/$preset/wineprefix-run" "$(wine_arch_of "$exe")"
+wine_env_init "$root/build/$preset/wineprefix-run$look" "$(wine_arch_of "$exe")"
 export ZEV_EMULATOR=${ZEV_EMULATOR:-demo}
 
 tour=0
@@ -53,6 +59,10 @@ if [[ -z ${DISPLAY:-} ]] || ((docs)); then
 fi
 trap 'wine_stop; xvfb_stop' EXIT
 wine_warm_prefix "$desktop"
+if [[ -n $look && ! -f $WINEPREFIX/.zev-look ]]; then
+  wine_set_look "$dpi" "$theme"
+  touch "$WINEPREFIX/.zev-look"
+fi
 
 echo "run: $(basename "$exe") with ZEV_EMULATOR=$ZEV_EMULATOR on DISPLAY=$DISPLAY"
 # Started from its own folder through "start", which hands the program its quoted

@@ -81,6 +81,25 @@ wine_warm_prefix() {
   touch "$marker"
 }
 
+# Sets the prefix's screen DPI ($1, Windows' LogPixels: 96 is 100 %, 144 is
+# 150 %) and visual style ($2: "light", Wine's own theme, or "classic", none).
+# Programs started afterwards see both.
+wine_set_look() {
+  local dpi=$1 theme=$2 tm='HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager'
+  wine_exec wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  wine_exec wine reg add 'HKLM\System\CurrentControlSet\Hardware Profiles\Current\Software\Fonts' \
+    /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+  if [[ $theme == light ]]; then
+    wine_exec wine reg add "$tm" /v ThemeActive /d 1 /f >/dev/null 2>&1
+    wine_exec wine reg add "$tm" /v DllName /d 'C:\windows\resources\themes\light\light.msstyles' /f >/dev/null 2>&1
+    wine_exec wine reg add "$tm" /v ColorName /d Blue /f >/dev/null 2>&1
+    wine_exec wine reg add "$tm" /v SizeName /d NormalSize /f >/dev/null 2>&1
+  else
+    wine_exec wine reg add "$tm" /v ThemeActive /d 0 /f >/dev/null 2>&1
+  fi
+  wine_exec wineserver -w
+}
+
 # Ends every Wine process of our prefix (and only of our prefix).
 wine_stop() {
   [[ -n ${WINEPREFIX:-} && -d $WINEPREFIX ]] || return 0
