@@ -37,6 +37,10 @@ fi
 export SOURCE_DATE_EPOCH
 
 bash scripts/setup.sh >/dev/null
+# Two runs at once would stage and pack each other's half-written files.
+mkdir -p build
+exec 9>build/release.lock
+flock 9
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target ZevStatus -j2
 
