@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "ui/app.h"
+#include "ui/win32/picture_scaling.h"
 #include "ui/win32/resources.h"
 
 namespace ui::win32 {
@@ -72,6 +73,7 @@ INT_PTR Route(Window& w, UINT msg, WPARAM wParam, LPARAM lParam) {
     Dialog& dlg = w.dialog;
     switch (msg) {
     case WM_INITDIALOG:
+        w.templatePictures = ScaleTemplatePictures(w.handle(), ScreenDpi());
         return dlg.OnInitDialog() ? TRUE : FALSE;
     case WM_COMMAND:
         dlg.OnCommand(LOWORD(wParam), HIWORD(wParam));
