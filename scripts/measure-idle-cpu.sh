@@ -5,9 +5,11 @@
 #
 #   bash scripts/measure-idle-cpu.sh [BUILD_DIR] [SECONDS] [--demo]
 #
-# BUILD_DIR defaults to build/win64 (it must hold ZevStatus.exe; an i686 one,
-# build/win32, runs in the 32-bit Wine root), SECONDS to 60. --demo plays the built-in demo scenario instead (printing, a paper jam and
-# an open cover come and go, so popups open and close during the measurement).
+# BUILD_DIR defaults to build/win32, the i686 product, which runs in the 32-bit
+# Wine root (an x86_64 build runs under wine64); it must hold ZevStatus.exe.
+# SECONDS defaults to 60. --demo plays the built-in demo scenario instead
+# (printing, a paper jam and an open cover come and go, so popups open and
+# close during the measurement).
 # The program gets WARMUP seconds (default 10) to finish its start-up pass
 # first. Reported: user+system CPU time of the Wine process that runs
 # ZevStatus.exe (from /proc/PID/stat), and of this prefix's wineserver, which
@@ -15,7 +17,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$root/build/win64
+build=$root/build/win32
 seconds=60
 scenario=steady
 for arg in "$@"; do

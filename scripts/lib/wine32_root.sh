@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # A 32-bit Debian root with 32-bit Wine, for running the i686 programs: the
 # 32-bit Wine packages cannot be installed beside the 64-bit ones on the build
 # machines, but they install fine inside a root of their own. Source it; it
