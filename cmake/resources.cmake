@@ -1,7 +1,7 @@
 # Finds windres for the native build (the Windows toolchains bring their own).
 set(ZEV_RC_MAIN ${CMAKE_SOURCE_DIR}/src/res/zev.rc CACHE FILEPATH "The resource script the build compiles")
 file(GLOB ZEV_RC_DEPENDS CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/src/res/*.rc ${CMAKE_SOURCE_DIR}/src/res/*.h
+  ${CMAKE_SOURCE_DIR}/src/res/*.rc ${CMAKE_SOURCE_DIR}/src/res/*.h ${CMAKE_SOURCE_DIR}/src/res/*.manifest
   ${CMAKE_SOURCE_DIR}/src/res/art/*)
 
 if(NOT WIN32)

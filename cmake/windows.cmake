@@ -1,6 +1,9 @@
 # Windows build: the real backends and the product executable.
 enable_language(RC)
 
+# No link time in the PE header: the same sources give the same exe, byte for byte.
+add_link_options(-Wl,--no-insert-timestamp)
+
 # The backends implement what ui/ and os/ declare, and call back into them. As
 # object files linked whole into each executable they resolve the portable
 # libraries' calls wherever those sit on the link line.

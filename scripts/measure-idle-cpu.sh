@@ -5,9 +5,11 @@
 #
 #   bash scripts/measure-idle-cpu.sh [BUILD_DIR] [SECONDS] [--demo]
 #
-# BUILD_DIR defaults to build/win64 (it must hold ZevStatus.exe), SECONDS to
-# 60. --demo plays the built-in demo scenario instead (printing, a paper jam and
-# an open cover come and go, so popups open and close during the measurement).
+# BUILD_DIR defaults to build/win32, the i686 product, which runs in the 32-bit
+# Wine root (an x86_64 build runs under wine64); it must hold ZevStatus.exe.
+# SECONDS defaults to 60. --demo plays the built-in demo scenario instead
+# (printing, a paper jam and an open cover come and go, so popups open and
+# close during the measurement).
 # The program gets WARMUP seconds (default 10) to finish its start-up pass
 # first. Reported: user+system CPU time of the Wine process that runs
 # ZevStatus.exe (from /proc/PID/stat), and of this prefix's wineserver, which
@@ -15,7 +17,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build=$root/build/win64
+build=$root/build/win32
 seconds=60
 scenario=steady
 for arg in "$@"; do
@@ -27,10 +29,10 @@ for arg in "$@"; do
 done
 warmup=${WARMUP:-10}
 exe=$build/ZevStatus.exe
-[[ -f $exe ]] || { echo "measure-idle-cpu: no $exe (build the win64 preset first)" >&2; exit 2; }
+[[ -f $exe ]] || { echo "measure-idle-cpu: no $exe (build its preset first)" >&2; exit 2; }
 
 source "$root/scripts/lib/wine_env.sh"
-wine_env_init "$build/wineprefix-idle"
+wine_env_init "$build/wineprefix-idle" "$(wine_arch_of "$exe")"
 desktop=ZEVIDLE
 
 # A copy of its own, so the program's data.txt stays out of the build folder.
@@ -50,7 +52,7 @@ trap 'wine_stop; xvfb_stop' EXIT
 xvfb_start 1024x768
 wine_warm_prefix "$desktop"
 
-(cd "$work" && exec wine explorer "/desktop=$desktop,1024x768" "$(unix_to_wine "$work/ZevStatus.exe")") \
+(cd "$work" && wine_exec wine explorer "/desktop=$desktop,1024x768" "$(unix_to_wine "$work/ZevStatus.exe")") \
   >"$work/wine.log" 2>&1 &
 
 # Processes of this prefix only: other Wine sessions on the machine are not ours.

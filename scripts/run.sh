@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds ZevStatus.exe (x86_64) and runs it under Wine with the built-in
+# Builds ZevStatus.exe (i686, in the 32-bit Wine root) and runs it under Wine with the built-in
 # printer emulator (ZEV_EMULATOR=demo), in a Wine virtual desktop that has a
 # taskbar with a notification area.
 #
 #   bash scripts/run.sh            # the program
 #   bash scripts/run.sh fixture    # the dialog-layer fixture windows instead
+#   bash scripts/run.sh docs       # the tour below, always on a private Xvfb, and
+#                                  # docs/main-window.png (the README's picture) remade
 #
 # With a display the program runs until you end it ("Beenden" in the tray
 # icon's menu). Without one, an Xvfb server is started and the script tours the
@@ -15,41 +17,57 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 what=${1:-program}
-geometry=1024x768
+docs=0
+[[ $what == docs ]] && docs=1 what=program
+geometry=${ZEV_GEOMETRY:-1024x768}
 width=${geometry%x*} height=${geometry#*x}
 desktop=ZEV
 shots=$root/build/screenshots
 
 bash scripts/setup.sh
 mkdir -p build
-cmake --preset win64 >build/run-configure.log 2>&1 || { cat build/run-configure.log; exit 1; }
+# The i686 program, the one users get, runs in the 32-bit Wine root; building
+# and entering that root needs root, so anyone else gets the x86_64 build.
+preset=win32
+[[ $(id -u) -eq 0 ]] || preset=win64
+cmake --preset $preset >build/run-configure.log 2>&1 || { cat build/run-configure.log; exit 1; }
 if [[ $what == fixture ]]; then
-  cmake --build --preset win64 --target fixture_app -j2
-  exe=$root/build/win64/wine/fixture_app.exe
+  cmake --build --preset $preset --target fixture_app -j2
+  exe=$root/build/$preset/wine/fixture_app.exe
   main_caption='^Fixture parent$'
 else
-  cmake --build --preset win64 --target ZevStatus -j2
-  exe=$root/build/win64/ZevStatus.exe
+  cmake --build --preset $preset --target ZevStatus -j2
+  exe=$root/build/$preset/ZevStatus.exe
   main_caption='^BRENLATO ZEV USB Status Client'
 fi
 [[ -f $exe ]] || { echo "run: $exe was not built" >&2; exit 1; }
 
+# ZEV_DPI (96 = 100 %, 144 = 150 %) and ZEV_THEME (classic or light) choose
+# the look; each look has a prefix of its own, prepared once.
+dpi=${ZEV_DPI:-96} theme=${ZEV_THEME:-classic}
+look=
+[[ $dpi == 96 && $theme == classic ]] || look=-$dpi-$theme
+shots=$shots$look
 source scripts/lib/wine_env.sh
-wine_env_init "$root/build/win64/wineprefix-run"
+wine_env_init "$root/build/$preset/wineprefix-run$look" "$(wine_arch_of "$exe")"
 export ZEV_EMULATOR=${ZEV_EMULATOR:-demo}
 
 tour=0
-if [[ -z ${DISPLAY:-} ]]; then
+if [[ -z ${DISPLAY:-} ]] || ((docs)); then
   tour=1
   xvfb_start "$geometry"
 fi
 trap 'wine_stop; xvfb_stop' EXIT
 wine_warm_prefix "$desktop"
+if [[ -n $look && ! -f $WINEPREFIX/.zev-look ]]; then
+  wine_set_look "$dpi" "$theme"
+  touch "$WINEPREFIX/.zev-look"
+fi
 
 echo "run: $(basename "$exe") with ZEV_EMULATOR=$ZEV_EMULATOR on DISPLAY=$DISPLAY"
 # Started from its own folder through "start", which hands the program its quoted
 # full path as Explorer would (the program finds its folder, and data.txt, from it).
-(cd "$(dirname "$exe")" && exec wine explorer "/desktop=$desktop,$geometry" start /unix "$exe") \
+(cd "$(dirname "$exe")" && wine_exec wine explorer "/desktop=$desktop,$geometry" start /unix "$exe") \
   >"$root/build/run-wine.log" 2>&1 &
 wine_pid=$!
 
@@ -116,6 +134,12 @@ if wait_for 15 window_visible; then
   sleep 1   # let the first status poll fill the window
   shot 3-main-window
   echo "run: the main window is open (screenshots in $shots)"
+  if ((docs)); then
+    # The window alone; without time chunks, so an unchanged window gives an unchanged file.
+    import -display "$DISPLAY" -window "$(window_visible | head -1)" -strip -define png:exclude-chunks=date,time \
+      "$root/docs/main-window.png"
+    echo "run: saved docs/main-window.png"
+  fi
 else
   shot 3-no-main-window || true
   echo "run: the main window did not open from the tray menu" >&2

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs everything the builds and tests need on Debian 12. Safe to run again:
-# packages already present are not touched, and the package lists are only
-# refreshed when something is missing.
+# Installs everything the builds and tests need on Debian 12, and the 32-bit
+# Wine root. Safe to run again: packages already present are not touched, the
+# package lists are only refreshed when something is missing, and a finished
+# root is kept.
 set -euo pipefail
 
 packages=(
@@ -17,6 +18,10 @@ packages=(
   binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
   # running the Windows program: wine, a virtual X server, screenshots, clicks
   wine wine64 xvfb xauth x11-utils xdotool imagemagick
+  # the 32-bit Wine root for the i686 product (scripts/lib/wine32_root.sh)
+  debootstrap util-linux
+  # the release: setup builder, Authenticode signing, the test certificate
+  nsis osslsigncode openssl
 )
 
 installed() {
@@ -30,16 +35,23 @@ done
 
 if ((${#missing[@]} == 0)); then
   echo "setup: all ${#packages[@]} packages present"
-  exit 0
+else
+  sudo=()
+  if [[ $(id -u) -ne 0 ]]; then
+    command -v sudo >/dev/null || { echo "setup: need root (or sudo) to install: ${missing[*]}" >&2; exit 1; }
+    sudo=(sudo)
+  fi
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo[@]}" apt-get update -q
+  "${sudo[@]}" apt-get install -y -q "${missing[@]}" </dev/null
 fi
 
-sudo=()
-if [[ $(id -u) -ne 0 ]]; then
-  command -v sudo >/dev/null || { echo "setup: need root (or sudo) to install: ${missing[*]}" >&2; exit 1; }
-  sudo=(sudo)
+# The 32-bit Wine root, built once outside the clone (it needs root: chroot).
+if [[ $(id -u) -eq 0 ]]; then
+  source "$(dirname "${BASH_SOURCE[0]}")/lib/wine32_root.sh"
+  wine32_root_ensure
+  echo "setup: 32-bit Wine root ready at $ZEV_WINE32_ROOT"
+else
+  echo "setup: not root: the 32-bit Wine root (for the i686 Wine tests) is not built" >&2
 fi
-
-echo "setup: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q "${missing[@]}" </dev/null

@@ -1,12 +1,11 @@
 #include "emulator/install.h"
 
 #include <cstdlib>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
 #include "emulator/demo_scenario.h"
 #include "emulator/emulated_bus.h"
+#include "emulator/host_file.h"
 #include "emulator/scenario.h"
 #include "os/device_bus.h"
 
@@ -31,11 +30,9 @@ std::optional<std::string> installFromEnvironment() {
     if (source == "demo") {
         text = DemoScenarioText();
     } else {
-        std::ifstream file(source, std::ios::binary);
-        if (!file) return "ZEV_EMULATOR: cannot read the scenario file " + source;
-        std::ostringstream content;
-        content << file.rdbuf();
-        text = content.str();
+        std::optional<std::string> content = ReadHostFile(source);
+        if (!content) return "ZEV_EMULATOR: cannot read the scenario file " + source;
+        text = std::move(*content);
     }
     ParsedScenario parsed = ParseScenario(text);
     if (!parsed.scenario) return "ZEV_EMULATOR: " + source + ": " + parsed.error;

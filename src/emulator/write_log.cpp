@@ -1,7 +1,8 @@
 #include "emulator/write_log.h"
 
 #include <cstdio>
-#include <fstream>
+
+#include "emulator/host_file.h"
 
 namespace emulator {
 
@@ -66,8 +67,7 @@ std::vector<std::string> WriteLog::lines() const {
 
 void WriteLog::append(LogEntry entry) {
     if (!m_filePath.empty()) {
-        std::ofstream file(m_filePath, std::ios::app | std::ios::binary);
-        if (file) file << FormatLogLine(entry) << '\n';
+        AppendToHostFile(m_filePath, FormatLogLine(entry) + '\n');
     }
     m_entries.push_back(std::move(entry));
 }

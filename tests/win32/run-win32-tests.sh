@@ -21,7 +21,7 @@ timeout_s=${ZEV_WIN32_TESTS_TIMEOUT:-300}
 [[ -f $exe ]] || { echo "run-win32-tests: no $exe (build the zev_win32_tests target)" >&2; exit 2; }
 
 source "$root/scripts/lib/wine_env.sh"
-wine_env_init "$build/wineprefix-win32-tests"
+wine_env_init "$build/wineprefix-win32-tests" "$(wine_arch_of "$exe")"
 # The download tests' server: answers that go wrong on purpose (see the script).
 server_log=$build/win32-tests/faulty-http.log
 python3 -u "$root/tests/win32/faulty_http_server.py" "$timeout_s" >"$server_log" 2>&1 &
@@ -40,7 +40,7 @@ trap cleanup EXIT
 xvfb_start 1024x768
 wine_warm_prefix "$desktop"
 rm -f "$report"
-timeout "$timeout_s" wine explorer "/desktop=$desktop,1024x768" "$(unix_to_wine "$exe")" \
+wine_exec timeout "$timeout_s" wine explorer "/desktop=$desktop,1024x768" "$(unix_to_wine "$exe")" \
   --gtest_output="xml:$(unix_to_wine "$report")" "$@" >"$build/win32-tests/wine.log" 2>&1 || true
 # explorer may return before the program has written its report.
 for _ in $(seq 50); do [[ -s $report ]] && break; sleep 0.2; done

@@ -25,7 +25,7 @@ geometry=${ZEV_E2E_GEOMETRY:-1024x768}
 
 source "$root/scripts/lib/wine_env.sh"
 source "$root/tests/wine/update_server.sh"
-wine_env_init "$build/wineprefix-e2e"
+wine_env_init "$build/wineprefix-e2e" "$(wine_arch_of "$driver")"
 
 mkdir -p "$out" "$shots" "$out/work"
 rm -f "$out/results.txt" "$shots"/*.request "$shots"/*.png
@@ -51,7 +51,7 @@ results_w=$(unix_to_wine "$out/results.txt")
 args=(--results="$results_w" --shots="$(unix_to_wine "$shots")" --work="$(unix_to_wine "$out/work")" "$@")
 
 echo "run-e2e: driver $(basename "$driver") on DISPLAY=$DISPLAY, prefix $WINEPREFIX"
-wine explorer "/desktop=$desktop,$geometry" "$(unix_to_wine "$driver")" "${args[@]}" \
+wine_exec wine explorer "/desktop=$desktop,$geometry" "$(unix_to_wine "$driver")" "${args[@]}" \
   >"$out/wine.log" 2>&1 &
 wine_pid=$!
 

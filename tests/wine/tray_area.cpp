@@ -15,15 +15,15 @@ std::wstring ClassOf(HWND hwnd) {
     return name;
 }
 
+// A named callback: a lambda has the wrong calling convention on i686.
+BOOL CALLBACK AppendChild(HWND child, LPARAM out) {
+    reinterpret_cast<std::vector<HWND>*>(out)->push_back(child);
+    return TRUE;
+}
+
 std::vector<HWND> Children(HWND parent) {
     std::vector<HWND> children;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM out) {
-            reinterpret_cast<std::vector<HWND>*>(out)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    EnumChildWindows(parent, AppendChild, reinterpret_cast<LPARAM>(&children));
     return children;
 }
 

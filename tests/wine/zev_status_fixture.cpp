@@ -60,19 +60,21 @@ std::optional<std::string> TextOf(HWND hwnd) {
     return ToUtf8(std::wstring(buffer, copied));
 }
 
+struct TextSearch {
+    const std::string* text;
+    bool found;
+};
+
+// A named callback: a lambda has the wrong calling convention on i686.
+BOOL CALLBACK MatchChildText(HWND child, LPARAM param) {
+    auto* s = reinterpret_cast<TextSearch*>(param);
+    if (TextOf(child) == *s->text) s->found = true;
+    return s->found ? FALSE : TRUE;
+}
+
 bool ShowsText(HWND dialog, const std::string& text) {
-    struct Search {
-        const std::string* text;
-        bool found;
-    } search{&text, false};
-    EnumChildWindows(
-        dialog,
-        [](HWND child, LPARAM param) {
-            auto* s = reinterpret_cast<Search*>(param);
-            if (TextOf(child) == *s->text) s->found = true;
-            return s->found ? FALSE : TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
+    TextSearch search{&text, false};
+    EnumChildWindows(dialog, MatchChildText, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 

@@ -129,7 +129,8 @@ void Win32Backend::setPicture(Window& w, int id, int bitmapResource) {
     auto previous =
         reinterpret_cast<HBITMAP>(Send(w, id, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap.get())));
     auto& kept = w.pictures[id];
-    if (previous != nullptr && previous != kept.get()) ::DeleteObject(previous);  // the control's own copy
+    // The control's own copy, or a scaled picture of the template.
+    if (previous != nullptr && previous != kept.get() && !w.dropTemplatePicture(previous)) ::DeleteObject(previous);
     kept = std::move(bitmap);
     if (!kept) w.pictures.erase(id);
 }

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "ui/app.h"
+#include "ui/win32/picture_scaling.h"
 #include "ui/win32/resources.h"
 
 namespace ui::win32 {
@@ -71,7 +72,9 @@ bool ForwardHelpKey() {
 INT_PTR Route(Window& w, UINT msg, WPARAM wParam, LPARAM lParam) {
     Dialog& dlg = w.dialog;
     switch (msg) {
-        case WM_INITDIALOG: return dlg.OnInitDialog() ? TRUE : FALSE;
+        case WM_INITDIALOG:
+            w.templatePictures = ScaleTemplatePictures(w.handle(), ScreenDpi());
+            return dlg.OnInitDialog() ? TRUE : FALSE;
         case WM_COMMAND: dlg.OnCommand(LOWORD(wParam), HIWORD(wParam)); return TRUE;
         case WM_TIMER: dlg.OnTimer(static_cast<unsigned>(wParam)); return TRUE;
         case WM_SYSCOMMAND: return dlg.OnSysCommand(static_cast<unsigned>(wParam)) ? TRUE : FALSE;

@@ -1,5 +1,7 @@
 #include "ui/win32/resources.h"
 
+#include "ui/win32/picture_scaling.h"
+
 namespace ui::win32 {
 
 os::win32::UniqueIcon LoadIconResource(HINSTANCE instance, int id, int whichMetric) {
@@ -11,8 +13,10 @@ os::win32::UniqueIcon LoadIconResource(HINSTANCE instance, int id, int whichMetr
 }
 
 os::win32::UniqueBitmap LoadBitmapResource(HINSTANCE instance, int id) {
-    return os::win32::UniqueBitmap(
+    os::win32::UniqueBitmap bitmap(
         static_cast<HBITMAP>(::LoadImageW(instance, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
+    if (os::win32::UniqueBitmap scaled = ScaledBitmap(bitmap.get(), ScreenDpi())) return scaled;
+    return bitmap;
 }
 
 }  // namespace ui::win32

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "ui/dialog.h"
+#include "ui/win32/picture_scaling.h"
 #include "ui/win32/tray_icon.h"
 #include "os/win32/unique_handle.h"
 
@@ -27,6 +28,9 @@ struct Window {
 
     std::map<Colour, os::win32::UniqueBrush> brushes;
     std::map<int, os::win32::UniqueBitmap> pictures;  // by control ID
+    win32::ScaledPictures templatePictures;            // the template's own, scaled to the screen
+    // Drops the scaled template picture `bitmap` once its control shows another; false if it is not one.
+    bool dropTemplatePicture(HBITMAP bitmap);
     std::map<int, os::win32::UniqueFont> fonts;       // by control ID
     os::win32::UniqueIcon bigIcon;
     os::win32::UniqueIcon smallIcon;

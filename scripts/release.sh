@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Builds the release files from the i686 product (preset win32) into dist/:
+#
+#   dist/ZevStatus-VERSION-setup.exe     the per-user setup (installer/zevstatus.nsi)
+#   dist/ZevStatus-VERSION-portable.zip  ZevStatus.exe and a short text on portable use
+#   dist/SHA256SUMS
+#
+#   bash scripts/release.sh               # unsigned
+#   bash scripts/release.sh --sign-test   # signed with a throwaway self-signed certificate
+#   ZEV_SIGN_CERT=... ZEV_SIGN_KEY=... bash scripts/release.sh   # signed with a real one
+#
+# The same sources give the same bytes: every time stamp that lands in the files
+# (the exe's file time in the setup and the zip, the Authenticode signing time)
+# is SOURCE_DATE_EPOCH, by default the time of the last commit; the exe carries
+# no link time. See installer/sign.sh for the signing variables. ZEV_DIST_DIR
+# names another output folder than dist/.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+sign_test=0
+for arg in "$@"; do
+  case $arg in
+    --sign-test) sign_test=1 ;;
+    *) echo "usage: release.sh [--sign-test]" >&2; exit 2 ;;
+  esac
+done
+
+version=$(sed -nE 's/^project\(ZevStatus VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
+[[ -n $version ]] || { echo "release: no version in CMakeLists.txt" >&2; exit 1; }
+if [[ -z ${SOURCE_DATE_EPOCH:-} ]]; then
+  # A tree without history (an unpacked archive) falls back to 1980-01-01, the
+  # earliest time a zip entry can hold.
+  SOURCE_DATE_EPOCH=$(git log -1 --format=%ct 2>/dev/null || echo 315532800)
+fi
+export SOURCE_DATE_EPOCH
+
+bash scripts/setup.sh >/dev/null
+# Two runs at once would stage and pack each other's half-written files.
+mkdir -p build
+exec 9>build/release.lock
+flock 9
+cmake --preset win32 >/dev/null
+cmake --build --preset win32 --target ZevStatus -j2
+
+stage=$root/build/release
+dist=${ZEV_DIST_DIR:-$root/dist}
+rm -rf "$stage/files"
+mkdir -p "$stage/files" "$dist"
+setup=$dist/ZevStatus-$version-setup.exe
+portable=$dist/ZevStatus-$version-portable.zip
+rm -f "$setup" "$portable" "$dist/SHA256SUMS"
+
+if ((sign_test)); then
+  # Trusted by nobody; it only proves that the signing steps work. A real
+  # certificate replaces it through ZEV_SIGN_CERT and ZEV_SIGN_KEY.
+  certs=$stage/test-signing
+  if [[ ! -f $certs/cert.pem ]]; then
+    mkdir -p "$certs"
+    openssl req -x509 -newkey rsa:2048 -nodes -days 3650 -subj "/CN=ZEV Status test signing/O=BRENLATO (untrusted)" \
+      -addext extendedKeyUsage=codeSigning -keyout "$certs/key.pem" -out "$certs/cert.pem" 2>/dev/null
+  fi
+  export ZEV_SIGN_CERT=$certs/cert.pem ZEV_SIGN_KEY=$certs/key.pem
+fi
+sign=()
+if [[ -n ${ZEV_SIGN_CERT:-} ]]; then
+  sign=("-DZEV_SIGN=bash $root/installer/sign.sh")
+  echo "release: signing with $ZEV_SIGN_CERT"
+fi
+
+exe=$stage/files/ZevStatus.exe
+cp build/win32/ZevStatus.exe "$exe"
+((${#sign[@]})) && bash installer/sign.sh "$exe"
+touch -d "@$SOURCE_DATE_EPOCH" "$exe"
+sed "s/@VERSION@/$version/g; s/\$/\r/" installer/portable.txt >"$stage/files/Portable.txt"
+touch -d "@$SOURCE_DATE_EPOCH" "$stage/files/Portable.txt"
+
+(cd installer && makensis -V2 -INPUTCHARSET UTF8 "-DZEV_EXE=$exe" "-DZEV_VERSION=$version" \
+  "-DZEV_OUT=$setup" "${sign[@]}" zevstatus.nsi)
+
+python3 installer/make_zip.py "$portable" "$SOURCE_DATE_EPOCH" "$exe" "$stage/files/Portable.txt"
+
+(cd "$dist" && sha256sum "$(basename "$setup")" "$(basename "$portable")" >SHA256SUMS)
+echo "release: files in $dist"
+cat "$dist/SHA256SUMS"

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Builds the release twice and compares the bytes. Between the two runs the exe
+# is linked again and every staged file gets a new file time, so a link time in
+# the PE header or a file time in the setup or the zip shows up as a difference.
+#
+#   bash tests/installer/check-reproducible.sh
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+cd "$root"
+out=$root/build/reproducible
+rm -rf "$out"
+
+ZEV_DIST_DIR=$out/first bash scripts/release.sh
+# A new link, in a later second than the first run's files.
+second=$(date +%s)
+while [[ $(date +%s) == "$second" ]]; do sleep 0.1; done
+rm -f build/win32/ZevStatus.exe
+ZEV_DIST_DIR=$out/second bash scripts/release.sh
+
+status=0
+for f in "$out"/first/*; do
+  name=$(basename "$f")
+  if cmp "$f" "$out/second/$name"; then
+    echo "reproducible: $name"
+  else
+    echo "NOT reproducible: $name" >&2
+    status=1
+  fi
+done
+exit $status
