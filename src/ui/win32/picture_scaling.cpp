@@ -41,8 +41,7 @@ private:
 bool IsPictureControl(HWND child) {
     wchar_t className[16] = {};
     ::GetClassNameW(child, className, 16);
-    return ::lstrcmpiW(className, L"Static") == 0 &&
-           (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
+    return ::lstrcmpiW(className, L"Static") == 0 && (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP;
 }
 
 }  // namespace
@@ -58,8 +57,7 @@ int ScreenDpi() {
 
 os::win32::UniqueBitmap ScaledBitmap(HBITMAP bitmap, int dpi) {
     BITMAP info{};
-    if (dpi == kDefaultDpi || bitmap == nullptr || ::GetObjectW(bitmap, sizeof info, &info) == 0)
-        return {};
+    if (dpi == kDefaultDpi || bitmap == nullptr || ::GetObjectW(bitmap, sizeof info, &info) == 0) return {};
     const int width = ::MulDiv(info.bmWidth, dpi, kDefaultDpi);
     const int height = ::MulDiv(info.bmHeight, dpi, kDefaultDpi);
     ScreenDc screen;
@@ -71,8 +69,7 @@ os::win32::UniqueBitmap ScaledBitmap(HBITMAP bitmap, int dpi) {
     // Halftone averages the source pixels: no jagged edges at 150 %.
     ::SetStretchBltMode(to.get(), HALFTONE);
     ::SetBrushOrgEx(to.get(), 0, 0, nullptr);
-    if (!::StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY))
-        return {};
+    if (!::StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, info.bmWidth, info.bmHeight, SRCCOPY)) return {};
     return scaled;
 }
 

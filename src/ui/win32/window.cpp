@@ -24,8 +24,9 @@ Window::~Window() {
 }
 
 bool Window::dropTemplatePicture(HBITMAP bitmap) {
-    const auto it = std::find_if(templatePictures.begin(), templatePictures.end(),
-                                 [bitmap](const auto& entry) { return entry.second.get() == bitmap; });
+    const auto it = std::find_if(templatePictures.begin(), templatePictures.end(), [bitmap](const auto& entry) {
+        return entry.second.get() == bitmap;
+    });
     if (it == templatePictures.end()) return false;
     templatePictures.erase(it);
     return true;

@@ -28,10 +28,10 @@ struct Window {
 
     std::map<Colour, os::win32::UniqueBrush> brushes;
     std::map<int, os::win32::UniqueBitmap> pictures;  // by control ID
-    win32::ScaledPictures templatePictures;            // the template's own, scaled to the screen
+    win32::ScaledPictures templatePictures;           // the template's own, scaled to the screen
     // Drops the scaled template picture `bitmap` once its control shows another; false if it is not one.
     bool dropTemplatePicture(HBITMAP bitmap);
-    std::map<int, os::win32::UniqueFont> fonts;       // by control ID
+    std::map<int, os::win32::UniqueFont> fonts;  // by control ID
     os::win32::UniqueIcon bigIcon;
     os::win32::UniqueIcon smallIcon;
     int paintIconResource = 0;
