@@ -39,7 +39,10 @@ COLORREF CentrePixel(HBITMAP bitmap) {
     return pixel;
 }
 
-struct ScaleCase { int dpi; LONG width, height; };
+struct ScaleCase {
+    int dpi;
+    LONG width, height;
+};
 
 class ScaledBitmapAt : public testing::TestWithParam<ScaleCase> {};
 
@@ -53,11 +56,11 @@ TEST_P(ScaledBitmapAt, GrowsByTheDpiAndKeepsItsColour) {
     EXPECT_EQ(CentrePixel(scaled.get()), RGB(255, 0, 0));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, ScaledBitmapAt, testing::Values(
-    ScaleCase{120, 10, 8},   // 125 %: 7.5 rounds up
-    ScaleCase{144, 12, 9},   // 150 %
-    ScaleCase{192, 16, 12}), // 200 %
-    [](const auto& info) { return std::to_string(info.param.dpi); });
+INSTANTIATE_TEST_SUITE_P(Dpi, ScaledBitmapAt,
+                         testing::Values(ScaleCase{120, 10, 8},    // 125 %: 7.5 rounds up
+                                         ScaleCase{144, 12, 9},    // 150 %
+                                         ScaleCase{192, 16, 12}),  // 200 %
+                         [](const auto& info) { return std::to_string(info.param.dpi); });
 
 TEST(ScaledBitmap, At96DpiTheOriginalIsKept) {
     const UniqueBitmap red = SolidBitmap(RGB(255, 0, 0));
