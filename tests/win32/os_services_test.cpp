@@ -28,8 +28,6 @@ struct WideCase {
 TEST(Wide, ConvertsBothWays) {
     const WideCase cases[] = {
         {"", L""},
-        {"data.txt", L"data.txt"},
-        {"Übernehmen", L"\u00dcbernehmen"},
         {"Papierränder €", L"Papierr\u00e4nder \u20ac"},
         {"\xF0\x9F\x98\x80", L"\xD83D\xDE00"},  // outside the BMP: a surrogate pair
     };

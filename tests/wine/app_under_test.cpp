@@ -20,16 +20,10 @@ std::optional<long> ReadResult(const std::wstring& path) {
 
 }  // namespace
 
-void AppUnderTest::start(const std::wstring& extraArguments) {
-    m_resultFile = WorkFile(L"result.txt");
-    std::wstring arguments = L"--result=\"" + m_resultFile + L"\"";
-    if (!extraArguments.empty()) arguments += L" " + extraArguments;
-    m_process = ProgramProcess::Start(m_exe, arguments);
-    ASSERT_NE(m_process, nullptr) << ToUtf8(m_exe) << " could not be started";
-}
-
 void AppUnderTest::startAndFindMainWindow() {
-    ASSERT_NO_FATAL_FAILURE(start());
+    m_resultFile = WorkFile(L"result.txt");
+    m_process = ProgramProcess::Start(m_exe, L"--result=\"" + m_resultFile + L"\"");
+    ASSERT_NE(m_process, nullptr) << ToUtf8(m_exe) << " could not be started";
     m_main = waitForWindow(m_mainCaption);
     ASSERT_NE(m_main, nullptr) << "no window \"" << m_mainCaption << "\" appeared";
 }

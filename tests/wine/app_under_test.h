@@ -19,7 +19,6 @@ protected:
         : m_exe(std::move(exe)), m_mainCaption(std::move(mainCaption)) {}
 
     // Use with ASSERT_NO_FATAL_FAILURE.
-    void start(const std::wstring& extraArguments = {});
     void startAndFindMainWindow();
 
     // A visible top-level window of the program with this caption, or null.

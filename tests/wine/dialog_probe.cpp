@@ -19,6 +19,8 @@ std::optional<LRESULT> Ask(HWND hwnd, UINT msg, WPARAM wParam = 0, LPARAM lParam
     return static_cast<LRESULT>(answer);
 }
 
+}  // namespace
+
 std::optional<std::string> WindowText(HWND hwnd) {
     const auto length = Ask(hwnd, WM_GETTEXTLENGTH);
     if (!length) return std::nullopt;
@@ -28,8 +30,6 @@ std::optional<std::string> WindowText(HWND hwnd) {
     text.resize(static_cast<std::size_t>(*copied));
     return ToUtf8(text);
 }
-
-}  // namespace
 
 std::string DialogProbe::caption() const { return WindowText(m_dialog).value_or(""); }
 
@@ -42,21 +42,6 @@ std::optional<long> DialogProbe::number(int id) const {
     const long value = std::strtol(t->c_str(), &end, 10);
     if (*end != '\0') return std::nullopt;
     return value;
-}
-
-std::optional<int> DialogProbe::checkState(int id) const {
-    const auto state = Ask(control(id), BM_GETCHECK);
-    if (!state) return std::nullopt;
-    return static_cast<int>(*state);
-}
-
-bool DialogProbe::controlVisible(int id) const { return control(id) && IsWindowVisible(control(id)); }
-bool DialogProbe::controlEnabled(int id) const { return control(id) && IsWindowEnabled(control(id)); }
-
-std::optional<int> DialogProbe::comboCount(int id) const {
-    const auto n = Ask(control(id), CB_GETCOUNT);
-    if (!n) return std::nullopt;
-    return static_cast<int>(*n);
 }
 
 std::optional<int> DialogProbe::comboSelection(int id) const {
@@ -80,11 +65,6 @@ void DialogProbe::click(int id) const { PostMessageW(control(id), BM_CLICK, 0, 0
 
 void DialogProbe::command(int id) const {
     PostMessageW(m_dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control(id)));
-}
-
-bool DialogProbe::setText(int id, const std::string& text) const {
-    const std::wstring wide = ToWide(text);
-    return Ask(control(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str())).has_value();
 }
 
 void DialogProbe::typeChar(int id, wchar_t ch) const { PostMessageW(control(id), WM_CHAR, ch, 1); }

@@ -4,13 +4,9 @@
 
 namespace e2e {
 
-std::wstring ProgramPath(const std::wstring& file) {
-    const bool absolute = file.size() > 2 && file[1] == L':';
-    return absolute ? file : options().programDir + L"\\" + file;
-}
-
 std::unique_ptr<ProgramProcess> ProgramProcess::Start(const std::wstring& exe, const std::wstring& arguments) {
-    const std::wstring path = ProgramPath(exe);
+    const bool absolute = exe.size() > 2 && exe[1] == L':';
+    const std::wstring path = absolute ? exe : options().programDir + L"\\" + exe;
     std::wstring commandLine = L"\"" + path + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
     const std::wstring folder = path.substr(0, path.find_last_of(L'\\'));

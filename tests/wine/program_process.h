@@ -33,7 +33,4 @@ private:
     DWORD m_id;
 };
 
-// The driver's folder joined with `file`, unless `file` is already a full path.
-std::wstring ProgramPath(const std::wstring& file);
-
 }  // namespace e2e

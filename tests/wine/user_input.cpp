@@ -31,10 +31,4 @@ bool ClickAt(POINT screen, MouseButton button, int clicks) {
     return SendInput(count, inputs.data(), sizeof(INPUT)) == count;
 }
 
-POINT CentreOf(HWND hwnd) {
-    RECT r{};
-    GetWindowRect(hwnd, &r);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 }  // namespace e2e

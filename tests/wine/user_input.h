@@ -13,7 +13,4 @@ enum class MouseButton { Left, Right };
 // `clicks` times in a row (2: a double-click).
 bool ClickAt(POINT screen, MouseButton button, int clicks = 1);
 
-// The middle of a window's rectangle, in screen coordinates.
-POINT CentreOf(HWND hwnd);
-
 }  // namespace e2e

@@ -1,12 +1,11 @@
-// UTF-8 <-> UTF-16 at the Win32 boundary of the end-to-end driver.
+// The driver converts text with the program's own UTF-8/UTF-16 functions.
 #pragma once
 
-#include <string>
-#include <string_view>
+#include "os/win32/wide.h"
 
 namespace e2e {
 
-std::string ToUtf8(std::wstring_view text);
-std::wstring ToWide(std::string_view text);
+using os::win32::ToUtf8;
+using os::win32::ToWide;
 
 }  // namespace e2e

@@ -39,12 +39,13 @@ std::vector<WindowInfo> TopLevelWindows(DWORD processId) {
     return windows;
 }
 
-HWND WaitForWindow(DWORD processId, const std::string& caption, DWORD timeoutMs) {
+HWND WaitForWindow(DWORD processId, const std::string& caption, DWORD timeoutMs,
+                   const std::function<bool(HWND)>& also) {
     HWND found = nullptr;
     PollUntil(
         [&] {
             for (const WindowInfo& w : TopLevelWindows(processId)) {
-                if (w.visible && w.caption == caption) {
+                if (w.visible && w.caption == caption && (!also || also(w.hwnd))) {
                     found = w.hwnd;
                     return true;
                 }

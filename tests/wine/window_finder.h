@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,9 @@ struct WindowInfo {
 std::vector<WindowInfo> TopLevelWindows(DWORD processId);
 
 // The first visible top-level window of the process whose caption is `caption`
-// (UTF-8); null when none appears in time.
-HWND WaitForWindow(DWORD processId, const std::string& caption, DWORD timeoutMs = kDefaultTimeoutMs);
+// (UTF-8) and that passes `also`, if given; null when none appears in time.
+HWND WaitForWindow(DWORD processId, const std::string& caption, DWORD timeoutMs = kDefaultTimeoutMs,
+                   const std::function<bool(HWND)>& also = {});
 
 // True when `hwnd` has been destroyed or hidden within the time.
 bool WaitForWindowGone(HWND hwnd, DWORD timeoutMs = kDefaultTimeoutMs);

@@ -22,13 +22,6 @@ constexpr DWORD kMenuAnswerMs = 1500;     // per icon tried
 constexpr DWORD kEndTimeoutMs = 10000;
 constexpr int kIconSlotsTried = 6;
 
-std::wstring BuiltProgram() {
-    const std::wstring relative = options().programDir + L"\\..\\ZevStatus.exe";
-    wchar_t full[MAX_PATH] = {};
-    const DWORD n = GetFullPathNameW(relative.c_str(), MAX_PATH, full, nullptr);
-    return n > 0 && n < MAX_PATH ? std::wstring(full) : relative;
-}
-
 // A folder of its own for the running test, emptied of an earlier run's files.
 std::wstring FreshTestFolder() {
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
@@ -50,16 +43,6 @@ std::wstring FreshTestFolder() {
     return folder;
 }
 
-std::optional<std::string> TextOf(HWND hwnd) {
-    wchar_t buffer[512] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutW(
-            hwnd, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000, &copied)) {
-        return std::nullopt;
-    }
-    return ToUtf8(std::wstring(buffer, copied));
-}
-
 struct TextSearch {
     const std::string* text;
     bool found;
@@ -68,7 +51,7 @@ struct TextSearch {
 // A named callback: a lambda has the wrong calling convention on i686.
 BOOL CALLBACK MatchChildText(HWND child, LPARAM param) {
     auto* s = reinterpret_cast<TextSearch*>(param);
-    if (TextOf(child) == *s->text) s->found = true;
+    if (WindowText(child) == *s->text) s->found = true;
     return s->found ? FALSE : TRUE;
 }
 
@@ -78,7 +61,22 @@ bool ShowsText(HWND dialog, const std::string& text) {
     return search.found;
 }
 
+// The process's visible popup menu, or null.
+HWND PopupMenu(DWORD processId) {
+    for (const WindowInfo& w : TopLevelWindows(processId)) {
+        if (w.visible && w.className == "#32768") return w.hwnd;
+    }
+    return nullptr;
+}
+
 }  // namespace
+
+std::wstring BuiltProgram() {
+    const std::wstring relative = options().programDir + L"\\..\\ZevStatus.exe";
+    wchar_t full[MAX_PATH] = {};
+    const DWORD n = GetFullPathNameW(relative.c_str(), MAX_PATH, full, nullptr);
+    return n > 0 && n < MAX_PATH ? std::wstring(full) : relative;
+}
 
 std::optional<std::string> ReadWholeFile(const std::wstring& path) {
     std::ifstream in(ToUtf8(path), std::ios::binary);
@@ -95,7 +93,10 @@ bool WriteWholeFile(const std::wstring& path, const std::string& content) {
 }
 
 void ZevStatusTest::TearDown() {
-    if (m_process && m_process->running()) endProgram();
+    if (m_process && m_process->running()) {  // through the tray menu's "Beenden"
+        PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
+        EXPECT_TRUE(m_process->waitForExit(kEndTimeoutMs)) << "\"Beenden\" did not end the program";
+    }
     m_process.reset();  // ends it the hard way if "Beenden" did not
     SetEnvironmentVariableW(L"ZEV_EMULATOR", nullptr);
     SetEnvironmentVariableW(L"ZEV_EMULATOR_LOG", nullptr);
@@ -128,7 +129,9 @@ void ZevStatusTest::startWithScenario(const std::string& scenario, const std::op
         kStartTimeoutMs))
         << "no main window \"" << kMainCaption << "\" was created";
     // The last of the four settings queries that follow the start dialog.
-    ASSERT_TRUE(waitForLog("fm.push_value 48;fm.execute_keyword 10;", kStartTimeoutMs))
+    ASSERT_TRUE(
+        PollUntil([&] { return emulatorLog().find("fm.push_value 48;fm.execute_keyword 10;") != std::string::npos; },
+                  kStartTimeoutMs))
         << "the start-up pass did not read the printer's settings; log:\n"
         << emulatorLog();
 }
@@ -139,7 +142,7 @@ void ZevStatusTest::openMainWindowFromTrayMenu(const std::string& menuScreenshot
     const bool opened = PollUntil([&] {
         for (POINT icon : NotificationIconPoints(kIconSlotsTried)) {
             ClickAt(icon, MouseButton::Right);
-            if (PollUntil([&] { return (menu = popupMenu()) != nullptr; }, kMenuAnswerMs)) {
+            if (PollUntil([&] { return (menu = PopupMenu(processId())) != nullptr; }, kMenuAnswerMs)) {
                 m_trayIcon = icon;
                 return true;
             }
@@ -156,39 +159,10 @@ void ZevStatusTest::openMainWindowFromTrayMenu(const std::string& menuScreenshot
     ASSERT_TRUE(PollUntil([&] { return mainWindow().visible(); })) << "\"ZEV Toolbox\" did not show the main window";
 }
 
-void ZevStatusTest::endProgram() {
-    if (!m_process) return;
-    PostMessageW(m_main, WM_COMMAND, MAKEWPARAM(ID_TRAY_EXIT, 0), 0);
-    EXPECT_TRUE(m_process->waitForExit(kEndTimeoutMs)) << "\"Beenden\" did not end the program";
-}
-
 std::string ZevStatusTest::emulatorLog() const { return ReadWholeFile(programFile(L"emulator.log")).value_or(""); }
 
-bool ZevStatusTest::waitForLog(const std::string& fragment, DWORD timeoutMs) const {
-    return PollUntil([&] { return emulatorLog().find(fragment) != std::string::npos; }, timeoutMs);
-}
-
 HWND ZevStatusTest::waitForDialog(const std::string& caption, const std::string& text, DWORD timeoutMs) const {
-    HWND found = nullptr;
-    PollUntil(
-        [&] {
-            for (const WindowInfo& w : TopLevelWindows(processId())) {
-                if (w.visible && w.caption == caption && ShowsText(w.hwnd, text)) {
-                    found = w.hwnd;
-                    return true;
-                }
-            }
-            return false;
-        },
-        timeoutMs);
-    return found;
-}
-
-HWND ZevStatusTest::popupMenu() const {
-    for (const WindowInfo& w : TopLevelWindows(processId())) {
-        if (w.visible && w.className == "#32768") return w.hwnd;
-    }
-    return nullptr;
+    return WaitForWindow(processId(), caption, timeoutMs, [&](HWND w) { return ShowsText(w, text); });
 }
 
 }  // namespace e2e

@@ -32,8 +32,6 @@ protected:
     void openMainWindowFromTrayMenu(const std::string& menuScreenshot = {});
     // Where the program's icon was found by openMainWindowFromTrayMenu.
     POINT trayIcon() const { return m_trayIcon; }
-    // Ends the program through the tray menu's "Beenden" command.
-    void endProgram();
 
     DialogProbe mainWindow() const { return DialogProbe(m_main); }
     DWORD processId() const { return m_process ? m_process->id() : 0; }
@@ -42,13 +40,10 @@ protected:
 
     // The emulator's write log so far.
     std::string emulatorLog() const;
-    bool waitForLog(const std::string& fragment, DWORD timeoutMs) const;
 
     // A visible top-level window of the program with this caption that shows
     // `text` in one of its controls; null when none appears in time.
     HWND waitForDialog(const std::string& caption, const std::string& text, DWORD timeoutMs) const;
-    // The program's visible popup menu, or null.
-    HWND popupMenu() const;
 
 private:
     std::wstring m_folder;
@@ -57,6 +52,8 @@ private:
     POINT m_trayIcon{};
 };
 
+// The ZevStatus.exe of the build, with its full path.
+std::wstring BuiltProgram();
 // The whole file, or nullopt when it cannot be read.
 std::optional<std::string> ReadWholeFile(const std::wstring& path);
 bool WriteWholeFile(const std::wstring& path, const std::string& content);

@@ -16,13 +16,6 @@
 namespace e2e {
 namespace {
 
-std::wstring BuiltProgramPath() {
-    const std::wstring relative = options().programDir + L"\\..\\ZevStatus.exe";
-    wchar_t full[MAX_PATH] = {};
-    const DWORD n = GetFullPathNameW(relative.c_str(), MAX_PATH, full, nullptr);
-    return n > 0 && n < MAX_PATH ? std::wstring(full) : relative;
-}
-
 struct CommandResult {
     std::optional<DWORD> exitCode;
     std::string out, err;
@@ -34,7 +27,7 @@ CommandResult RunThroughCmd(const std::wstring& arguments) {
     SetEnvironmentVariableW(L"ZEV_EMULATOR", L"demo");
     SetEnvironmentVariableW(L"ZEV_EMULATOR_LOG", nullptr);
     const std::wstring command =
-        L"/c \"\"" + BuiltProgramPath() + L"\" " + arguments + L" >\"" + out + L"\" 2>\"" + err + L"\"\"";
+        L"/c \"\"" + BuiltProgram() + L"\" " + arguments + L" >\"" + out + L"\" 2>\"" + err + L"\"\"";
     const auto cmd = ProgramProcess::Start(L"C:\\windows\\system32\\cmd.exe", command);
     CommandResult result;
     if (cmd && cmd->waitForExit(60000)) result.exitCode = cmd->exitCode();

@@ -3,6 +3,9 @@
 // its folder in ZEV_E2E_UPDATE_ROOT and its address in ZEV_UPDATE_URL), the six
 // driver files in the Wine prefix's system folders with an old date, and the
 // whole chain from command 1021 to the success dialog.
+#include <windows.h>
+#include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -39,12 +42,6 @@ constexpr DriverFile kDriverFiles[] = {
     {L"brmod_f.dll", false},
 };
 
-std::wstring Environment(const wchar_t* name) {
-    wchar_t value[1024] = {};
-    const DWORD n = GetEnvironmentVariableW(name, value, 1024);
-    return n > 0 && n < 1024 ? std::wstring(value) : std::wstring();
-}
-
 std::wstring SystemFolder() {
     wchar_t path[MAX_PATH] = {};
     GetSystemDirectoryW(path, MAX_PATH);
@@ -57,13 +54,10 @@ std::wstring InstalledPath(const DriverFile& file) {
     return (file.inSystemFolder ? SystemFolder() : DriverFolder()) + L"\\" + file.name;
 }
 
-// Every missing folder of the path, outermost first.
+// Every missing folder of the path.
 bool CreateFolders(const std::wstring& path) {
-    for (std::size_t at = path.find(L'\\', 3);; at = path.find(L'\\', at + 1)) {
-        const std::wstring part = path.substr(0, at);
-        if (!CreateDirectoryW(part.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS) return false;
-        if (at == std::wstring::npos) return true;
-    }
+    const int error = SHCreateDirectoryExW(nullptr, path.c_str(), nullptr);
+    return error == ERROR_SUCCESS || error == ERROR_ALREADY_EXISTS;
 }
 
 // Noon, so that no time zone moves the file to another day.
@@ -118,10 +112,11 @@ struct DigestCase {
 class ZevStatusUpdate : public ZevStatusTest, public testing::WithParamInterface<DigestCase> {
 protected:
     void SetUp() override {
-        m_serverRoot = Environment(L"ZEV_E2E_UPDATE_ROOT");
-        if (m_serverRoot.empty() || Environment(L"ZEV_UPDATE_URL").empty()) {
+        const wchar_t* root = _wgetenv(L"ZEV_E2E_UPDATE_ROOT");
+        if (!root || !*root || !_wgetenv(L"ZEV_UPDATE_URL")) {
             GTEST_SKIP() << "no update server: run-e2e.sh starts one and sets ZEV_E2E_UPDATE_ROOT and ZEV_UPDATE_URL";
         }
+        m_serverRoot = root;
         ASSERT_NO_FATAL_FAILURE(installOldDriver());
         ASSERT_NO_FATAL_FAILURE(publishNewerBrmodF(GetParam().secondLine));
     }
