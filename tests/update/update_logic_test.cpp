@@ -1,14 +1,12 @@
-// The update's pure pieces: dates, version files, the mask and the server address.
+// The update's pure pieces: dates, the server address, the swap journal and the elevated command line.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
 #include "update/elevated_install.h"
 #include "update/swap_journal.h"
-#include "update/update_mask.h"
 #include "update/update_server.h"
 #include "update/version_date.h"
-#include "update/version_file.h"
 
 namespace {
 
@@ -34,35 +32,6 @@ TEST(UpdateDates, VersionTextsAreReadFieldByFieldAsAtoiReadsThem) {
     }
 }
 
-TEST(UpdateVersionFile, TheSecondLineMayCarryTheReplacementsDigest) {
-    using Kind = update::ExpectedDigest::Kind;
-    const std::string hex(64, 'c');
-    struct Case {
-        const char* name;
-        std::string content;
-        VersionDate date;
-        Kind kind;
-    };
-    const Case cases[] = {
-        {"date only", "15032010", {15, 3, 2010}, Kind::None},
-        {"date and line end", "15032010\r\n", {15, 3, 2010}, Kind::None},
-        {"digest", "15032010\n" + hex, {15, 3, 2010}, Kind::Sha256},
-        {"long first line", "15032010 released\r\n" + hex + "\r\n", {15, 3, 2010}, Kind::Sha256},
-        {"short digest", "15032010\n" + hex.substr(1), {15, 3, 2010}, Kind::Unusable},
-        {"zero byte ends the text", std::string("15032010\n\0", 10) + hex, {15, 3, 2010}, Kind::None},
-        {"short first line", "1503\n" + hex, {15, 3, 0}, Kind::Sha256},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const update::VersionFile file = update::ParseVersionFile(c.content);
-        EXPECT_EQ(file.date, c.date);
-        EXPECT_EQ(file.digest.kind, c.kind);
-        if (c.kind == Kind::Sha256) {
-            EXPECT_EQ(file.digest.hex, hex);
-        }
-    }
-}
-
 TEST(UpdateServer, OnlyHttpsUnlessATestServerIsConfigured) {
     struct Case {
         const char* base;
@@ -74,7 +43,6 @@ TEST(UpdateServer, OnlyHttpsUnlessATestServerIsConfigured) {
         {"HTTPS://mirror:8443/zev", true, true},
         {"http://127.0.0.1:8080", true, true},
         {"http://update.brenlato.example", false, false},
-        {"file:///C:/mirror", true, false},
         {"ftp://127.0.0.1", true, false},
         {"https://", true, false},
         {"update.brenlato.example", true, false},

@@ -23,12 +23,19 @@ inline const std::string kSystemDir = "C:\\windows\\system32";
 
 class UpdateWorld {
 public:
-    // A running program in `language` with the driver files of outdate(newer).
+    // A running program in `language`. Every file is installed on 1 January
+    // 2010; the server has that date for all but `newer`, which it dates a day
+    // later and offers replacements for.
     UpdateWorld(const std::string& language, std::string_view newer) {
         ::setenv("ZEV_UPDATE_URL", server.baseUrl().c_str(), 1);
         std::filesystem::create_directories(h.host(kSystemDir + "\\spool\\drivers\\w32x86\\3"));
         startPresetMainWindow(h, {language, "", ""});
-        outdate(newer);
+        for (const auto& f : update::kDriverFiles) {
+            install(f.letter, 1, 1, 2010);
+            const bool isNewer = newer.find(f.letter) != std::string_view::npos;
+            publishVersion(f.letter, isNewer ? "02012010" : "01012010");
+            if (isNewer) publishReplacement(f.letter, "new " + std::string(f.name));
+        }
     }
     ~UpdateWorld() { ::unsetenv("ZEV_UPDATE_URL"); }
 
@@ -53,16 +60,6 @@ public:
     }
     void publishReplacement(char letter, const std::string& content) {
         server.publish(update::ReplacementUrlPath(file(letter)), content);
-    }
-    // Every file installed on 1 January 2010; the server has that date for all
-    // but `newer`, which it dates a day later and offers replacements for.
-    void outdate(std::string_view newer) {
-        for (const auto& f : update::kDriverFiles) {
-            install(f.letter, 1, 1, 2010);
-            const bool isNewer = newer.find(f.letter) != std::string_view::npos;
-            publishVersion(f.letter, isNewer ? "02012010" : "01012010");
-            if (isNewer) publishReplacement(f.letter, "new " + std::string(f.name));
-        }
     }
 
     void runCommand() { sendCommand(h.main(), IDC_ONLINE_UPDATE); }
