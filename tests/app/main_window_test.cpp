@@ -5,12 +5,11 @@
 #include <set>
 #include <tuple>
 
-#include "app/shell_test_support.h"
+#include "harness/app_harness.h"
 
 namespace {
 
 using namespace zevtest;
-using namespace shelltest;
 
 struct SwitchedText {
     int id;
@@ -67,10 +66,7 @@ class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         h.startApp();
-        OpenFromTray(h);
-    }
-    void setLanguage(const std::string& language) {
-        OnProgram(h, [language](CStatusClientDlg& dlg) { dlg.m_strLanguage = language; });
+        h.openFromTray();
     }
     std::vector<os::headless::ShellCall>& shellCalls() { return h.machine().shellCalls; }
 
@@ -101,7 +97,7 @@ TEST_F(MainWindow, CancelEscAndTheCloseBoxHideTheWindowAndStoreTheChoices) {
         {"close box", [](WindowView& w) { w.closeBox(); }},
     };
     h.main().click(IDC_FLAG_EN);
-    OnProgram(h, [](CStatusClientDlg& dlg) { dlg.m_strInkPopup = "0"; });
+    h.onMainDialog([](CStatusClientDlg& dlg) { dlg.m_strInkPopup = "0"; });
     for (const auto& c : cases) {
         h.trayMouse(ui::WM_LBUTTONDBLCLK);
         ASSERT_TRUE(h.main().visible()) << c.name;
@@ -144,7 +140,7 @@ TEST_F(MainWindow, HelpManualAndHomepageOpenTheDocumentOfTheLanguage) {
     };
     constexpr unsigned kWmCommand = 0x0111;
     for (const auto& c : cases) {
-        setLanguage(c.language);
+        h.onMainDialog([&c](CStatusClientDlg& dlg) { dlg.m_strLanguage = c.language; });
         shellCalls().clear();
         // The help button is hidden: its command comes from the help key.
         h.main().send(kWmCommand, static_cast<std::uintptr_t>(c.command));

@@ -4,12 +4,11 @@
 #include <numeric>
 #include <tuple>
 
-#include "app/shell_test_support.h"
+#include "harness/app_harness.h"
 
 namespace {
 
 using namespace zevtest;
-using namespace shelltest;
 
 const std::string kPrinterName = "BRENLATO ZEV SERIAL NUMBER: A1 ;";
 
@@ -18,7 +17,7 @@ protected:
     void SetUp() override { h.startApp(); }
     // Shows the start dialog the way the start-up pass does, for `language`.
     void show(const std::string& language) {
-        OnProgram(h, [language](CStatusClientDlg& dlg) {
+        h.onMainDialog([language](CStatusClientDlg& dlg) {
             dlg.m_strLanguage = language;
             dlg.SetDlgItemText(IDC_PRINTER_LIST, kPrinterName);
             dlg.ShowStartDialog();
