@@ -114,7 +114,7 @@ TEST_F(MainWindow, CancelEscAndTheCloseBoxHideTheWindowAndStoreTheChoices) {
 TEST_F(MainWindow, EnterKeepsTheWindowAndMinimiseHidesItUntilTheIconBringsItBack) {
     h.main().enter();
     EXPECT_TRUE(h.main().visible());
-    h.main().minimize();
+    h.main().sysCommand(ui::SC_MINIMIZE);
     EXPECT_FALSE(h.main().visible());
     EXPECT_FALSE(h.main().iconic()) << "no minimised task-bar entry is left";
     EXPECT_FALSE(h.primary().finished());
@@ -158,7 +158,7 @@ TEST_F(MainWindow, TheSystemMenuItemOpensTheAboutBoxWhateverItsLowBits) {
         ASSERT_TRUE(h.has(IDD_ABOUTBOX)) << cmd;
         auto about = h.window(IDD_ABOUTBOX);
         EXPECT_EQ(about.caption(), "Info über ZEV");
-        EXPECT_FALSE(h.main().enabled()) << "the about box is modal";
+        EXPECT_FALSE(h.main().raw().enabled) << "the about box is modal";
         about.enter();
         EXPECT_FALSE(h.has(IDD_ABOUTBOX));
         EXPECT_TRUE(h.main().visible());
@@ -169,7 +169,7 @@ TEST_F(MainWindow, TheAboutBoxShowsTheSupportAddressAsAMailLink) {
     h.main().sysCommand(ID_SYSCMD_ABOUT);
     auto about = h.window(IDD_ABOUTBOX);
     EXPECT_EQ(about.text(IDC_SUPPORT_LINK), "support@brenlato.example");
-    const auto font = about.font(IDC_SUPPORT_LINK);
+    const auto font = about.raw().control(IDC_SUPPORT_LINK)->font;
     ASSERT_TRUE(font);
     EXPECT_EQ(std::tie(font->underline, font->height, font->face), std::tuple(true, 8, "Ms Sans Serif"));
     EXPECT_EQ(about.colour(IDC_SUPPORT_LINK).text, 0xC80000u);

@@ -50,7 +50,7 @@ TEST_F(StartDialog, ItNamesThePrinterFillsItsBarAndClosesItselfAfterHalfASecond)
 
         h.advance(499ms);
         ASSERT_TRUE(h.has(c.templateId)) << c.language;
-        EXPECT_TRUE(start.progressHistory(IDC_START_PROGRESS).empty());
+        EXPECT_TRUE(start.raw().control(IDC_START_PROGRESS)->positionHistory.empty());
         h.advance(1ms);
         EXPECT_FALSE(h.has(c.templateId)) << c.language;
         EXPECT_FALSE(h.messageBox());
