@@ -57,7 +57,6 @@ struct Session {
         h.advance(300ms);
         return sent();
     }
-    std::string paperHandlingSent() { return apply().at(0); }
     void retype(int id, const std::string& text) {
         main().type(id, std::string(main().text(id).size(), '\b'));
         main().type(id, text);
@@ -122,7 +121,7 @@ TEST_F(PrinterSettings, ToleranceIsCheckedOnEveryKeystrokeAndTruncatedToTenths) 
     retype(IDC_TOLERANCE, "0.05");
     EXPECT_EQ(main().text(IDC_TOLERANCE), "0.05") << "the edit keeps what was typed";
     EXPECT_EQ(main().spinPos(IDC_TOLERANCE_SPIN), 0);
-    EXPECT_EQ(paperHandlingSent(), "ds2.set 70016,16385;") << "secure feed on, tolerance truncated to 0";
+    EXPECT_EQ(apply().at(0), "ds2.set 70016,16385;") << "secure feed on, tolerance truncated to 0";
 }
 
 TEST_F(PrinterSettings, RangeMessagesFollowTheLanguageExceptTheDryTime) {
