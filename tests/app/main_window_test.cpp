@@ -5,12 +5,11 @@
 #include <set>
 #include <tuple>
 
-#include "app/shell_test_support.h"
+#include "harness/app_harness.h"
 
 namespace {
 
 using namespace zevtest;
-using namespace shelltest;
 
 struct SwitchedText {
     int id;
@@ -67,10 +66,7 @@ class MainWindow : public ::testing::Test {
 protected:
     void SetUp() override {
         h.startApp();
-        OpenFromTray(h);
-    }
-    void setLanguage(const std::string& language) {
-        OnProgram(h, [language](CStatusClientDlg& dlg) { dlg.m_strLanguage = language; });
+        h.openFromTray();
     }
     std::vector<os::headless::ShellCall>& shellCalls() { return h.machine().shellCalls; }
 
@@ -101,7 +97,7 @@ TEST_F(MainWindow, CancelEscAndTheCloseBoxHideTheWindowAndStoreTheChoices) {
         {"close box", [](WindowView& w) { w.closeBox(); }},
     };
     h.main().click(IDC_FLAG_EN);
-    OnProgram(h, [](CStatusClientDlg& dlg) { dlg.m_strInkPopup = "0"; });
+    h.onMainDialog([](CStatusClientDlg& dlg) { dlg.m_strInkPopup = "0"; });
     for (const auto& c : cases) {
         h.trayMouse(ui::WM_LBUTTONDBLCLK);
         ASSERT_TRUE(h.main().visible()) << c.name;
@@ -118,7 +114,7 @@ TEST_F(MainWindow, CancelEscAndTheCloseBoxHideTheWindowAndStoreTheChoices) {
 TEST_F(MainWindow, EnterKeepsTheWindowAndMinimiseHidesItUntilTheIconBringsItBack) {
     h.main().enter();
     EXPECT_TRUE(h.main().visible());
-    h.main().minimize();
+    h.main().sysCommand(ui::SC_MINIMIZE);
     EXPECT_FALSE(h.main().visible());
     EXPECT_FALSE(h.main().iconic()) << "no minimised task-bar entry is left";
     EXPECT_FALSE(h.primary().finished());
@@ -144,7 +140,7 @@ TEST_F(MainWindow, HelpManualAndHomepageOpenTheDocumentOfTheLanguage) {
     };
     constexpr unsigned kWmCommand = 0x0111;
     for (const auto& c : cases) {
-        setLanguage(c.language);
+        h.onMainDialog([&c](CStatusClientDlg& dlg) { dlg.m_strLanguage = c.language; });
         shellCalls().clear();
         // The help button is hidden: its command comes from the help key.
         h.main().send(kWmCommand, static_cast<std::uintptr_t>(c.command));
@@ -162,7 +158,7 @@ TEST_F(MainWindow, TheSystemMenuItemOpensTheAboutBoxWhateverItsLowBits) {
         ASSERT_TRUE(h.has(IDD_ABOUTBOX)) << cmd;
         auto about = h.window(IDD_ABOUTBOX);
         EXPECT_EQ(about.caption(), "Info über ZEV");
-        EXPECT_FALSE(h.main().enabled()) << "the about box is modal";
+        EXPECT_FALSE(h.main().raw().enabled) << "the about box is modal";
         about.enter();
         EXPECT_FALSE(h.has(IDD_ABOUTBOX));
         EXPECT_TRUE(h.main().visible());
@@ -173,7 +169,7 @@ TEST_F(MainWindow, TheAboutBoxShowsTheSupportAddressAsAMailLink) {
     h.main().sysCommand(ID_SYSCMD_ABOUT);
     auto about = h.window(IDD_ABOUTBOX);
     EXPECT_EQ(about.text(IDC_SUPPORT_LINK), "support@brenlato.example");
-    const auto font = about.font(IDC_SUPPORT_LINK);
+    const auto font = about.raw().control(IDC_SUPPORT_LINK)->font;
     ASSERT_TRUE(font);
     EXPECT_EQ(std::tie(font->underline, font->height, font->face), std::tuple(true, 8, "Ms Sans Serif"));
     EXPECT_EQ(about.colour(IDC_SUPPORT_LINK).text, 0xC80000u);

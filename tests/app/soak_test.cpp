@@ -7,14 +7,13 @@
 #include <chrono>
 #include <tuple>
 
-#include "app/shell_test_support.h"
+#include "harness/app_harness.h"
 #include "emulator/demo_scenario.h"
 #include "emulator/scenario.h"
 
 namespace {
 
 using namespace zevtest;
-using shelltest::MainDialog;
 
 struct Held {
     std::size_t windows = 0, timers = 0, deviceHandles = 0, pathLog = 0, trayIcons = 0;
@@ -33,7 +32,7 @@ Held HeldBy(AppHarness& h, const emulator::EmulatedBus& bus) {
     held.windows = backend.windows().size();
     for (const ui::Window* w : backend.windows()) held.timers += w->timers.size();
     held.deviceHandles = bus.openHandles();
-    held.pathLog = MainDialog(h).m_strPathLog.size();
+    held.pathLog = h.mainDialog().m_strPathLog.size();
     held.trayIcons = backend.trayIcons().size();
     held.menus = backend.menusLoaded() - backend.menusDestroyed();
     return held;

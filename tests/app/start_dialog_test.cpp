@@ -4,12 +4,11 @@
 #include <numeric>
 #include <tuple>
 
-#include "app/shell_test_support.h"
+#include "harness/app_harness.h"
 
 namespace {
 
 using namespace zevtest;
-using namespace shelltest;
 
 const std::string kPrinterName = "BRENLATO ZEV SERIAL NUMBER: A1 ;";
 
@@ -18,7 +17,7 @@ protected:
     void SetUp() override { h.startApp(); }
     // Shows the start dialog the way the start-up pass does, for `language`.
     void show(const std::string& language) {
-        OnProgram(h, [language](CStatusClientDlg& dlg) {
+        h.onMainDialog([language](CStatusClientDlg& dlg) {
             dlg.m_strLanguage = language;
             dlg.SetDlgItemText(IDC_PRINTER_LIST, kPrinterName);
             dlg.ShowStartDialog();
@@ -51,7 +50,7 @@ TEST_F(StartDialog, ItNamesThePrinterFillsItsBarAndClosesItselfAfterHalfASecond)
 
         h.advance(499ms);
         ASSERT_TRUE(h.has(c.templateId)) << c.language;
-        EXPECT_TRUE(start.progressHistory(IDC_START_PROGRESS).empty());
+        EXPECT_TRUE(start.raw().control(IDC_START_PROGRESS)->positionHistory.empty());
         h.advance(1ms);
         EXPECT_FALSE(h.has(c.templateId)) << c.language;
         EXPECT_FALSE(h.messageBox());

@@ -4,12 +4,11 @@
 
 #include <tuple>
 
-#include "app/shell_test_support.h"
+#include "harness/app_harness.h"
 
 namespace {
 
 using namespace zevtest;
-using namespace shelltest;
 
 constexpr const char* kMutexName = "KeinDoppelstart";
 
@@ -34,7 +33,7 @@ TEST(Startup, ASecondInstanceIsRefusedAndTheFirstRunsOn) {
     EXPECT_FALSE(h.primary().finished());
     EXPECT_EQ(h.trayIcons().size(), 1u);
     EXPECT_EQ(h.machine().mutexes.at(kMutexName), 1);
-    OpenFromTray(h);
+    h.openFromTray();
     EXPECT_TRUE(h.main().visible());
 }
 
@@ -56,9 +55,9 @@ TEST(Startup, TheStartValuesComeFromDataTxt) {
         AppHarness h;
         if (c.file) h.settingsFile(*c.file);
         h.startApp();
-        EXPECT_EQ(MainDialog(h).m_strLanguage, c.language) << c.name;
+        EXPECT_EQ(h.mainDialog().m_strLanguage, c.language) << c.name;
         // The option is reset until the first settings refresh reads the file again.
-        EXPECT_EQ(MainDialog(h).m_strInkPopup, "1") << c.name;
+        EXPECT_EQ(h.mainDialog().m_strInkPopup, "1") << c.name;
         EXPECT_EQ(h.settingsFile(), c.fileAfter) << c.name;
     }
 }
@@ -68,8 +67,8 @@ TEST(Startup, AProgramFolderThatCannotBeWrittenStillStartsWithDefaults) {
     h.machine().commandLine = "\"C:\\Nowhere\\ZevStatus.exe\"";
     h.startApp();
     EXPECT_FALSE(h.primary().finished());
-    EXPECT_EQ(MainDialog(h).m_strLanguage, "0");
-    EXPECT_EQ(MainDialog(h).m_strInkPopup, "1");
+    EXPECT_EQ(h.mainDialog().m_strLanguage, "0");
+    EXPECT_EQ(h.mainDialog().m_strInkPopup, "1");
 }
 
 TEST(Startup, TheMainWindowStartsHiddenWithItsSettingsControlsPrepared) {
@@ -94,7 +93,7 @@ TEST(Startup, TheMainWindowStartsHiddenWithItsSettingsControlsPrepared) {
     EXPECT_EQ(std::pair(w.spinPos(IDC_TOP_MARGIN_SPIN), w.spinPos(IDC_LEFT_MARGIN_SPIN)), std::pair(0, 0));
     EXPECT_EQ(w.text(IDC_TOP_MARGIN) + " " + w.text(IDC_LEFT_MARGIN) + " " + w.text(IDC_DRYTIME), "0.0 0.0 0");
 
-    const CStatusClientDlg& dlg = MainDialog(h);
+    const CStatusClientDlg& dlg = h.mainDialog();
     EXPECT_EQ(std::tuple(dlg.m_wPaperHandling, dlg.m_wPrintOptions, dlg.m_nTopMargin, dlg.m_nLeftMargin),
               std::tuple(0x4000, 0, 0, 0));
 }

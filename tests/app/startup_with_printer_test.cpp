@@ -2,7 +2,7 @@
 // start-up pass, and the settings reads follow when it has closed itself.
 #include <gtest/gtest.h>
 
-#include "app/shell_test_support.h"
+#include "harness/app_harness.h"
 
 namespace {
 

@@ -4,13 +4,12 @@
 #include <tuple>
 #include <vector>
 
-#include "app/shell_test_support.h"
+#include "harness/app_harness.h"
 #include "ui/app.h"
 
 namespace {
 
 using namespace zevtest;
-using namespace shelltest;
 
 class TrayIcon : public ::testing::Test {
 protected:
@@ -52,12 +51,12 @@ TEST_F(TrayIcon, ATaskbarRestartBringsTheSameIconBackWithAWorkingMenu) {
     EXPECT_EQ(after[0].iconId, 1u);
     EXPECT_EQ(after[0].callbackMessage, before[0].callbackMessage);
 
-    OpenFromTray(h);
+    h.openFromTray();
     EXPECT_TRUE(h.main().visible());
 }
 
 TEST_F(TrayIcon, BeendenEndsTheProgramAndTakesTheIconAway) {
-    OpenFromTray(h);
+    h.openFromTray();
     h.trayMouse(ui::WM_RBUTTONDOWN);
     h.chooseMenu(ID_TRAY_EXIT);
     EXPECT_TRUE(h.primary().finished());
@@ -96,7 +95,7 @@ TEST(TrayIconLate, WithoutANotificationAreaTheProgramRunsOnUntilTheTaskbarComes)
 }
 
 TEST_F(TrayIcon, MessagesForAnotherIconIdAreIgnored) {
-    OpenFromTray(h);
+    h.openFromTray();
     h.main().click(ui::IDCANCEL);
     for (unsigned msg : {ui::WM_LBUTTONDBLCLK, ui::WM_RBUTTONDOWN}) {
         h.main().send(CStatusClientDlg::WM_TRAYNOTIFY, 2, static_cast<std::intptr_t>(msg));

@@ -2,14 +2,20 @@
 // bus: the starting point of every scenario test.
 #pragma once
 
+#include <algorithm>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/status_client_dlg.h"
 #include "emulator/emulated_bus.h"
 #include "harness/harness.h"
 #include "os/device_bus.h"
 
 namespace zevtest {
+
+inline const std::string kDataFile = "C:\\ZEV\\data.txt";
 
 class AppHarness : public Harness {
 public:
@@ -20,15 +26,35 @@ public:
     emulator::EmulatedPrinter& addPrinter(const std::string& serial = "A1") { return bus.addPrinter(serial); }
     emulator::EmulatedPrinter& printer(const std::string& serial = "A1") { return *bus.printer(serial); }
     // data.txt in the program directory, as the program reads it at start.
-    void settingsFile(const std::string& content) { writeFile("C:\\ZEV\\data.txt", content); }
-    std::optional<std::string> settingsFile() const { return readFile("C:\\ZEV\\data.txt"); }
+    void settingsFile(const std::string& content) { writeFile(kDataFile, content); }
+    std::optional<std::string> settingsFile() const { return readFile(kDataFile); }
 
-    WindowView main() { return window(IDD_MAIN_WINDOW); }
+    WindowView main() { return window(IDD_MAIN); }
+    // Right-click the icon and choose "ZEV Toolbox".
+    void openFromTray() {
+        trayMouse(ui::WM_RBUTTONDOWN);
+        chooseMenu(ID_TRAY_TOOLBOX);
+    }
+    CStatusClientDlg& mainDialog() { return *static_cast<CStatusClientDlg*>(main().raw().dialog); }
+    // Runs `work` on the program's thread, as a handler of the main window would.
+    void onMainDialog(std::function<void(CStatusClientDlg&)> work) {
+        CStatusClientDlg& dlg = mainDialog();
+        primary().act([&dlg, work = std::move(work)](HeadlessBackend&) { work(dlg); });
+    }
+    bool mainTimerRuns(unsigned id) {
+        const std::vector<unsigned> timers = main().timers();
+        return std::find(timers.begin(), timers.end(), id) != timers.end();
+    }
+    // "text/caption" of the open message box, answered with OK; "" when none is open.
+    std::string answerBox() {
+        std::optional<WindowView> box = messageBox();
+        if (!box) return "";
+        const std::string shown = box->messageText() + "/" + box->caption();
+        box->answer(ui::IDOK);
+        return shown;
+    }
 
     emulator::EmulatedBus bus;
-
-private:
-    static constexpr int IDD_MAIN_WINDOW = 102;
 };
 
 inline AppHarness::~AppHarness() {

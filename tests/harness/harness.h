@@ -9,7 +9,6 @@ using namespace std::chrono_literals;
 using ui::headless::Harness;
 using ui::headless::HeadlessBackend;
 using ui::headless::Instance;
-using ui::headless::MenuEntry;
 using ui::headless::WindowView;
 
 }  // namespace zevtest

@@ -84,7 +84,6 @@ int WindowView::templateId() const { return raw().templateId; }
 std::string WindowView::caption() const { return raw().caption; }
 bool WindowView::visible() const { return raw().visible; }
 bool WindowView::iconic() const { return raw().iconic; }
-bool WindowView::enabled() const { return raw().enabled; }
 bool WindowView::isMessageBox() const { return raw().kind == WindowKind::MessageBox; }
 std::string WindowView::messageText() const { return raw().text; }
 unsigned WindowView::messageType() const { return raw().type; }
@@ -102,11 +101,8 @@ bool WindowView::itemEnabled(int id) const { return control(id).enabled; }
 bool WindowView::itemVisible(int id) const { return control(id).visible; }
 int WindowView::spinPos(int id) const { return control(id).pos; }
 std::pair<int, int> WindowView::range(int id) const { return {control(id).lo, control(id).hi}; }
-std::vector<int> WindowView::progressHistory(int id) const { return control(id).positionHistory; }
 std::vector<std::string> WindowView::comboItems(int id) const { return control(id).items; }
-std::optional<ui::FontSpec> WindowView::font(int id) const { return control(id).font; }
 int WindowView::picture(int id) const { return control(id).bitmap; }
-int WindowView::redraws(int id) const { return control(id).redraws; }
 
 std::vector<unsigned> WindowView::timers() const {
     std::vector<unsigned> ids;
@@ -180,7 +176,6 @@ void WindowView::escape() {
 }
 
 void WindowView::closeBox() { sysCommand(ui::SC_CLOSE); }
-void WindowView::minimize() { sysCommand(ui::SC_MINIMIZE); }
 
 void WindowView::sysCommand(unsigned cmd) {
     requireWindowInput(raw());
@@ -313,8 +308,7 @@ std::optional<std::vector<MenuEntry>> Harness::popupMenu() {
     auto* open = primary().backend().openMenu();
     if (!open) return std::nullopt;
     std::vector<MenuEntry> entries;
-    for (const auto& child : open->menu->children)
-        entries.push_back({child->id, child->text, child->isDefault, child->separator});
+    for (const auto& child : open->menu->children) entries.push_back({child->id, child->text, child->isDefault});
     return entries;
 }
 

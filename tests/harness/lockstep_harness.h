@@ -33,7 +33,6 @@ public:
     std::string caption() const;
     bool visible() const;
     bool iconic() const;
-    bool enabled() const;
     bool isMessageBox() const;
     std::string messageText() const;
     unsigned messageType() const;
@@ -45,11 +44,8 @@ public:
     bool itemVisible(int id) const;
     int spinPos(int id) const;
     std::pair<int, int> range(int id) const;
-    std::vector<int> progressHistory(int id) const;
     std::vector<std::string> comboItems(int id) const;
     int picture(int id) const;
-    std::optional<ui::FontSpec> font(int id) const;
-    int redraws(int id) const;
     std::vector<unsigned> timers() const;
     ui::CtlColor colour(int id) const;
 
@@ -60,7 +56,6 @@ public:
     void enter();
     void escape();
     void closeBox();
-    void minimize();
     void sysCommand(unsigned cmd);
     void answer(int button);  // message boxes
     // Delivers a message as the platform would (no user checks).
@@ -103,7 +98,6 @@ struct MenuEntry {
     unsigned id = 0;
     std::string text;
     bool isDefault = false;
-    bool separator = false;
 };
 
 class Harness {

@@ -89,7 +89,7 @@ TEST(MaintenanceDialogs, ProgressTextsBlinkRedAndBlackEveryHalfSecond) {
         EXPECT_EQ(dlg.colour(IDC_WAIT_TEXT).brush, ui::kWhite);
     }
     EXPECT_EQ(seen, (std::vector<ui::Colour>{red, ui::kBlack, red, ui::kBlack}));
-    EXPECT_EQ(dlg.redraws(IDC_WAIT_TEXT), 4);
+    EXPECT_EQ(dlg.raw().control(IDC_WAIT_TEXT)->redraws, 4);
 }
 
 TEST(MaintenanceDialogs, AlignmentSendsOneWriteAndClosesWhenThePrinterIsReadyAgain) {

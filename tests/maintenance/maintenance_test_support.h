@@ -2,7 +2,6 @@
 // maintenance scenarios.
 #pragma once
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -43,10 +42,7 @@ struct MaintenanceWorld {
         return shown;
     }
     std::vector<std::string> writes() const { return h.bus.log().writesTo("A1"); }
-    bool statusTimerRuns() {
-        const auto t = h.main().timers();
-        return std::find(t.begin(), t.end(), 3u) != t.end();
-    }
+    bool statusTimerRuns() { return h.mainTimerRuns(CStatusClientDlg::kStatusTimer); }
 
     AppHarness h;
 };

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "app/status_client_dlg.h"
 #include "harness/app_harness.h"
 #include "res/resource.h"
 
@@ -14,23 +13,6 @@ using namespace zevtest;
 
 class Discovery : public ::testing::Test {
 protected:
-    CStatusClientDlg& dlg() { return *static_cast<CStatusClientDlg*>(h.main().raw().dialog); }
-    bool timerRuns(unsigned id) {
-        const std::vector<unsigned> timers = h.main().timers();
-        return std::find(timers.begin(), timers.end(), id) != timers.end();
-    }
-    void openMainWindow() {
-        h.trayMouse(ui::WM_RBUTTONDOWN);
-        h.chooseMenu(ID_TRAY_TOOLBOX);
-    }
-    // "text/caption" of the open message box, answered with OK; "" when none is open.
-    std::string answerBox() {
-        std::optional<WindowView> box = h.messageBox();
-        if (!box) return "";
-        const std::string shown = box->messageText() + "/" + box->caption();
-        box->answer(ui::IDOK);
-        return shown;
-    }
     // Printer A1 answers with `fields` and its real status value.
     void startWithDeviceId(const std::string& fields) {
         emulator::EmulatedPrinter& printer = h.addPrinter("A1");
@@ -65,8 +47,8 @@ TEST_F(Discovery, WithoutAPrinterTheWindowSaysSoAndKeepsLooking) {
         for (int id : {IDC_PEN1_LABEL, IDC_PEN2_LABEL, IDC_PEN1_LEVEL, IDC_PEN2_LEVEL})
             EXPECT_EQ(main.text(id), "- -") << id;
         EXPECT_FALSE(h.has(IDD_START_DE) || h.has(IDD_START_EN));
-        EXPECT_TRUE(timerRuns(CStatusClientDlg::kLocateTimer));
-        EXPECT_TRUE(timerRuns(CStatusClientDlg::kReadyWaitTimer));
+        EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
+        EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
 
         h.advance(3s);
         EXPECT_EQ(main.text(IDC_STATUS_LINE), c.text);
@@ -77,8 +59,8 @@ TEST_F(Discovery, WithoutAPrinterTheWindowSaysSoAndKeepsLooking) {
         EXPECT_EQ(main.text(IDC_STATUS_LINE), std::string(c.file) == "1 0" ? "Leerlauf" : "Idle")
             << "found once plugged in";
         EXPECT_EQ(main.text(IDC_PEN1_LEVEL), "80%");
-        EXPECT_TRUE(timerRuns(CStatusClientDlg::kStatusTimer));
-        EXPECT_FALSE(timerRuns(CStatusClientDlg::kLocateTimer));
+        EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kStatusTimer));
+        EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
         h.bus.printer("A1")->faults.unplugged = true;  // leave the bus empty for the next case
     }
 }
@@ -90,20 +72,20 @@ TEST_F(Discovery, TwoPrintersAreListedSortedAndTheSecondCanBeChosen) {
     h.advance(5s);
     const std::vector<std::string> expected = {"BRENLATO ZEV SERIAL NUMBER: A1 ;", "BRENLATO ZEV SERIAL NUMBER: B2 ;"};
     EXPECT_EQ(h.main().comboItems(IDC_PRINTER_LIST), expected);
-    EXPECT_EQ(dlg().m_strDevicePath, h.printer("A1").interfacePath()) << "the last one accepted is current";
-    EXPECT_EQ(dlg().m_strPathLog, h.printer("B2").interfacePath() + h.printer("A1").interfacePath());
+    EXPECT_EQ(h.mainDialog().m_strDevicePath, h.printer("A1").interfacePath()) << "the last one accepted is current";
+    EXPECT_EQ(h.mainDialog().m_strPathLog, h.printer("B2").interfacePath() + h.printer("A1").interfacePath());
     EXPECT_FALSE(h.main().itemEnabled(IDC_PRINTER_LIST));
 
-    openMainWindow();
+    h.openFromTray();
     h.main().click(IDC_SELECT_PRINTER);
     ASSERT_TRUE(h.main().itemEnabled(IDC_PRINTER_LIST));
     h.bus.log().clear();
     h.main().choose(IDC_PRINTER_LIST, 1);
-    EXPECT_EQ(dlg().m_strDevicePath, "\\\\?\\usb#vid_7a51&pid_6004#B2#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}");
+    EXPECT_EQ(h.mainDialog().m_strDevicePath, "\\\\?\\usb#vid_7a51&pid_6004#B2#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}");
     EXPECT_EQ(h.main().text(IDC_PRINTER_LIST), expected[1]);
     EXPECT_FALSE(h.main().itemEnabled(IDC_PRINTER_LIST));
-    EXPECT_TRUE(timerRuns(CStatusClientDlg::kStatusTimer));
-    EXPECT_FALSE(timerRuns(CStatusClientDlg::kLocateTimer));
+    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kStatusTimer));
+    EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
     EXPECT_TRUE(wrote("B2", "ds2.get 70016;"));
     EXPECT_FALSE(wrote("A1", "ds2.get 70016;"));
 
@@ -117,10 +99,10 @@ TEST_F(Discovery, ABusyPrinterIsTakenOverOnceReady) {
     h.startApp();
     EXPECT_FALSE(h.has(IDD_START_DE));
     EXPECT_EQ(h.main().text(IDC_STATE_CODE), "3");
-    EXPECT_TRUE(timerRuns(CStatusClientDlg::kReadyWaitTimer));
+    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
     h.advance(2s);
     EXPECT_EQ(h.main().text(IDC_STATUS_LINE), "Ausgeschaltet") << "the locate timer hands it to the poller";
-    EXPECT_TRUE(timerRuns(CStatusClientDlg::kReadyWaitTimer)) << "it waits for ready";
+    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer)) << "it waits for ready";
 
     h.bus.log().clear();
     h.printer("A1").condition.state = 0;
@@ -133,7 +115,7 @@ TEST_F(Discovery, ABusyPrinterIsTakenOverOnceReady) {
     for (const char* query : {"ds2.get 70016;", "ds2.get 70017;", "fm.push_value 49;"})
         EXPECT_TRUE(wrote("A1", query)) << query;
     EXPECT_FALSE(wrote("A1", "fm.push_value 48;")) << "the top margin is not among the first three";
-    EXPECT_FALSE(timerRuns(CStatusClientDlg::kReadyWaitTimer));
+    EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
 }
 
 TEST_F(Discovery, AnUnreadableStatusRecordCountsAsNotReady) {
@@ -141,17 +123,17 @@ TEST_F(Discovery, AnUnreadableStatusRecordCountsAsNotReady) {
     h.startApp();
     EXPECT_FALSE(h.has(IDD_START_DE)) << "no settings are read from it";
     EXPECT_EQ(h.main().comboItems(IDC_PRINTER_LIST).size(), 1u);
-    EXPECT_TRUE(timerRuns(CStatusClientDlg::kReadyWaitTimer));
+    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
     h.advance(3s);
-    EXPECT_TRUE(timerRuns(CStatusClientDlg::kReadyWaitTimer)) << "nor taken over by the ready wait";
+    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer)) << "nor taken over by the ready wait";
     EXPECT_FALSE(h.messageBox());
 }
 
 TEST_F(Discovery, ADeviceIdWithoutSerialNumberIsNotListed) {
     startWithDeviceId("MFG:brenlato;MDL:zev;");
-    EXPECT_EQ(answerBox(), "fehler/tq");
+    EXPECT_EQ(h.answerBox(), "fehler/tq");
     EXPECT_TRUE(h.main().comboItems(IDC_PRINTER_LIST).empty());
-    EXPECT_EQ(dlg().m_strDevicePath, "");
+    EXPECT_EQ(h.mainDialog().m_strDevicePath, "");
 }
 
 TEST_F(Discovery, ASerialNumberTooLongForItsFieldIsRefusedQuietly) {
@@ -166,7 +148,7 @@ TEST_F(Discovery, ASerialNumberTooLongForItsFieldIsRefusedQuietly) {
 
 TEST_F(Discovery, ADeviceIdWithoutManufacturerEndsTheProgram) {
     startWithDeviceId("MDL:zev;SN:A1;");
-    EXPECT_EQ(answerBox(), "fehler/tq");
+    EXPECT_EQ(h.answerBox(), "fehler/tq");
     EXPECT_TRUE(h.primary().finished());
     EXPECT_TRUE(h.trayIcons().empty()) << "no icon is left behind";
 }

@@ -3,7 +3,6 @@
 // "Standard" send.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -18,7 +17,6 @@ constexpr std::string_view kOpener = "\x1b%P";
 constexpr std::string_view kTrailer =
     "udw.quit;\x1b"
     "E\x1b%-12345X";
-constexpr unsigned kWmCommand = 0x0111;
 
 // One program on one emulated printer "A1".
 struct Session {
@@ -34,8 +32,7 @@ struct Session {
         h.bus.log().clear();
     }
     void openMain() {
-        h.trayMouse(ui::WM_RBUTTONDOWN);
-        h.chooseMenu(ID_TRAY_TOOLBOX);
+        h.openFromTray();
         ASSERT_TRUE(main().visible());
     }
     WindowView main() { return h.main(); }
@@ -60,7 +57,6 @@ struct Session {
         h.advance(300ms);
         return sent();
     }
-    std::string paperHandlingSent() { return apply().at(0); }
     void retype(int id, const std::string& text) {
         main().type(id, std::string(main().text(id).size(), '\b'));
         main().type(id, text);
@@ -72,10 +68,7 @@ struct Session {
         box->answer(ui::IDOK);
         return text;
     }
-    bool statusTimerRuns() {
-        const auto timers = main().timers();
-        return std::find(timers.begin(), timers.end(), 3u) != timers.end();
-    }
+    bool statusTimerRuns() { return h.mainTimerRuns(CStatusClientDlg::kStatusTimer); }
     // A block of controls in one comparison: their texts blank-separated, or
     // one digit per control for checked and enabled.
     std::string texts(std::initializer_list<int> ids) {
@@ -128,7 +121,7 @@ TEST_F(PrinterSettings, ToleranceIsCheckedOnEveryKeystrokeAndTruncatedToTenths) 
     retype(IDC_TOLERANCE, "0.05");
     EXPECT_EQ(main().text(IDC_TOLERANCE), "0.05") << "the edit keeps what was typed";
     EXPECT_EQ(main().spinPos(IDC_TOLERANCE_SPIN), 0);
-    EXPECT_EQ(paperHandlingSent(), "ds2.set 70016,16385;") << "secure feed on, tolerance truncated to 0";
+    EXPECT_EQ(apply().at(0), "ds2.set 70016,16385;") << "secure feed on, tolerance truncated to 0";
 }
 
 TEST_F(PrinterSettings, RangeMessagesFollowTheLanguageExceptTheDryTime) {

@@ -2,24 +2,23 @@
 // settings refresh's file step and the ink-level popup check box.
 #include <gtest/gtest.h>
 
-#include "app/shell_test_support.h"
+#include "harness/app_harness.h"
 
 namespace {
 
 using namespace zevtest;
-using namespace shelltest;
 
 class SettingsFileSteps : public ::testing::Test {
 protected:
     void SetUp() override {
         h.startApp();
-        OpenFromTray(h);
+        h.openFromTray();
     }
     void refresh() {
-        OnProgram(h, [](CStatusClientDlg& dlg) { dlg.SettingsFileStep(); });
+        h.onMainDialog([](CStatusClientDlg& dlg) { dlg.SettingsFileStep(); });
     }
     void setValues(const std::string& inkPopup, const std::string& language) {
-        OnProgram(h, [=](CStatusClientDlg& dlg) {
+        h.onMainDialog([=](CStatusClientDlg& dlg) {
             dlg.m_strInkPopup = inkPopup;
             dlg.m_strLanguage = language;
         });
@@ -73,8 +72,8 @@ TEST_F(SettingsFileSteps, ValuesTheFileDoesNotHoldValidlyStayAsTheyWere) {
         setValues("0", "1");
         h.settingsFile(c.file);
         refresh();
-        EXPECT_EQ(MainDialog(h).m_strInkPopup, c.inkPopup);
-        EXPECT_EQ(MainDialog(h).m_strLanguage, c.language);
+        EXPECT_EQ(h.mainDialog().m_strInkPopup, c.inkPopup);
+        EXPECT_EQ(h.mainDialog().m_strLanguage, c.language);
         EXPECT_EQ(h.settingsFile(), std::string(c.inkPopup) + " " + c.language);
     }
 }
@@ -86,7 +85,7 @@ TEST_F(SettingsFileSteps, TheInkPopupCheckBoxWritesEveryClick) {
     for (const std::string popup : {"0", "1"}) {
         h.main().click(IDC_INKPOPUP_ENABLE);
         EXPECT_EQ(h.settingsFile(), popup + " 1");
-        EXPECT_EQ(MainDialog(h).m_strInkPopup, popup);
+        EXPECT_EQ(h.mainDialog().m_strInkPopup, popup);
     }
 }
 

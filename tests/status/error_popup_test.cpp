@@ -91,7 +91,7 @@ TEST_F(ErrorPopups, EscInTheGermanOutOfPaperPopupCancelsThePrintJob) {
     ASSERT_EQ(firstPoll("0"), IDD_OUTOFPAPER_DE);
     h.bus.log().clear();
     h.top().escape();
-    EXPECT_EQ(answerBox(), "\x1b*o5W\xc0/cancelprint");
+    EXPECT_EQ(h.answerBox(), "\x1b*o5W\xc0/cancelprint");
 
     EXPECT_EQ(h.bus.log().writesTo("A1"), std::vector<std::string>{std::string("\x1b*o5W\xc0\x00\x00|\n\x00", 11)});
     ASSERT_EQ(h.top().templateId(), IDD_OUTOFPAPER_DE) << "the window stays open";
@@ -120,7 +120,7 @@ TEST_F(ErrorPopups, ADamagedStatusFieldIsReportedOnceAndReadsAsReady) {
         if (c.rawStatus) faults().rawStatus = c.rawStatus;
         h.advance(6s);
         EXPECT_EQ(openMessageBoxes(), 1) << "no box piles up on the ticks meanwhile";
-        EXPECT_EQ(answerBox(), c.shown);
+        EXPECT_EQ(h.answerBox(), c.shown);
         EXPECT_TRUE(backToPolling()) << "nothing at positions 16-17 reads as state 0";
     }
 }

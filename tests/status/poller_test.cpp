@@ -133,7 +133,7 @@ TEST_F(StatusPoll, APopupThatCannotBeCreatedStopsPollingWithItsMessage) {
         start(c.language);
         h.primary().backend().failTemplate(c.templateId);
         h.advance(1s);
-        EXPECT_EQ(answerBox(), std::string(c.message) + "/ZevStatus");
+        EXPECT_EQ(h.answerBox(), std::string(c.message) + "/ZevStatus");
         EXPECT_FALSE(polling());
         h.advance(3s);
         EXPECT_EQ(openMessageBoxes(), 0);
@@ -145,8 +145,8 @@ TEST_F(StatusPoll, UnpluggedWhilePollingTheProgramLooksForThePrinterAgain) {
     ASSERT_EQ(statusLine(), "Leerlauf");
     faults().unplugged = true;
     h.advance(1s);
-    EXPECT_TRUE(timerRuns(CStatusClientDlg::kLocateTimer));
-    EXPECT_TRUE(timerRuns(CStatusClientDlg::kReadyWaitTimer));
+    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
+    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
     EXPECT_TRUE(polling()) << "the status timer runs beside discovery";
     h.advance(3s);
     EXPECT_EQ(statusLine(), "KEIN BRENLATO ZEV GEFUNDEN !!!") << "discovery is not starved by the failing polls";
@@ -156,10 +156,10 @@ TEST_F(StatusPoll, UnpluggedWhilePollingTheProgramLooksForThePrinterAgain) {
     faults().unplugged = false;
     printer().state = 14;
     EXPECT_EQ(topAfter(2s), IDD_PAPERJAM_DE) << "the printer is found again and watched";
-    EXPECT_FALSE(timerRuns(CStatusClientDlg::kLocateTimer));
+    EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
     printer().state = 0;
     EXPECT_EQ(topAfter(15s), IDD_MAIN);
-    EXPECT_FALSE(timerRuns(CStatusClientDlg::kReadyWaitTimer)) << "the ready printer was taken over";
+    EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer)) << "the ready printer was taken over";
     EXPECT_EQ(statusLine(), "Leerlauf");
     EXPECT_EQ(openMessageBoxes(), 0);
 }

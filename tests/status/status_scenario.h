@@ -5,10 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <chrono>
-#include <functional>
-#include <optional>
 #include <string>
 
 #include "app/status_client_dlg.h"
@@ -28,7 +25,7 @@ protected:
     void start(const std::string& language = "0", const std::string& inkPopup = "1") {
         h.settingsFile(inkPopup + " " + language);
         startPresetMainWindow(h, {language, h.printer("A1").interfacePath(), "BRENLATO ZEV SERIAL NUMBER: A1 ;"});
-        onProgram([inkPopup](CStatusClientDlg& dlg) { dlg.m_strInkPopup = inkPopup; });
+        h.onMainDialog([inkPopup](CStatusClientDlg& dlg) { dlg.m_strInkPopup = inkPopup; });
     }
 
     // Starts the program and lets its first poll run; gives the window then on top.
@@ -54,18 +51,7 @@ protected:
     emulator::PrinterCondition& printer() { return h.printer("A1").condition; }
     emulator::PrinterFaults& faults() { return h.printer("A1").faults; }
 
-    CStatusClientDlg& dlg() { return *static_cast<CStatusClientDlg*>(h.main().raw().dialog); }
-    // Runs `work` on the program's thread, as a handler of the main window would.
-    void onProgram(std::function<void(CStatusClientDlg&)> work) {
-        CStatusClientDlg& window = dlg();
-        h.primary().act([&window, work = std::move(work)](HeadlessBackend&) { work(window); });
-    }
-
-    bool timerRuns(unsigned id) {
-        const std::vector<unsigned> timers = h.main().timers();
-        return std::find(timers.begin(), timers.end(), id) != timers.end();
-    }
-    bool polling() { return timerRuns(CStatusClientDlg::kStatusTimer); }
+    bool polling() { return h.mainTimerRuns(CStatusClientDlg::kStatusTimer); }
     std::string statusLine() { return h.main().text(IDC_STATUS_LINE); }
 
     // The popups are gone and the once-a-second poll runs again.
@@ -74,14 +60,6 @@ protected:
             return ::testing::AssertionFailure() << h.top().templateId() << " is on top";
         if (!polling()) return ::testing::AssertionFailure() << "the status timer is stopped";
         return ::testing::AssertionSuccess();
-    }
-    // "text/caption" of the open message box, answered with OK; "" when none is open.
-    std::string answerBox() {
-        std::optional<WindowView> box = h.messageBox();
-        if (!box) return "";
-        const std::string shown = box->messageText() + "/" + box->caption();
-        box->answer(ui::IDOK);
-        return shown;
     }
 
     int openMessageBoxes() {
