@@ -43,23 +43,11 @@ wine_warm_prefix "$desktop"
 (cd "$work" && exec wine explorer "/desktop=$desktop,1024x768" "$(unix_to_wine "$work/ZevStatus.exe")") \
   >"$work/wine.log" 2>&1 &
 
-# Processes of this prefix only: other Wine sessions on the machine are not ours.
-ours() { tr '\0' '\n' <"/proc/$1/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; }
-find_program() {
-  local dir pid name
-  for dir in /proc/[0-9]*; do
-    pid=${dir#/proc/}
-    name=$( { head -z -n1 "$dir/cmdline" | tr -d '\0'; } 2>/dev/null) || continue
-    [[ $name == *\\ZevStatus.exe ]] || continue
-    ours "$pid" && { echo "$pid"; return 0; }
-  done
-  return 1
-}
 rss_kib() { awk '/^VmRSS:/ { print $2 }' "/proc/$1/status"; }
 
 program=
 for _ in $(seq 300); do
-  program=$(find_program) && break
+  program=$(wine_find_pid '*\\ZevStatus.exe') && break
   sleep 0.1
 done
 [[ -n $program ]] || { echo "measure-demo-memory: ZevStatus.exe did not start; $work/wine.log" >&2; exit 1; }

@@ -55,29 +55,16 @@ wine_warm_prefix "$desktop"
 (cd "$work" && wine_exec wine explorer "/desktop=$desktop,1024x768" "$(unix_to_wine "$work/ZevStatus.exe")") \
   >"$work/wine.log" 2>&1 &
 
-# Processes of this prefix only: other Wine sessions on the machine are not ours.
-ours() { tr '\0' '\n' <"/proc/$1/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; }
-find_pid() {  # $1: a shell pattern for the process's program name (argv[0])
-  local dir pid name
-  for dir in /proc/[0-9]*; do
-    pid=${dir#/proc/}
-    name=$( { head -z -n1 "$dir/cmdline" | tr -d '\0'; } 2>/dev/null) || continue
-    # shellcheck disable=SC2053  # $1 is a pattern on purpose
-    [[ $name == $1 ]] || continue
-    ours "$pid" && { echo "$pid"; return 0; }
-  done
-  return 1
-}
 # utime + stime in clock ticks; the command name may hold blanks, so count after ')'.
 ticks() { sed -E 's/.*\) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 
 program=
 for _ in $(seq 300); do
-  program=$(find_pid '*\\ZevStatus.exe') && break
+  program=$(wine_find_pid '*\\ZevStatus.exe') && break
   sleep 0.1
 done
 [[ -n $program ]] || { echo "measure-idle-cpu: ZevStatus.exe did not start; $work/wine.log" >&2; exit 1; }
-server=$(find_pid '*/wineserver*' || true)
+server=$(wine_find_pid '*/wineserver*' || true)
 
 sleep "$warmup"
 kill -0 "$program" 2>/dev/null || { echo "measure-idle-cpu: ZevStatus.exe ended during start-up" >&2; exit 1; }

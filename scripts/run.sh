@@ -80,14 +80,6 @@ fi
 mkdir -p "$shots"
 rm -f "$shots"/run-*.png
 shot() { import -display "$DISPLAY" -window root "$shots/run-$1.png" && echo "run: saved $shots/run-$1.png"; }
-# wait_for SECONDS COMMAND...: polls the command until it succeeds.
-wait_for() {
-  local until=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < until)) || return 1
-    sleep 0.25
-  done
-}
 window_exists() { xdotool search --name "$main_caption"; }
 window_visible() { xdotool search --onlyvisible --name "$main_caption"; }
 wm_class=$(basename "$exe" | tr '[:upper:]' '[:lower:]')   # Wine names the X windows' class so

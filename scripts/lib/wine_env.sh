@@ -112,3 +112,28 @@ unix_to_wine() {
   local p=$1
   printf 'Z:%s' "${p//\//\\}"
 }
+
+# wait_for SECONDS COMMAND...: polls the command until it succeeds.
+wait_for() {
+  local until=$((SECONDS + $1))
+  shift
+  until "$@" >/dev/null 2>&1; do
+    ((SECONDS < until)) || return 1
+    sleep 0.25
+  done
+}
+
+# wine_find_pid PATTERN: the process id of this prefix's process whose program
+# name (argv[0]) matches the shell pattern; other Wine sessions on the machine
+# are not ours.
+wine_find_pid() {
+  local dir pid name
+  for dir in /proc/[0-9]*; do
+    pid=${dir#/proc/}
+    name=$( { head -z -n1 "$dir/cmdline" | tr -d '\0'; } 2>/dev/null) || continue
+    # shellcheck disable=SC2053  # $1 is a pattern on purpose
+    [[ $name == $1 ]] || continue
+    tr '\0' '\n' <"$dir/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && { echo "$pid"; return 0; }
+  done
+  return 1
+}

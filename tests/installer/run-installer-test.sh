@@ -46,14 +46,6 @@ check() {  # check WHAT COMMAND...: one verdict line per check
   local what=$1; shift
   if "$@"; then echo "  ok    $what"; else echo "  FAIL  $what"; failures=$((failures + 1)); fi
 }
-# wait_for SECONDS COMMAND...: polls the command until it succeeds.
-wait_for() {
-  local until=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < until)) || return 1
-    sleep 0.25
-  done
-}
 cleanup() {
   wine_stop
   xvfb_stop
