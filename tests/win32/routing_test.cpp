@@ -151,6 +151,11 @@ TEST(Routing, MouseMoveOverAControlAsksForItsCursorBeforeDispatch) {
     dlg.cursorForLink = IDC_BT_CURSOR;
     HCURSOR shown = nullptr;
     dlg.onInit = [](ScriptedDialog& d) {
+        // The real pointer goes over the link too: wherever it rests, the
+        // system sets that window's cursor when the dialog appears under it.
+        RECT link{};
+        ::GetWindowRect(d.item(IDC_BT_LINK), &link);
+        ::SetCursorPos(link.left + 2, link.top + 2);
         ::PostMessageW(d.item(IDC_BT_LINK), WM_MOUSEMOVE, 0, MAKELPARAM(2, 2));
         d.SetTimer(1, 1);
     };
