@@ -80,7 +80,10 @@ void ReadFirstSettings(CStatusClientDlg& dlg) {
     dlg.ReadLeftMargin();
 }
 
-void ShowNothingFound(CStatusClientDlg& dlg) {
+// Nothing usable was found: say so and let both timers look again.
+void StartLookingFromNothing(CStatusClientDlg& dlg) {
+    dlg.StartTimer(CStatusClientDlg::kLocateTimer);
+    dlg.StartTimer(CStatusClientDlg::kReadyWaitTimer);
     dlg.ShowNotFoundText();
     dlg.ResetInkDisplays();
 }
@@ -148,18 +151,12 @@ void CStatusClientDlg::StartupPass() {
                 return;
             case printer::Identity::MfgMismatch: return;
             case printer::Identity::MdlMissing:
-            case printer::Identity::MdlMismatch:
-                StartTimer(kLocateTimer);
-                StartTimer(kReadyWaitTimer);
-                ShowNothingFound(*this);
-                return;
+            case printer::Identity::MdlMismatch: StartLookingFromNothing(*this); return;
             case printer::Identity::Zev: StartAtStartup(*this, *candidate); return;
         }
     });
     if (end == printer::WalkEnd::NoInterface) {
-        StartTimer(kLocateTimer);
-        StartTimer(kReadyWaitTimer);
-        ShowNothingFound(*this);
+        StartLookingFromNothing(*this);
     }
 }
 
