@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <string>
-#include <vector>
 
 #include "emulator/emulated_bus.h"
 #include "emulator/scenario.h"

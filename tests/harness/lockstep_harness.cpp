@@ -24,6 +24,11 @@ std::filesystem::path makeTempRoot() {
 
 [[noreturn]] void fail(const std::string& what) { throw std::logic_error(what); }
 
+void requireWindowInput(const ui::Window& w) {
+    if (!w.visible) fail("window " + std::to_string(w.templateId) + " is not visible");
+    if (!w.enabled) fail("window " + std::to_string(w.templateId) + " is disabled (a modal window is open over it)");
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- Instance
@@ -113,13 +118,6 @@ ui::CtlColor WindowView::colour(int id) const {
     if (!w.dialog) fail("a message box has no colour handler");
     return w.dialog->OnCtlColor(id);
 }
-
-namespace {
-void requireWindowInput(const ui::Window& w) {
-    if (!w.visible) fail("window " + std::to_string(w.templateId) + " is not visible");
-    if (!w.enabled) fail("window " + std::to_string(w.templateId) + " is disabled (a modal window is open over it)");
-}
-}  // namespace
 
 void WindowView::requireInteractive(int id) const {
     requireWindowInput(raw());

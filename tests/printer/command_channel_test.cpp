@@ -7,7 +7,6 @@
 #include "emulator/emulated_bus_fixture.h"
 #include "printer/command_channel.h"
 #include "printer/commands.h"
-#include "printer/setting_commands.h"
 
 namespace {
 
