@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <fstream>
-#include <span>
 #include <sstream>
 #include <unistd.h>
 #include <stdexcept>
