@@ -3,7 +3,6 @@
 
 #include <chrono>
 #include <string>
-#include <vector>
 
 #include "emulator/emulated_bus.h"
 #include "emulator/scenario.h"
@@ -14,12 +13,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-emulator::Scenario scenario(const char* text) {
-    auto parsed = emulator::ParseScenario(text);
-    EXPECT_TRUE(parsed.scenario) << parsed.error;
-    return parsed.scenario ? std::move(*parsed.scenario) : emulator::Scenario{};
-}
 
 class EmulatedBusTimeline : public ::testing::Test {
 protected:
@@ -32,18 +25,17 @@ protected:
         return id ? status::decodeStatusField(*id).state : -1;
     }
 
-    void start(const char* text) {
-        bus = std::make_unique<emulator::EmulatedBus>(scenario(text));
-        os::setDeviceBus(bus.get());
-    }
-
     zevtest::Harness h;
     std::unique_ptr<emulator::EmulatedBus> bus;
 };
 
 TEST_F(EmulatedBusTimeline, ChangesHappenAtTheirTimesFromTheStart) {
     h.advance(3000ms);  // the program's clock does not start at the scenario's zero
-    start("printer A1 state=2\nat 5 A1 state=14\nat 12.5 A1 state=0 cover=9\nat 20 A1 unplug\nat 25 A1 plug");
+    auto parsed = emulator::ParseScenario(
+        "printer A1 state=2\nat 5 A1 state=14\nat 12.5 A1 state=0 cover=9\nat 20 A1 unplug\nat 25 A1 plug");
+    ASSERT_TRUE(parsed.scenario) << parsed.error;
+    bus = std::make_unique<emulator::EmulatedBus>(std::move(*parsed.scenario));
+    os::setDeviceBus(bus.get());
     struct Step {
         std::chrono::milliseconds at;  // since the bus started
         int state;

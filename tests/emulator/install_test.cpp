@@ -23,11 +23,6 @@ protected:
         std::filesystem::remove(scenarioFile);
     }
 
-    void writeScenario(const std::string& text) {
-        std::ofstream(scenarioFile) << text;
-        setenv("ZEV_EMULATOR", scenarioFile.c_str(), 1);
-    }
-
     zevtest::Harness h;
     const std::string scenarioFile = zevtest::UniqueTempPath("zev_install_scenario").string();
 };
@@ -41,22 +36,15 @@ TEST_F(InstallFromEnvironment, WithoutTheVariableTheRealBusStays) {
 TEST_F(InstallFromEnvironment, DemoInstallsTheBuiltInPrinter) {
     setenv("ZEV_EMULATOR", "demo", 1);
     ASSERT_EQ(emulator::installFromEnvironment(), std::nullopt);
-    ASSERT_NE(emulator::installedBus(), nullptr);
     EXPECT_EQ(&os::deviceBus(), emulator::installedBus());
     const auto list = os::deviceBus().listPrinterInterfaces();
     ASSERT_EQ(list.interfaces.size(), 1u);
     EXPECT_TRUE(printer::ReadDeviceId(list.interfaces[0].path));
 }
 
-TEST_F(InstallFromEnvironment, AScenarioFileIsReadWhole) {
-    writeScenario("printer Q7 state=9\n");
-    ASSERT_EQ(emulator::installFromEnvironment(), std::nullopt);
-    ASSERT_NE(emulator::installedBus()->printer("Q7"), nullptr);
-    EXPECT_EQ(emulator::installedBus()->printer("Q7")->condition.state, 9);
-}
-
 TEST_F(InstallFromEnvironment, ABadScenarioIsRefusedWithItsReason) {
-    writeScenario("printer A1\nat 5 A1 state=300\n");
+    std::ofstream(scenarioFile) << "printer A1\nat 5 A1 state=300\n";
+    setenv("ZEV_EMULATOR", scenarioFile.c_str(), 1);
     const auto error = emulator::installFromEnvironment();
     ASSERT_TRUE(error);
     EXPECT_EQ(*error, "ZEV_EMULATOR: " + scenarioFile + ": line 2: state must be a number from 0 to 255, not '300'");

@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "emulator/demo_scenario.h"
 #include "emulator/scenario.h"
 
 namespace {
@@ -87,13 +86,6 @@ TEST(ParseScenario, ABadLineIsReportedWithItsNumber) {
         EXPECT_FALSE(parsed.scenario);
         EXPECT_EQ(parsed.error, c.error);
     }
-}
-
-TEST(DemoScenario, IsAValidLoopOfAboutAMinute) {
-    const auto parsed = ParseScenario(emulator::DemoScenarioText());
-    ASSERT_TRUE(parsed.scenario) << parsed.error;
-    EXPECT_EQ(parsed.scenario->printers.size(), 1u);
-    EXPECT_EQ(parsed.scenario->loopMs, 60000u);
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 
 #include <atomic>
 #include <fstream>
-#include <span>
 #include <sstream>
 #include <unistd.h>
 #include <stdexcept>
@@ -23,6 +22,11 @@ std::filesystem::path makeTempRoot() {
 }
 
 [[noreturn]] void fail(const std::string& what) { throw std::logic_error(what); }
+
+void requireWindowInput(const ui::Window& w) {
+    if (!w.visible) fail("window " + std::to_string(w.templateId) + " is not visible");
+    if (!w.enabled) fail("window " + std::to_string(w.templateId) + " is disabled (a modal window is open over it)");
+}
 
 }  // namespace
 
@@ -56,8 +60,6 @@ void Instance::rethrow() {
     }
 }
 
-void Instance::settle() { runUntil(os::headless::machine().now()); }
-
 void Instance::runUntil(std::uint64_t limit) {
     if (finished()) return;
     m_backend.setTimeLimit(limit);
@@ -68,7 +70,7 @@ void Instance::runUntil(std::uint64_t limit) {
 void Instance::act(std::function<void(HeadlessBackend&)> work) {
     if (finished()) fail("the program has already ended");
     m_backend.post([this, work = std::move(work)] { work(m_backend); });
-    settle();
+    runUntil(os::headless::machine().now());
 }
 
 // ---------------------------------------------------------------- WindowView
@@ -117,87 +119,60 @@ ui::CtlColor WindowView::colour(int id) const {
 }
 
 void WindowView::requireInteractive(int id) const {
-    const ui::Window& w = raw();
-    if (!w.visible) fail("window " + std::to_string(w.templateId) + " is not visible");
-    if (!w.enabled) fail("window " + std::to_string(w.templateId) + " is disabled (a modal window is open over it)");
+    requireWindowInput(raw());
     const Control& c = control(id);
     if (!c.visible) fail("control " + std::to_string(id) + " is hidden");
     if (!c.enabled) fail("control " + std::to_string(id) + " is disabled");
 }
 
+void WindowView::actOnWindow(std::function<void(HeadlessBackend&, ui::Window&)> work) {
+    m_inst->act([serial = m_serial, work = std::move(work)](HeadlessBackend& b) {
+        if (auto* w = b.findBySerial(serial)) work(b, *w);
+    });
+}
+
 void WindowView::click(int id) {
     requireInteractive(id);
-    const auto serial = m_serial;
-    m_inst->act([serial, id](HeadlessBackend& b) {
-        if (auto* w = b.findBySerial(serial)) b.clickControl(*w, id);
-    });
+    actOnWindow([id](HeadlessBackend& b, ui::Window& w) { b.clickControl(w, id); });
 }
 
 void WindowView::type(int id, const std::string& text) {
     for (char ch : text) {
         requireInteractive(id);
-        const auto serial = m_serial;
-        m_inst->act([serial, id, ch](HeadlessBackend& b) {
-            if (auto* w = b.findBySerial(serial)) b.typeChar(*w, id, ch);
-        });
+        actOnWindow([id, ch](HeadlessBackend& b, ui::Window& w) { b.typeChar(w, id, ch); });
         if (!open()) return;
     }
 }
 
 void WindowView::choose(int id, int index) {
     requireInteractive(id);
-    const auto serial = m_serial;
-    m_inst->act([serial, id, index](HeadlessBackend& b) {
-        if (auto* w = b.findBySerial(serial)) b.chooseComboItem(*w, id, index);
-    });
+    actOnWindow([id, index](HeadlessBackend& b, ui::Window& w) { b.chooseComboItem(w, id, index); });
 }
-
-namespace {
-void requireWindowInput(const ui::Window& w) {
-    if (!w.visible) fail("window " + std::to_string(w.templateId) + " is not visible");
-    if (!w.enabled) fail("window " + std::to_string(w.templateId) + " is disabled (a modal window is open over it)");
-}
-}  // namespace
 
 void WindowView::enter() {
     requireWindowInput(raw());
-    const auto serial = m_serial;
-    m_inst->act([serial](HeadlessBackend& b) {
-        if (auto* w = b.findBySerial(serial)) b.pressEnter(*w);
-    });
+    actOnWindow([](HeadlessBackend& b, ui::Window& w) { b.pressEnter(w); });
 }
 
 void WindowView::escape() {
     requireWindowInput(raw());
-    const auto serial = m_serial;
-    m_inst->act([serial](HeadlessBackend& b) {
-        if (auto* w = b.findBySerial(serial)) b.pressEscape(*w);
-    });
+    actOnWindow([](HeadlessBackend& b, ui::Window& w) { b.pressEscape(w); });
 }
 
 void WindowView::closeBox() { sysCommand(ui::SC_CLOSE); }
 
 void WindowView::sysCommand(unsigned cmd) {
     requireWindowInput(raw());
-    const auto serial = m_serial;
-    m_inst->act([serial, cmd](HeadlessBackend& b) {
-        if (auto* w = b.findBySerial(serial)) b.sysCommand(*w, cmd);
-    });
+    actOnWindow([cmd](HeadlessBackend& b, ui::Window& w) { b.sysCommand(w, cmd); });
 }
 
 void WindowView::answer(int button) {
     if (!isMessageBox()) fail("not a message box");
-    const auto serial = m_serial;
-    m_inst->act([serial, button](HeadlessBackend& b) {
-        if (auto* w = b.findBySerial(serial)) b.answerMessageBox(*w, button);
-    });
+    actOnWindow([button](HeadlessBackend& b, ui::Window& w) { b.answerMessageBox(w, button); });
 }
 
 void WindowView::send(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
-    const auto serial = m_serial;
-    m_inst->act([=](HeadlessBackend& b) {
-        if (auto* w = b.findBySerial(serial)) b.sendMessage(*w, msg, wParam, lParam);
-    });
+    actOnWindow([=](HeadlessBackend& b, ui::Window& w) { b.sendMessage(w, msg, wParam, lParam); });
 }
 
 // ---------------------------------------------------------------- Harness

@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <thread>
 #include <vector>
@@ -66,6 +65,8 @@ public:
 private:
     const ui::headless::Control& control(int id) const;
     void requireInteractive(int id) const;
+    // Runs `work` on the program's thread against this window, if it is still open.
+    void actOnWindow(std::function<void(HeadlessBackend&, ui::Window&)> work);
     Instance* m_inst;
     std::uint64_t m_serial;
 };
@@ -80,9 +81,8 @@ public:
 
     HeadlessBackend& backend() { return m_backend; }
     bool finished() const { return m_scheduler.finished(); }
-    // Lets the program run until it waits for input at the current virtual time.
-    void settle();
-    // Runs `work` on the program's thread, then lets it settle.
+    // Runs `work` on the program's thread, then lets the program run until it
+    // waits for input at the current virtual time.
     void act(std::function<void(HeadlessBackend&)> work);
     void runUntil(std::uint64_t limit);
 

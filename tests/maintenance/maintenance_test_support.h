@@ -33,14 +33,6 @@ struct MaintenanceWorld {
         return dlg;
     }
     emulator::EmulatedPrinter& printer() { return h.printer("A1"); }
-    // "caption: text" of the message box on top after answering it with OK.
-    std::string answerBox() {
-        auto box = h.messageBox();
-        if (!box) return "(no message box)";
-        const std::string shown = box->caption() + ": " + box->messageText();
-        box->answer(ui::IDOK);
-        return shown;
-    }
     std::vector<std::string> writes() const { return h.bus.log().writesTo("A1"); }
     bool statusTimerRuns() { return h.mainTimerRuns(CStatusClientDlg::kStatusTimer); }
 

@@ -1,13 +1,10 @@
 // The bytes every frame kind puts on the wire.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <string>
 #include <vector>
 
 #include "printer/command_frame.h"
-#include "printer/commands.h"
-#include "printer/setting_commands.h"
 
 namespace {
 

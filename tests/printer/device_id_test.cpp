@@ -29,24 +29,4 @@ TEST_F(ReadDeviceId, KeepsAtMost511BytesAndStopsAtTheFirstZeroByte) {
     }
 }
 
-TEST_F(ReadDeviceId, FailsWhenTheDeviceCannotBeOpenedOrDoesNotAnswer) {
-    struct Case {
-        const char* name;
-        void (*fault)(emulator::PrinterFaults&);
-    };
-    const Case cases[] = {
-        {"unplugged", [](emulator::PrinterFaults& f) { f.unplugged = true; }},
-        {"open fails", [](emulator::PrinterFaults& f) { f.openFails = true; }},
-        {"request fails", [](emulator::PrinterFaults& f) { f.idFails = true; }},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        a1.faults = {};
-        c.fault(a1.faults);
-        EXPECT_EQ(printer::ReadDeviceId(path()), std::nullopt);
-        EXPECT_EQ(bus.openHandles(), 0u);
-    }
-    EXPECT_EQ(printer::ReadDeviceId("\\\\?\\usb#vid_7a51&pid_6004#NOPE#{x}"), std::nullopt);
-}
-
 }  // namespace

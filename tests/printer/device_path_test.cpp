@@ -11,8 +11,6 @@ namespace {
 
 const std::string kClass = "{28d78fad-5a12-11d1-ae5b-0000f803a8c2}";
 
-std::optional<std::string> text(const char* s) { return s ? std::optional<std::string>(s) : std::nullopt; }
-
 TEST(IsCandidatePath, NeedsTheLowerCaseProductPartAndAPathThatFitsItsField) {
     struct Case {
         std::string path;
@@ -62,7 +60,7 @@ TEST(RebuildPathFromLog, JoinsTheFirstLoggedPathsPartsWithTheUpperCaseSerial) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const auto rebuilt = printer::RebuildPathFromLog(c.log, c.serial);
-        EXPECT_EQ(rebuilt.path, text(c.path));
+        EXPECT_EQ(rebuilt.path, c.path ? std::optional<std::string>(c.path) : std::nullopt);
         EXPECT_EQ(rebuilt.missingParts, c.missing);
     }
 }
@@ -73,10 +71,6 @@ TEST(RebuildPathFromLog, NeverExceedsTheDevicePathField) {
     ASSERT_TRUE(rebuilt.path);
     EXPECT_EQ(rebuilt.path->size(), printer::kMaxDevicePathChars);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(PathLog, GrowsOnlyByPathsItDoesNotHoldAndStopsAtItsBound) {
     std::string log;

@@ -1,5 +1,5 @@
-// The message boxes of the identity test, the interface walk and the dialog
-// device check, as a program running on the headless backend shows them.
+// The message boxes of the interface walk and of the dialog device check with
+// its identity test, as a program running on the headless backend shows them.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -8,12 +8,7 @@
 #include <vector>
 
 #include "emulator/emulated_bus_fixture.h"
-#include "printer/command_channel.h"
-#include "printer/commands.h"
 #include "printer/device_check.h"
-#include "printer/device_path.h"
-#include "printer/display_name.h"
-#include "printer/identity.h"
 #include "printer/interface_walk.h"
 
 namespace {
@@ -22,13 +17,7 @@ using Boxes = std::vector<std::string>;  // "text/caption"
 
 class PrinterMessages : public zevtest::EmulatedBusTest {
 protected:
-    // Runs `work` as the program and answers every box it shows with OK.
-    Boxes run(std::function<void()> work) {
-        h.start(std::move(work));
-        Boxes boxes = answerAll();
-        EXPECT_TRUE(h.primary().finished());
-        return boxes;
-    }
+    // Answers every box the program shows with OK.
     Boxes answerAll() {
         Boxes boxes;
         while (auto box = h.messageBox()) {
@@ -39,32 +28,6 @@ protected:
         return boxes;
     }
 };
-
-struct IdentityCase {
-    const char* id;
-    printer::Identity identity;
-    int fehlerBoxes;
-};
-
-// Readable case names in the test output instead of a byte dump.
-void PrintTo(const IdentityCase& c, std::ostream* os) { *os << '"' << c.id << '"'; }
-
-class IdentityMessages : public PrinterMessages, public ::testing::WithParamInterface<IdentityCase> {};
-
-TEST_P(IdentityMessages, OnlyAMissingKeyShowsFehler) {
-    const IdentityCase& c = GetParam();
-    printer::Identity identity{};
-    const Boxes boxes = run([&] { identity = printer::IdentifyPrinter(c.id); });
-    EXPECT_EQ(identity, c.identity);
-    EXPECT_EQ(boxes, Boxes(static_cast<std::size_t>(c.fehlerBoxes), "fehler/tq"));
-}
-
-INSTANTIATE_TEST_SUITE_P(Cases, IdentityMessages,
-                         ::testing::Values(IdentityCase{"MFG:brenlato;MDL:zev;", printer::Identity::Zev, 0},
-                                           IdentityCase{"MDL:zev;", printer::Identity::MfgMissing, 1},
-                                           IdentityCase{"MFG:brenlato;SN:A1;", printer::Identity::MdlMissing, 1},
-                                           IdentityCase{"MFG:x;", printer::Identity::MfgMismatch, 0},
-                                           IdentityCase{"MFG:brenlato", printer::Identity::MfgMismatch, 0}));
 
 struct WalkCase {
     const char* name;
@@ -85,13 +48,15 @@ TEST_P(WalkMessages, VisitsCandidatesAndReportsWhatTheWalkMeets) {
     c.setUp(bus);
     printer::WalkEnd end{};
     std::vector<std::string> visited;
-    const Boxes boxes = run([&] {
+    h.start([&] {
         end = printer::WalkPrinterInterfaces([&](const std::string& p) {
             for (const char* name : {"A1", "B2", "C3"}) {
                 if (bus.printer(name)->interfacePath() == p) visited.push_back(name);
             }
         });
     });
+    const Boxes boxes = answerAll();
+    EXPECT_TRUE(h.primary().finished());
     EXPECT_EQ(end, c.end);
     EXPECT_EQ(visited, c.visited);
     EXPECT_EQ(boxes, c.boxes);

@@ -23,8 +23,6 @@ protected:
             dlg.m_strLanguage = language;
         });
     }
-    // The calibration group's title tells the applied language apart.
-    std::string calibrationTitle() { return h.main().text(IDC_CALIBRATION_GROUP); }
 
     AppHarness h;
 };
@@ -51,7 +49,8 @@ TEST_F(SettingsFileSteps, TheRefreshAppliesWhatTheFileHoldsAndRewritesItWithoutL
             h.removeFile(kDataFile);
         refresh();
         EXPECT_EQ(h.main().checked(IDC_INKPOPUP_ENABLE), c.checked) << c.name;
-        EXPECT_EQ(calibrationTitle(), c.title) << c.name;
+        // The calibration group's title tells the applied language apart.
+        EXPECT_EQ(h.main().text(IDC_CALIBRATION_GROUP), c.title) << c.name;
         EXPECT_EQ(h.settingsFile(), c.fileAfter) << c.name;
     }
 }
@@ -63,8 +62,6 @@ TEST_F(SettingsFileSteps, ValuesTheFileDoesNotHoldValidlyStayAsTheyWere) {
         const char* language;
     } cases[] = {
         {"", "0", "1"},
-        {"1", "1", "1"},
-        {"10 en", "0", "1"},
         {"1 2", "1", "1"},
     };
     for (const auto& c : cases) {

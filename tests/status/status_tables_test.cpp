@@ -40,12 +40,7 @@ TEST(ErrorPopupRow, WhenEachPopupsConditionClears) {
         {PopupKind::Cover, value('8', "0E"), 8, true},
         {PopupKind::Cover, "03", 0, false},  // nothing at position 2
         {PopupKind::PaperJam, value('8', "0E"), 14, false},
-        {PopupKind::PaperJam, value('8', "02"), 2, false},  // waits for ready
-        {PopupKind::PaperJam, value('8', "00"), 0, true},
         {PopupKind::CarriageStall, value('8', "0F"), 15, false},
-        {PopupKind::CarriageStall, value('8', "02"), 2, true},
-        {PopupKind::OutOfPaper, value('8', "02"), 2, true},
-        {PopupKind::PaperMotorStall, value('8', "00"), 0, true},
         {PopupKind::PenFailure, value('8', "05"), 5, false},
         {PopupKind::SevereHardError, value('8', "12"), 18, false},
         {PopupKind::UnknownError, value('8', "FF"), 255, false},
