@@ -29,8 +29,6 @@ std::optional<std::string> WindowText(HWND hwnd) {
     return ToUtf8(text);
 }
 
-std::string DialogProbe::caption() const { return WindowText(m_dialog).value_or(""); }
-
 std::optional<std::string> DialogProbe::text(int id) const { return WindowText(control(id)); }
 
 void DialogProbe::click(int id) const { PostMessageW(control(id), BM_CLICK, 0, 0); }

@@ -17,7 +17,6 @@ public:
     HWND hwnd() const { return m_dialog; }
     bool exists() const { return IsWindow(m_dialog) != 0; }
     bool visible() const { return IsWindowVisible(m_dialog) != 0; }
-    std::string caption() const;
 
     // Control state; nullopt when the control does not exist or does not answer.
     std::optional<std::string> text(int id) const;
