@@ -19,7 +19,7 @@ if(NOT ZEV_FUZZ)
   enable_testing()
   find_package(GTest REQUIRED)
   file(GLOB_RECURSE ZEV_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
-  list(FILTER ZEV_TEST_SOURCES EXCLUDE REGEX "/tests/(wine|win32|fixture)/")
+  list(FILTER ZEV_TEST_SOURCES EXCLUDE REGEX "/tests/(wine|win32)/")
   # The lock-step harness drives the whole program; the benchmarks use it too.
   # Object files travel only to the targets that link them directly, so every
   # executable below names zev_headless as well.

@@ -25,7 +25,6 @@ target_link_libraries(ZevStatus PRIVATE zev_app zev_win32)
 target_link_options(ZevStatus PRIVATE ${ZEV_STATIC_LINK})
 set_source_files_properties(${ZEV_RC_MAIN} PROPERTIES OBJECT_DEPENDS "${ZEV_RC_DEPENDS}")
 
-# Programs that only exist for the end-to-end tests (fixture windows, the test
-# driver), and the tests of the Win32 backends on real windows (run under Wine).
+# The end-to-end test driver, and the tests of the Win32 backends on real windows (run under Wine).
 add_subdirectory(${CMAKE_SOURCE_DIR}/tests/wine ${CMAKE_BINARY_DIR}/wine)
 add_subdirectory(${CMAKE_SOURCE_DIR}/tests/win32 ${CMAKE_BINARY_DIR}/win32-tests)

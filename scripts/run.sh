@@ -4,7 +4,6 @@
 # taskbar with a notification area.
 #
 #   bash scripts/run.sh            # the program
-#   bash scripts/run.sh fixture    # the dialog-layer fixture windows instead
 #   bash scripts/run.sh docs       # the tour below, always on a private Xvfb, and
 #                                  # docs/main-window.png (the README's picture) remade
 #
@@ -31,15 +30,9 @@ mkdir -p build
 preset=win32
 [[ $(id -u) -eq 0 ]] || preset=win64
 cmake --preset $preset >build/run-configure.log 2>&1 || { cat build/run-configure.log; exit 1; }
-if [[ $what == fixture ]]; then
-  cmake --build --preset $preset --target fixture_app -j2
-  exe=$root/build/$preset/wine/fixture_app.exe
-  main_caption='^Fixture parent$'
-else
-  cmake --build --preset $preset --target ZevStatus -j2
-  exe=$root/build/$preset/ZevStatus.exe
-  main_caption='^BRENLATO ZEV USB Status Client'
-fi
+cmake --build --preset $preset --target ZevStatus -j2
+exe=$root/build/$preset/ZevStatus.exe
+main_caption='^BRENLATO ZEV USB Status Client'
 [[ -f $exe ]] || { echo "run: $exe was not built" >&2; exit 1; }
 
 # ZEV_DPI (96 = 100 %, 144 = 150 %) and ZEV_THEME (classic or light) choose
@@ -92,13 +85,6 @@ if ! wait_for 90 window_exists; then
   shot 1-no-window || true
   echo "run: no window of $(basename "$exe") appeared; wine log: build/run-wine.log" >&2
   exit 1
-fi
-
-if [[ $what == fixture ]]; then
-  wait_for 15 window_visible || true
-  shot 1-fixture
-  window_visible >/dev/null || { echo "run: the fixture window did not show" >&2; exit 1; }
-  exit 0
 fi
 
 # A ready printer is greeted by the start dialog, which closes by itself.

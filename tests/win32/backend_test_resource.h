@@ -8,5 +8,6 @@
 #define IDC_BT_SPIN   7103
 #define IDC_BT_UMLAUT 7107
 #define IDC_BT_LINK   7111
+#define IDC_BT_COMBO  7112
 
 #define IDC_BT_CURSOR 7203

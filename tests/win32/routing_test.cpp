@@ -1,6 +1,7 @@
 // Windows messages reaching the Dialog overridables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "backend_test_resource.h"
@@ -64,6 +65,31 @@ TEST(Routing, ClickOnTheUpDownArrowReportsTheNewPosition) {
     });
     ASSERT_FALSE(dlg.scrolls.empty());
     EXPECT_EQ(dlg.scrolls.front(), (Scroll{IDC_BT_SPIN, SB_THUMBPOSITION, 5, false}));
+}
+
+TEST(Routing, EditChangesReachOnCommandWithTheirCode) {
+    ScriptedDialog dlg(IDD_BT_CONTROLS);
+    WithControls(dlg, [](ScriptedDialog& d) {
+        d.commands.clear();
+        d.SetDlgItemText(IDC_BT_EDIT, "abc");
+        ::SendMessageW(d.item(IDC_BT_EDIT), WM_CHAR, L'x', 1);
+    });
+    EXPECT_EQ(std::count(dlg.commands.begin(), dlg.commands.end(), Command{IDC_BT_EDIT, EN_CHANGE}), 2);
+}
+
+// Sorted: apple, Banana, banjo, Cherry. The search starts after the given entry and wraps to the top.
+TEST(Controls, ComboSelectsThePrefixAfterTheStartEntry) {
+    ScriptedDialog dlg(IDD_BT_CONTROLS);
+    int afterBanana = 0, wrapped = 0, selected = 0;
+    WithControls(dlg, [&](ScriptedDialog& d) {
+        for (const char* fruit : {"Cherry", "apple", "Banana", "banjo"}) d.ComboAddString(IDC_BT_COMBO, fruit);
+        afterBanana = d.ComboSelectString(IDC_BT_COMBO, 1, "ban");
+        wrapped = d.ComboSelectString(IDC_BT_COMBO, 2, "A");
+        selected = d.ComboGetCurSel(IDC_BT_COMBO);
+    });
+    EXPECT_EQ(afterBanana, 2);
+    EXPECT_EQ(wrapped, 0);
+    EXPECT_EQ(selected, 0);
 }
 
 struct ColourCase {

@@ -17,21 +17,14 @@ public:
     HWND hwnd() const { return m_dialog; }
     bool exists() const { return IsWindow(m_dialog) != 0; }
     bool visible() const { return IsWindowVisible(m_dialog) != 0; }
-    std::string caption() const;
 
     // Control state; nullopt when the control does not exist or does not answer.
     std::optional<std::string> text(int id) const;
-    std::optional<long> number(int id) const;
-    std::optional<int> comboSelection(int id) const;
-    std::optional<std::string> comboEntry(int id, int index) const;
 
     // Input. Posted rather than sent, so an action that opens a modal window
     // does not block the driver; check its effect by polling.
-    void click(int id) const;                 // BM_CLICK on the control
-    void command(int id) const;               // WM_COMMAND as a click would send it
-    void typeChar(int id, wchar_t ch) const;  // WM_CHAR into the control
-    void pressKey(UINT virtualKey) const;     // to the focused control (Esc, Enter)
-    void close() const;                       // the close box (WM_SYSCOMMAND SC_CLOSE)
+    void click(int id) const;    // BM_CLICK on the control
+    void command(int id) const;  // WM_COMMAND as a click would send it
 
 private:
     HWND control(int id) const { return GetDlgItem(m_dialog, id); }

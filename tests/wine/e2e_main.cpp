@@ -9,7 +9,6 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    e2e::SetOptions(e2e::ParseOptions());
     auto* listener = new e2e::ResultFileListener(e2e::options().resultsFile);
     if (!listener->isOpen() && !e2e::options().resultsFile.empty()) {
         std::fprintf(stderr, "cannot write the results file\n");

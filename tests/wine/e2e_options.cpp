@@ -8,16 +8,12 @@
 namespace e2e {
 namespace {
 
-Options g_options;
-
 std::wstring ModuleDirectory() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     const std::wstring full = path;
     return full.substr(0, full.find_last_of(L'\\'));
 }
-
-}  // namespace
 
 Options ParseOptions() {
     Options o;
@@ -38,11 +34,15 @@ Options ParseOptions() {
     return o;
 }
 
-const Options& options() { return g_options; }
-void SetOptions(Options o) { g_options = std::move(o); }
+}  // namespace
+
+const Options& options() {
+    static const Options parsed = ParseOptions();
+    return parsed;
+}
 
 std::wstring WorkFile(const std::wstring& name) {
-    const std::wstring path = g_options.workDir + L"\\" + name;
+    const std::wstring path = options().workDir + L"\\" + name;
     DeleteFileW(path.c_str());
     return path;
 }

@@ -13,12 +13,9 @@ struct Options {
     std::wstring programDir;     // the driver's own folder, where the programs are built
 };
 
-// Reads --results=, --shots= and --work= from the process's wide command line,
-// so a path outside the ANSI code page survives.
-Options ParseOptions();
-
+// Read once from --results=, --shots= and --work= on the process's wide
+// command line, so a path outside the ANSI code page survives.
 const Options& options();
-void SetOptions(Options o);
 
 // A fresh scratch file path under the work folder.
 std::wstring WorkFile(const std::wstring& name);

@@ -1,21 +1,17 @@
 #include "program_process.h"
 
-#include "e2e_options.h"
-
 namespace e2e {
 
 std::unique_ptr<ProgramProcess> ProgramProcess::Start(const std::wstring& exe, const std::wstring& arguments) {
-    const bool absolute = exe.size() > 2 && exe[1] == L':';
-    const std::wstring path = absolute ? exe : options().programDir + L"\\" + exe;
-    std::wstring commandLine = L"\"" + path + L"\"";
+    std::wstring commandLine = L"\"" + exe + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
-    const std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
+    const std::wstring folder = exe.substr(0, exe.find_last_of(L'\\'));
 
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     PROCESS_INFORMATION pi{};
     if (!CreateProcessW(
-            path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) {
+            exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si, &pi)) {
         return nullptr;
     }
     CloseHandle(pi.hThread);

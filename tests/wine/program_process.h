@@ -13,8 +13,7 @@ namespace e2e {
 
 class ProgramProcess {
 public:
-    // `exe` is a file name in the driver's folder or a full path. Null when the
-    // process cannot be created.
+    // `exe` is a full path. Null when the process cannot be created.
     static std::unique_ptr<ProgramProcess> Start(const std::wstring& exe, const std::wstring& arguments = {});
 
     ~ProgramProcess();

@@ -14,12 +14,11 @@ namespace e2e {
 HWND Taskbar();
 
 // Screen points of the icons in the notification area, the first-added
-// (rightmost) first. Wine versions that give each icon a window of its own are
-// read from those windows; older ones draw the icons into the taskbar in slots
-// of a small icon plus a border from its right end, `slots` of which are given.
+// (rightmost) first: explorer draws them into the taskbar in slots of a small
+// icon plus a border from its right end, `slots` of which are given.
 std::vector<POINT> NotificationIconPoints(int slots);
 
-// The taskbar's child windows with class and rectangle, for failure messages.
+// Where the taskbar is, for failure messages.
 std::string DescribeTaskbar();
 
 }  // namespace e2e

