@@ -1,7 +1,6 @@
-// The program-start dialog as the start-up pass shows it for a ready printer.
+// The program-start dialog when the language selects neither twin or its window cannot open.
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <tuple>
 
 #include "harness/app_harness.h"
@@ -10,8 +9,6 @@ namespace {
 
 using namespace zevtest;
 
-const std::string kPrinterName = "BRENLATO ZEV SERIAL NUMBER: A1 ;";
-
 class StartDialog : public ::testing::Test {
 protected:
     void SetUp() override { h.startApp(); }
@@ -19,43 +16,12 @@ protected:
     void show(const std::string& language) {
         h.onMainDialog([language](CStatusClientDlg& dlg) {
             dlg.m_strLanguage = language;
-            dlg.SetDlgItemText(IDC_PRINTER_LIST, kPrinterName);
             dlg.ShowStartDialog();
         });
-    }
-    static std::vector<int> fullRun() {
-        std::vector<int> positions(101);
-        std::iota(positions.begin(), positions.end(), 0);
-        return positions;
     }
 
     AppHarness h;
 };
-
-TEST_F(StartDialog, ItNamesThePrinterFillsItsBarAndClosesItselfAfterHalfASecond) {
-    struct Case {
-        const char* language;
-        int templateId;
-    } cases[] = {
-        {"0", IDD_START_DE},
-        {"1", IDD_START_EN},
-    };
-    for (const auto& c : cases) {
-        show(c.language);
-        ASSERT_TRUE(h.has(c.templateId)) << c.language;
-        auto start = h.window(c.templateId);
-        EXPECT_EQ(start.text(IDC_PRINTER_TEXT), kPrinterName);
-        EXPECT_EQ(start.caption(), "BRENLATO ZEV Programmstart");
-        EXPECT_EQ(start.timers(), std::vector<unsigned>{10000u});
-
-        h.advance(499ms);
-        ASSERT_TRUE(h.has(c.templateId)) << c.language;
-        EXPECT_TRUE(start.raw().control(IDC_START_PROGRESS)->positionHistory.empty());
-        h.advance(1ms);
-        EXPECT_FALSE(h.has(c.templateId)) << c.language;
-        EXPECT_FALSE(h.messageBox());
-    }
-}
 
 TEST_F(StartDialog, AnUnknownLanguageShowsNoStartDialog) {
     show("x");
