@@ -49,7 +49,7 @@ TEST(UpdateElevation, ADeclinedPromptTouchesNothing) {
     UpdateWorld w("0", "adf");
     w.h.machine().elevated = false;  // and no copy ever runs
     w.checkAndInstall();
-    w.answerBox();  // the German run's stamp
+    w.h.answerBox();  // the German run's stamp
     EXPECT_EQ(w.top(), IDD_UPDERROR_DE);
     EXPECT_EQ(w.h.machine().elevatedRuns.size(), 1u);
     EXPECT_TRUE(w.h.machine().serviceCalls.empty());
@@ -80,7 +80,7 @@ TEST(UpdateElevation, ACopyKilledBetweenABackupRenameAndItsSwapIsUndoneAtTheNext
     EXPECT_EQ(w.driver(), kOld);
     EXPECT_TRUE(w.spoolerRunning());
     EXPECT_FALSE(update::SwapJournalPending(kSystemDir));
-    EXPECT_FALSE(std::filesystem::exists(w.backup('a')));
+    EXPECT_FALSE(w.h.readFile(w.backup('a')).has_value());
     EXPECT_EQ(w.leftovers(), Strings{});
 }
 

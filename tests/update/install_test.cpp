@@ -14,14 +14,11 @@ using Strings = std::vector<std::string>;
 
 const Strings kStopStart = {"stop Spooler", "start Spooler"};
 
-std::string fileName(char letter) { return std::string("brmod_") + letter + (letter == 'b' ? ".dat" : ".dll"); }
-
 // The six files' contents in table order when `replaced` got their new copies.
 Strings driverWith(std::string_view replaced) {
     Strings contents;
-    for (char c : std::string_view("abcdef")) {
-        contents.push_back(replaced.find(c) != std::string_view::npos ? "new " + fileName(c) : "old");
-    }
+    for (const auto& f : update::kDriverFiles)
+        contents.push_back(replaced.find(f.letter) != std::string_view::npos ? "new " + std::string(f.name) : "old");
     return contents;
 }
 
@@ -30,7 +27,7 @@ TEST(UpdateInstall, Mask100000ReplacesOnlyTheSystemDirectoryFile) {
     w.checkAndInstall();
 
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
-    EXPECT_EQ(UpdateWorld::read(w.backup('a')), "old");
+    EXPECT_EQ(w.h.readFile(w.backup('a')), "old");
     EXPECT_EQ(w.driver(), driverWith("a"));
     EXPECT_EQ(w.h.window(IDD_UPDFOUND_EN).textHistory(IDC_UPDATE_STATUS),
               (Strings{"Downloading now: brmod_a.dll", "Download complete."}));
@@ -48,17 +45,14 @@ TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeAnythingAndStampsTheBackups) 
 
     auto box = w.h.messageBox();
     ASSERT_TRUE(box.has_value());
-    const std::string stamp = box->messageText();
-    // 5 December 2025, 01:17 local time on the simulated machine.
-    EXPECT_EQ(stamp, " 05122025 0117");
-    EXPECT_EQ(box->caption(), "ZevStatus");
     EXPECT_EQ(box->messageType(), ui::MB_OK);
     EXPECT_TRUE(w.h.machine().serviceCalls.empty());
-    box->answer(ui::IDOK);
+    const std::string stamp = " 05122025 0117";  // 5 December 2025, 01:17 local time on the simulated machine
+    EXPECT_EQ(w.h.answerBox(), stamp + "/ZevStatus");
 
     EXPECT_EQ(w.h.machine().serviceCalls, kStopStart);
-    EXPECT_EQ(UpdateWorld::read(w.backup('f', stamp)), "old");
-    EXPECT_EQ(UpdateWorld::read(w.installed('f')), "new brmod_f.dll");
+    EXPECT_EQ(w.h.readFile(w.backup('f', stamp)), "old");
+    EXPECT_EQ(w.h.readFile(w.installed('f')), "new brmod_f.dll");
     // The status texts are English in the German dialog too.
     EXPECT_EQ(w.h.window(IDD_UPDFOUND_DE).text(IDC_UPDATE_STATUS), "Download complete.");
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_DE);
@@ -72,7 +66,7 @@ TEST(UpdateInstall, AFailedRunTouchesNothingAndTheNextRunStartsFromTheMaskAgain)
     EXPECT_EQ(w.top(), IDD_UPDERROR_EN);
     EXPECT_EQ(w.install()->m_pending, (update::MaskFlags{1, 0, 0, 1, 0, 0}));
     EXPECT_EQ(w.driver(), driverWith(""));
-    EXPECT_FALSE(std::filesystem::exists(w.backup('a')));
+    EXPECT_FALSE(w.h.readFile(w.backup('a')).has_value());
     EXPECT_TRUE(w.h.machine().serviceCalls.empty()) << "the spooler is never stopped for a failed download";
 
     w.h.top().click(ui::IDOK);  // "Yes, try again": the install dialog stays
@@ -109,7 +103,7 @@ TEST(UpdateInstall, ASecondLineInTheVersionFileMustMatchTheReplacementsSha256) {
         w.checkAndInstall();
         EXPECT_EQ(w.top(), replaced ? IDD_UPDSUCCESS_EN : IDD_UPDERROR_EN);
         EXPECT_EQ(w.driver(), driverWith(replaced ? "f" : ""));
-        EXPECT_EQ(std::filesystem::exists(w.backup('f')), replaced);
+        EXPECT_EQ(w.h.readFile(w.backup('f')).has_value(), replaced);
     }
 }
 
@@ -172,7 +166,7 @@ TEST(UpdateInstall, FaultsLeaveACompleteDriverAndARunningSpooler) {
          kStopStart,
          ""},
         {"backup name taken (English run again)",
-         [](UpdateWorld& w) { UpdateWorld::write(w.backup('a'), "first"); },
+         [](UpdateWorld& w) { w.h.writeFile(w.backup('a'), "first"); },
          IDD_UPDSUCCESS_EN,
          kStopStart,
          "new brmod_d.dll"},
@@ -205,7 +199,7 @@ TEST(UpdateInstall, AResultWindowThatCannotOpenLeavesTheInstallOpen) {
     UpdateWorld w("1", "a");
     w.h.primary().backend().failTemplate(IDD_UPDSUCCESS_EN);
     w.checkAndInstall();
-    EXPECT_EQ(w.answerBox(), "Dialogbox kann nicht erstellt werden!");
+    EXPECT_EQ(w.h.answerBox(), "Dialogbox kann nicht erstellt werden!/ZevStatus");
     EXPECT_EQ(w.top(), IDD_UPDFOUND_EN);
 }
 
