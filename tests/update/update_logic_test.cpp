@@ -91,8 +91,6 @@ TEST(UpdateElevatedArguments, TheRequestGoesAcrossWhole) {
         *parsed,
         (update::ElevatedRequest{
             update::ElevatedRequest::Kind::Install, request.stagingFolder, "adf", request.stamp, request.sha256}));
-    EXPECT_EQ(update::ParseElevatedCommandLine("x --zev-elevated-recover")->kind,
-              update::ElevatedRequest::Kind::Recover);
 }
 
 TEST(UpdateElevatedArguments, AnythingElseIsRefused) {
