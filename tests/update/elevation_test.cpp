@@ -69,7 +69,7 @@ TEST(UpdateElevation, ACopyKilledBetweenABackupRenameAndItsSwapIsUndoneAtTheNext
     EXPECT_EQ(w.top(), IDD_UPDERROR_EN);
     // What the dead copy left: a swapped, d only under its backup name, the journal.
     EXPECT_EQ(w.driver(), (Strings{"new brmod_a.dll", "old", "old", "(missing)", "old", "old"}));
-    EXPECT_TRUE(w.h.machine().services.at("Spooler").running == false);
+    EXPECT_FALSE(w.spooler().running);
     EXPECT_TRUE(update::SwapJournalPending(kSystemDir));
 
     w.h.machine().fileFault = nullptr;
@@ -77,7 +77,7 @@ TEST(UpdateElevation, ACopyKilledBetweenABackupRenameAndItsSwapIsUndoneAtTheNext
     w.h.startApp();
     EXPECT_EQ(w.h.machine().elevatedRuns.back(), "--zev-elevated-recover");
     EXPECT_EQ(w.driver(), kOld);
-    EXPECT_TRUE(w.spoolerRunning());
+    EXPECT_TRUE(w.spooler().running);
     EXPECT_FALSE(update::SwapJournalPending(kSystemDir));
     EXPECT_FALSE(w.h.readFile(w.backup('a')).has_value());
     EXPECT_EQ(w.leftovers(), Strings{});

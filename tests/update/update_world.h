@@ -108,7 +108,7 @@ public:
             return op == operation && path.ends_with(suffix);
         };
     }
-    bool spoolerRunning() { return h.machine().services.at("Spooler").running; }
+    os::headless::ServiceModel& spooler() { return h.machine().services.at("Spooler"); }
 
     LoopbackHttpServer server;  // outlives the program
     AppHarness h;
