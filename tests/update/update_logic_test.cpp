@@ -112,7 +112,6 @@ TEST(UpdateElevatedArguments, AnythingElseIsRefused) {
         "x --zev-elevated-install " + ok + " 100110 - a=" + sha.substr(1),
         "x --zev-elevated-install \"C:\\Temp\\other\" 100110 -",
         "x --zev-elevated-install \"C:\\Temp\\..\\zev-update-1\" 100110 -",
-        "x --zev-elevated-install \"C:\\zev-update-1\\..\" 100110 -",
         "x --zev-elevated-install \"\\\\server\\share\\zev-update-1\" 100110 -",
         "x --zev-elevated-install \"C:Temp\\zev-update-1\" 100110 -",
         "x --zev-elevated-install \"C:\\Temp\\\\zev-update-1\" 100110 -",
