@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "harness/app_harness.h"
+#include "harness/preset_main_window.h"
 
 namespace {
 
@@ -137,12 +138,11 @@ TEST_F(MainWindow, HelpManualAndHomepageOpenTheDocumentOfTheLanguage) {
         {"2", IDC_MANUAL, nullptr},  // an unknown language opens nothing
         {"2", IDC_HOMEPAGE, nullptr},
     };
-    constexpr unsigned kWmCommand = 0x0111;
     for (const auto& c : cases) {
         h.onMainDialog([&c](CStatusClientDlg& dlg) { dlg.m_strLanguage = c.language; });
         shellCalls().clear();
         // The help button is hidden: its command comes from the help key.
-        h.main().send(kWmCommand, static_cast<std::uintptr_t>(c.command));
+        sendCommand(h.main(), c.command);
         ASSERT_EQ(shellCalls().size(), c.target ? 1u : 0u) << c.command;
         if (!c.target) continue;
         const auto& call = shellCalls()[0];
