@@ -136,7 +136,6 @@ TEST_F(MainWindow, HelpManualAndHomepageOpenTheDocumentOfTheLanguage) {
         {"0", IDC_HOMEPAGE, "https://www.brenlato.example/de/"},
         {"1", IDC_HOMEPAGE, "https://www.brenlato.example/en/"},
         {"2", IDC_MANUAL, nullptr},  // an unknown language opens nothing
-        {"2", IDC_HOMEPAGE, nullptr},
     };
     for (const auto& c : cases) {
         h.onMainDialog([&c](CStatusClientDlg& dlg) { dlg.m_strLanguage = c.language; });
