@@ -105,7 +105,6 @@ TEST_F(MainWindow, CancelEscAndTheCloseBoxHideTheWindowAndStoreTheChoices) {
         auto w = h.main();
         c.act(w);
         EXPECT_FALSE(h.main().visible()) << c.name;
-        EXPECT_FALSE(h.primary().finished()) << c.name;
         EXPECT_EQ(h.trayIcons().size(), 1u) << c.name;
         EXPECT_EQ(h.settingsFile(), "0 1") << c.name;
     }
@@ -117,7 +116,6 @@ TEST_F(MainWindow, EnterKeepsTheWindowAndMinimiseHidesItUntilTheIconBringsItBack
     h.main().sysCommand(ui::SC_MINIMIZE);
     EXPECT_FALSE(h.main().visible());
     EXPECT_FALSE(h.main().iconic()) << "no minimised task-bar entry is left";
-    EXPECT_FALSE(h.primary().finished());
     h.trayMouse(ui::WM_LBUTTONDBLCLK);
     EXPECT_TRUE(h.main().visible());
     EXPECT_FALSE(h.main().iconic());
