@@ -3,7 +3,6 @@
 #include "os/linux/usblp_bus.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>

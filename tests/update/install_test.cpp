@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "update/download_limits.h"
-#include "update/elevated_install.h"
 #include "update/update_world.h"
 
 namespace {
