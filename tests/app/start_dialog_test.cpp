@@ -1,7 +1,9 @@
-// The program-start dialog as the start-up pass shows it for a ready printer.
+// The program-start dialog. With a printer attached it comes from the
+// discovery's start-up pass, and the settings reads follow when it has closed
+// itself after half a second; shown by hand, it covers a language that selects
+// neither twin and a window that cannot open.
 #include <gtest/gtest.h>
 
-#include <numeric>
 #include <tuple>
 
 #include "harness/app_harness.h"
@@ -10,7 +12,42 @@ namespace {
 
 using namespace zevtest;
 
-const std::string kPrinterName = "BRENLATO ZEV SERIAL NUMBER: A1 ;";
+TEST(StartDialogAtStart, AReadyPrinterGetsTheStartDialogOfTheLanguageThenTheFourSettingsReads) {
+    struct Case {
+        const char* file;
+        int templateId;
+    } cases[] = {
+        {"1 0", IDD_START_DE},
+        {"1 1", IDD_START_EN},
+    };
+    for (const auto& c : cases) {
+        AppHarness h;
+        h.addPrinter("A1");
+        h.settingsFile(c.file);
+        h.startApp();
+        ASSERT_TRUE(h.has(c.templateId)) << c.file;
+        auto start = h.window(c.templateId);
+        EXPECT_EQ(start.caption(), "BRENLATO ZEV Programmstart");
+        EXPECT_EQ(start.text(IDC_PRINTER_TEXT), "BRENLATO ZEV SERIAL NUMBER: A1 ;");
+
+        h.advance(499ms);
+        ASSERT_TRUE(h.has(c.templateId)) << c.file;
+        EXPECT_TRUE(h.bus.log().writesTo("A1").empty()) << "nothing is asked before the dialog closes";
+        EXPECT_TRUE(start.raw().control(IDC_START_PROGRESS)->positionHistory.empty()) << "the bar fills at the close";
+        h.advance(1ms);
+        EXPECT_FALSE(h.has(c.templateId)) << c.file;
+        const std::vector<std::string> writes = h.bus.log().writesTo("A1");
+        const char* queries[] = {
+            "ds2.get 70016;",
+            "ds2.get 70017;",
+            "fm.push_value 49;fm.execute_keyword 10;fm.query_stack;fm.pop;",
+            "fm.push_value 48;fm.execute_keyword 10;fm.query_stack;fm.pop;",
+        };
+        ASSERT_EQ(writes.size(), std::size(queries)) << c.file;
+        for (std::size_t i = 0; i < writes.size(); ++i)
+            EXPECT_NE(writes[i].find(queries[i]), std::string::npos) << c.file << ": " << queries[i];
+    }
+}
 
 class StartDialog : public ::testing::Test {
 protected:
@@ -19,43 +56,12 @@ protected:
     void show(const std::string& language) {
         h.onMainDialog([language](CStatusClientDlg& dlg) {
             dlg.m_strLanguage = language;
-            dlg.SetDlgItemText(IDC_PRINTER_LIST, kPrinterName);
             dlg.ShowStartDialog();
         });
-    }
-    static std::vector<int> fullRun() {
-        std::vector<int> positions(101);
-        std::iota(positions.begin(), positions.end(), 0);
-        return positions;
     }
 
     AppHarness h;
 };
-
-TEST_F(StartDialog, ItNamesThePrinterFillsItsBarAndClosesItselfAfterHalfASecond) {
-    struct Case {
-        const char* language;
-        int templateId;
-    } cases[] = {
-        {"0", IDD_START_DE},
-        {"1", IDD_START_EN},
-    };
-    for (const auto& c : cases) {
-        show(c.language);
-        ASSERT_TRUE(h.has(c.templateId)) << c.language;
-        auto start = h.window(c.templateId);
-        EXPECT_EQ(start.text(IDC_PRINTER_TEXT), kPrinterName);
-        EXPECT_EQ(start.caption(), "BRENLATO ZEV Programmstart");
-        EXPECT_EQ(start.timers(), std::vector<unsigned>{10000u});
-
-        h.advance(499ms);
-        ASSERT_TRUE(h.has(c.templateId)) << c.language;
-        EXPECT_TRUE(start.raw().control(IDC_START_PROGRESS)->positionHistory.empty());
-        h.advance(1ms);
-        EXPECT_FALSE(h.has(c.templateId)) << c.language;
-        EXPECT_FALSE(h.messageBox());
-    }
-}
 
 TEST_F(StartDialog, AnUnknownLanguageShowsNoStartDialog) {
     show("x");

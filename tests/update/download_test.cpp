@@ -29,7 +29,6 @@ TEST(Download, OnlyAWholeBodyWithinTheCapArrives) {
         {"over the cap, no length", std::string(65, 'n'), Fault::NoLength, ""},
         {"exactly the cap, no length", std::string(64, 'x'), Fault::NoLength, "", true},
         {"a file: address", "x", Fault::None, "file:///etc/hostname"},
-        {"an ftp: address", "x", Fault::None, "ftp://127.0.0.1/x"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

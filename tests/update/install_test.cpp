@@ -4,7 +4,6 @@
 #include <functional>
 
 #include "update/download_limits.h"
-#include "update/elevated_install.h"
 #include "update/update_world.h"
 
 namespace {
@@ -14,14 +13,11 @@ using Strings = std::vector<std::string>;
 
 const Strings kStopStart = {"stop Spooler", "start Spooler"};
 
-std::string fileName(char letter) { return std::string("brmod_") + letter + (letter == 'b' ? ".dat" : ".dll"); }
-
 // The six files' contents in table order when `replaced` got their new copies.
 Strings driverWith(std::string_view replaced) {
     Strings contents;
-    for (char c : std::string_view("abcdef")) {
-        contents.push_back(replaced.find(c) != std::string_view::npos ? "new " + fileName(c) : "old");
-    }
+    for (const auto& f : update::kDriverFiles)
+        contents.push_back(replaced.find(f.letter) != std::string_view::npos ? "new " + std::string(f.name) : "old");
     return contents;
 }
 
@@ -30,15 +26,14 @@ TEST(UpdateInstall, Mask100000ReplacesOnlyTheSystemDirectoryFile) {
     w.checkAndInstall();
 
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
-    EXPECT_EQ(UpdateWorld::read(w.backup('a')), "old");
+    EXPECT_EQ(w.h.readFile(w.backup('a')), "old");
     EXPECT_EQ(w.driver(), driverWith("a"));
     EXPECT_EQ(w.h.window(IDD_UPDFOUND_EN).textHistory(IDC_UPDATE_STATUS),
               (Strings{"Downloading now: brmod_a.dll", "Download complete."}));
     EXPECT_TRUE(w.h.machine().launchedProcesses.empty()) << "no command processor is involved";
 
     w.h.top().click(ui::IDOK);
-    EXPECT_FALSE(w.h.has(IDD_UPDFOUND_EN));
-    EXPECT_FALSE(w.h.has(IDD_UPDATE_EN));
+    EXPECT_EQ(w.top(), IDD_MAIN);
 }
 
 TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeAnythingAndStampsTheBackups) {
@@ -48,17 +43,13 @@ TEST(UpdateInstall, TheGermanRunShowsItsStampBeforeAnythingAndStampsTheBackups) 
 
     auto box = w.h.messageBox();
     ASSERT_TRUE(box.has_value());
-    const std::string stamp = box->messageText();
-    // 5 December 2025, 01:17 local time on the simulated machine.
-    EXPECT_EQ(stamp, " 05122025 0117");
-    EXPECT_EQ(box->caption(), "ZevStatus");
     EXPECT_EQ(box->messageType(), ui::MB_OK);
     EXPECT_TRUE(w.h.machine().serviceCalls.empty());
-    box->answer(ui::IDOK);
+    const std::string stamp = " 05122025 0117";  // 5 December 2025, 01:17 local time on the simulated machine
+    EXPECT_EQ(w.h.answerBox(), stamp + "/ZevStatus");
 
-    EXPECT_EQ(w.h.machine().serviceCalls, kStopStart);
-    EXPECT_EQ(UpdateWorld::read(w.backup('f', stamp)), "old");
-    EXPECT_EQ(UpdateWorld::read(w.installed('f')), "new brmod_f.dll");
+    EXPECT_EQ(w.h.readFile(w.backup('f', stamp)), "old");
+    EXPECT_EQ(w.h.readFile(w.installed('f')), "new brmod_f.dll");
     // The status texts are English in the German dialog too.
     EXPECT_EQ(w.h.window(IDD_UPDFOUND_DE).text(IDC_UPDATE_STATUS), "Download complete.");
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_DE);
@@ -70,9 +61,8 @@ TEST(UpdateInstall, AFailedRunTouchesNothingAndTheNextRunStartsFromTheMaskAgain)
     w.checkAndInstall();
 
     EXPECT_EQ(w.top(), IDD_UPDERROR_EN);
-    EXPECT_EQ(w.install()->m_pending, (update::MaskFlags{1, 0, 0, 1, 0, 0}));
     EXPECT_EQ(w.driver(), driverWith(""));
-    EXPECT_FALSE(std::filesystem::exists(w.backup('a')));
+    EXPECT_FALSE(w.h.readFile(w.backup('a')).has_value());
     EXPECT_TRUE(w.h.machine().serviceCalls.empty()) << "the spooler is never stopped for a failed download";
 
     w.h.top().click(ui::IDOK);  // "Yes, try again": the install dialog stays
@@ -109,7 +99,6 @@ TEST(UpdateInstall, ASecondLineInTheVersionFileMustMatchTheReplacementsSha256) {
         w.checkAndInstall();
         EXPECT_EQ(w.top(), replaced ? IDD_UPDSUCCESS_EN : IDD_UPDERROR_EN);
         EXPECT_EQ(w.driver(), driverWith(replaced ? "f" : ""));
-        EXPECT_EQ(std::filesystem::exists(w.backup('f')), replaced);
     }
 }
 
@@ -120,67 +109,31 @@ TEST(UpdateInstall, FaultsLeaveACompleteDriverAndARunningSpooler) {
     struct Case {
         const char* name;
         std::function<void(UpdateWorld&)> fault;
-        int dialog;
-        Strings services;
-        std::string newD;  // brmod_d.dll after a successful run
+        int stopStarts;              // "stop Spooler", "start Spooler" pairs the run asks for
+        const char* newD = nullptr;  // brmod_d.dll after a run that succeeds; none when it fails
     };
     const std::string big(update::kMaxDriverFileBytes + 1, 'x');
-    const auto signedD = [](UpdateWorld& w) { w.install('d', 1, 1, 2010, "signed:old"); };
+    const std::string badDigest = "02012010\n" + std::string(64, '0');
+    const auto signedD = [](const char* replacement) {
+        return [replacement](UpdateWorld& w) {
+            w.install('d', 1, 1, 2010, "signed:old");
+            if (replacement) w.publishReplacement('d', replacement);
+        };
+    };
     const Case cases[] = {
-        {"digest does not match",
-         [](UpdateWorld& w) { w.publishVersion('d', "02012010\n" + std::string(64, '0')); },
-         IDD_UPDERROR_EN,
-         {},
-         ""},
-        {"bigger than the cap", [&big](UpdateWorld& w) { w.publishReplacement('f', big); }, IDD_UPDERROR_EN, {}, ""},
-        {"empty replacement", [](UpdateWorld& w) { w.publishReplacement('f', ""); }, IDD_UPDERROR_EN, {}, ""},
-        {"signed driver, unsigned replacement", signedD, IDD_UPDERROR_EN, {}, ""},
-        {"signed driver, signature that fails",
-         [&](UpdateWorld& w) {
-             signedD(w);
-             w.publishReplacement('d', "badsig:new");
-         },
-         IDD_UPDERROR_EN,
-         {},
-         ""},
-        {"signed driver, signed replacement",
-         [&](UpdateWorld& w) {
-             signedD(w);
-             w.publishReplacement('d', "signed:new");
-         },
-         IDD_UPDSUCCESS_EN,
-         kStopStart,
-         "signed:new"},
-        {"spooler does not stop",
-         [](UpdateWorld& w) { w.h.machine().services["Spooler"].refusesStop = true; },
-         IDD_UPDERROR_EN,
-         kStopStart,
-         ""},
-        {"third of three swaps fails",
-         [](UpdateWorld& w) { w.failOn("replace", "brmod_f.dll.zevnew"); },
-         IDD_UPDERROR_EN,
-         kStopStart,
-         ""},
-        {"second move aside fails",
-         [](UpdateWorld& w) { w.failOn("rename", "brmod_d.dll"); },
-         IDD_UPDERROR_EN,
-         kStopStart,
-         ""},
-        {"journal cannot be written",
-         [](UpdateWorld& w) { w.failOn("write", ".journal.new"); },
-         IDD_UPDERROR_EN,
-         kStopStart,
-         ""},
-        {"backup name taken (English run again)",
-         [](UpdateWorld& w) { UpdateWorld::write(w.backup('a'), "first"); },
-         IDD_UPDSUCCESS_EN,
-         kStopStart,
-         "new brmod_d.dll"},
-        {"spooler will not start with the new files",
-         [](UpdateWorld& w) { w.h.machine().services["Spooler"].refusesStart = true; },
-         IDD_UPDERROR_EN,
-         {"stop Spooler", "start Spooler", "stop Spooler", "start Spooler"},
-         ""},
+        {"digest does not match", [&](UpdateWorld& w) { w.publishVersion('d', badDigest); }, 0},
+        {"bigger than the cap", [&](UpdateWorld& w) { w.publishReplacement('f', big); }, 0},
+        {"empty replacement", [](UpdateWorld& w) { w.publishReplacement('f', ""); }, 0},
+        {"signed driver, unsigned replacement", signedD(nullptr), 0},
+        {"signed driver, signature that fails", signedD("badsig:new"), 0},
+        {"signed driver, signed replacement", signedD("signed:new"), 1, "signed:new"},
+        {"spooler does not stop", [](UpdateWorld& w) { w.spooler().refusesStop = true; }, 1},
+        {"third of three swaps fails", [](UpdateWorld& w) { w.failOn("replace", "brmod_f.dll.zevnew"); }, 1},
+        {"second move aside fails", [](UpdateWorld& w) { w.failOn("rename", "brmod_d.dll"); }, 1},
+        {"journal cannot be written", [](UpdateWorld& w) { w.failOn("write", ".journal.new"); }, 1},
+        // An English run again: its backups carry no stamp.
+        {"backup name taken", [](UpdateWorld& w) { w.h.writeFile(w.backup('a'), "first"); }, 1, "new brmod_d.dll"},
+        {"spooler will not start with the new files", [](UpdateWorld& w) { w.spooler().refusesStart = true; }, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -188,15 +141,13 @@ TEST(UpdateInstall, FaultsLeaveACompleteDriverAndARunningSpooler) {
         c.fault(w);
         Strings expected = w.driver();
         w.checkAndInstall();
-        EXPECT_EQ(w.top(), c.dialog);
-        EXPECT_EQ(w.h.machine().serviceCalls, c.services);
-        if (!c.newD.empty()) {
-            expected[0] = "new brmod_a.dll";
-            expected[3] = c.newD;
-            expected[5] = "new brmod_f.dll";
-        }
+        EXPECT_EQ(w.top(), c.newD ? IDD_UPDSUCCESS_EN : IDD_UPDERROR_EN);
+        Strings services;
+        for (int i = 0; i < c.stopStarts; ++i) services.insert(services.end(), kStopStart.begin(), kStopStart.end());
+        EXPECT_EQ(w.h.machine().serviceCalls, services);
+        if (c.newD) expected = {"new brmod_a.dll", expected[1], expected[2], c.newD, expected[4], "new brmod_f.dll"};
         EXPECT_EQ(w.driver(), expected);
-        EXPECT_EQ(w.spoolerRunning(), !w.h.machine().services["Spooler"].refusesStart);
+        EXPECT_EQ(w.spooler().running, !w.spooler().refusesStart);
         EXPECT_EQ(w.leftovers(), Strings{});
     }
 }
@@ -205,7 +156,7 @@ TEST(UpdateInstall, AResultWindowThatCannotOpenLeavesTheInstallOpen) {
     UpdateWorld w("1", "a");
     w.h.primary().backend().failTemplate(IDD_UPDSUCCESS_EN);
     w.checkAndInstall();
-    EXPECT_EQ(w.answerBox(), "Dialogbox kann nicht erstellt werden!");
+    EXPECT_EQ(w.h.answerBox(), "Dialogbox kann nicht erstellt werden!/ZevStatus");
     EXPECT_EQ(w.top(), IDD_UPDFOUND_EN);
 }
 

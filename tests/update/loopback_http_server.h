@@ -30,7 +30,7 @@ public:
     enum class Fault {
         None,
         CutAfterHalf,    // the connection closes after half the body (the length header says the whole)
-        StallAfterHalf,  // half the body, then silence until the client gives up
+        StallAfterHalf,  // half the body, then silence until the client gives up (or the rest after 2 minutes)
         NoLength,        // the whole body, without a length header (the end is the connection's close)
     };
     void misbehave(const std::string& path, Fault fault);

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,7 +27,6 @@ public:
     // later and offers replacements for.
     UpdateWorld(const std::string& language, std::string_view newer) {
         ::setenv("ZEV_UPDATE_URL", server.baseUrl().c_str(), 1);
-        std::filesystem::create_directories(h.host(kSystemDir + "\\spool\\drivers\\w32x86\\3"));
         startPresetMainWindow(h, {language, "", ""});
         for (const auto& f : update::kDriverFiles) {
             install(f.letter, 1, 1, 2010);
@@ -40,19 +38,19 @@ public:
     ~UpdateWorld() { ::unsetenv("ZEV_UPDATE_URL"); }
 
     static const update::DriverFile& file(char letter) { return update::DriverFileOf(letter); }
-    std::filesystem::path installed(char letter) { return h.host(update::InstalledPath(file(letter), kSystemDir)); }
-    std::filesystem::path backup(char letter, std::string_view stamp = {}) {
-        return h.host(update::BackupPath(file(letter), kSystemDir, stamp));
+    static std::string installed(char letter) { return update::InstalledPath(file(letter), kSystemDir); }
+    static std::string backup(char letter, std::string_view stamp = {}) {
+        return update::BackupPath(file(letter), kSystemDir, stamp);
     }
 
     // An installed file written at noon (UTC) of the given day.
     void install(char letter, int day, int month, int year, const std::string& content = "old") {
-        write(installed(letter), content);
+        h.writeFile(installed(letter), content);
         using namespace std::chrono;
         const sys_days date = year_month_day{
             std::chrono::year{year}, std::chrono::month{unsigned(month)}, std::chrono::day{unsigned(day)}};
         const sys_seconds noon = date + hours{12};
-        std::filesystem::last_write_time(installed(letter), file_clock::from_sys(noon));
+        std::filesystem::last_write_time(h.host(installed(letter)), file_clock::from_sys(noon));
     }
 
     void publishVersion(char letter, const std::string& text) {
@@ -74,14 +72,6 @@ public:
         h.top().click(ui::IDOK);
     }
     int top() { return h.top().templateId(); }
-    // The text of the message box now showing, which is answered with OK.
-    std::string answerBox() {
-        auto box = h.messageBox();
-        if (!box) return "(no message box)";
-        std::string text = box->messageText();
-        box->answer(ui::IDOK);
-        return text;
-    }
     // The open install dialog of either language, or nullptr.
     update::InstallDialog* install() {
         for (int id : {IDD_UPDFOUND_DE, IDD_UPDFOUND_EN}) {
@@ -108,9 +98,8 @@ public:
     // The driver files' contents in table order a to f.
     std::vector<std::string> driver() {
         std::vector<std::string> contents;
-        for (const auto& f : update::kDriverFiles) {
-            contents.push_back(std::filesystem::exists(installed(f.letter)) ? read(installed(f.letter)) : "(missing)");
-        }
+        for (const auto& f : update::kDriverFiles)
+            contents.push_back(h.readFile(installed(f.letter)).value_or("(missing)"));
         return contents;
     }
     // Makes every `operation` on a path ending in `suffix` fail.
@@ -119,15 +108,7 @@ public:
             return op == operation && path.ends_with(suffix);
         };
     }
-    bool spoolerRunning() { return h.machine().services.at("Spooler").running; }
-
-    static std::string read(const std::filesystem::path& p) {
-        std::ifstream in(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    static void write(const std::filesystem::path& p, const std::string& content) {
-        std::ofstream(p, std::ios::binary) << content;
-    }
+    os::headless::ServiceModel& spooler() { return h.machine().services.at("Spooler"); }
 
     LoopbackHttpServer server;  // outlives the program
     AppHarness h;
