@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 #include "cli/cli_fixture.h"
 
@@ -46,7 +47,8 @@ TEST_F(CliTest, EveryStateOfTheTableInBothLanguages) {
         SCOPED_TRACE(int(row.state));
         a1.condition.state = row.state;
         a1.condition.cover = row.cover;
-        for (const auto& [lang, text] : {std::pair{"en", row.english}, std::pair{"de", row.german}}) {
+        for (const auto& [lang, text, colourPen] :
+             {std::tuple{"en", row.english, "(CMY)Colour"}, std::tuple{"de", row.german, "Farbe"}}) {
             EXPECT_EQ(run({"--status", "--json", "--lang", lang}), row.exitCode);
             const json records = json::parse(out);
             ASSERT_EQ(records.size(), 1u);
@@ -56,6 +58,7 @@ TEST_F(CliTest, EveryStateOfTheTableInBothLanguages) {
             EXPECT_EQ(r["cover_open"], row.cover == 9);
             EXPECT_EQ(r["ready"], row.ready);
             EXPECT_EQ(r["error"], row.exitCode == 1);
+            EXPECT_EQ(r["pens"][1]["label"], colourPen);
             // Only a ready printer is asked for its settings.
             EXPECT_EQ(r["settings"].is_null(), !row.ready);
         }
