@@ -15,7 +15,11 @@ std::vector<std::string> versionRequests(std::string_view letters) {
 
 TEST(UpdateCheck, TheMaskNamesTheNewerFilesInTheOrderAEDFCB) {
     const std::pair<const char*, const char*> cases[] = {
-        {"f", "000100"}, {"b", "000001"}, {"a", "100000"}, {"ec", "010010"}};
+        {"f", "000100"},
+        {"b", "000001"},
+        {"a", "100000"},
+        {"ec", "010010"},
+    };
     for (const auto& [newer, mask] : cases) {
         SCOPED_TRACE(newer);
         UpdateWorld w("1", newer);

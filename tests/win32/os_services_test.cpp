@@ -138,7 +138,13 @@ TEST_F(Files, DownloadsThatGoWrongLeaveNothing) {
         const char* path;
         bool arrives;
     };
-    const Case cases[] = {{"/whole", true}, {"/cut", false}, {"/stall", false}, {"/big", false}, {"/none", false}};
+    const Case cases[] = {
+        {"/whole", true},
+        {"/cut", false},
+        {"/stall", false},
+        {"/big", false},
+        {"/none", false},
+    };
     for (const Case& c : cases) {
         os::DeleteFile(path("data.txt"));
         EXPECT_EQ(os::DownloadToFile(server + c.path, path("data.txt"), limits), c.arrives) << c.path;
