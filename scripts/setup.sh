@@ -43,8 +43,8 @@ else
   fi
   echo "setup: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
-  "${sudo[@]}" apt-get update -q
-  "${sudo[@]}" apt-get install -y -q "${missing[@]}" </dev/null
+  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 update -q
+  "${sudo[@]}" apt-get -o DPkg::Lock::Timeout=600 install -y -q "${missing[@]}" </dev/null
 fi
 
 # The 32-bit Wine root, built once outside the clone (it needs root: chroot).
