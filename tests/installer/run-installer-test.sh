@@ -180,8 +180,10 @@ help_opens() {
   local before menu opened
   wait_for 30 nothing_visible || { echo "    a window of the program stays open"; return 1; }
   before=$(program_visible || true)
-  tray_menu || return 1
+  # Right after a start the icon may not take clicks yet: asked again, as above.
+  wait_for 30 tray_menu || { echo "    the tray menu did not open"; return 1; }
   menu=$(comm -13 <(sort <<<"$before") <(program_visible | sort) | head -1)
+  [[ -n $menu ]] || { echo "    no new window for the menu"; return 1; }
   read -r X Y WIDTH HEIGHT < <(geometry "$menu")
   xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 4)) click 1
   wait_for 15 main_window_visible || { echo "    the main window did not open"; return 1; }
