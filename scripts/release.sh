@@ -11,9 +11,10 @@
 #
 # The same sources give the same bytes: every time stamp that lands in the files
 # (the exe's file time in the setup and the zip, the Authenticode signing time,
-# the build time chmcmd writes into the help files) is SOURCE_DATE_EPOCH, by default the time of the last commit; the exe carries
-# no link time. See installer/sign.sh for the signing variables. ZEV_DIST_DIR
-# names another output folder than dist/.
+# the build time chmcmd writes into the help files) is SOURCE_DATE_EPOCH, by
+# default the time of the last commit; the exe carries no link time. See
+# installer/sign.sh for the signing variables. ZEV_DIST_DIR names another
+# output folder than dist/.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
