@@ -62,7 +62,7 @@ TEST(UpdateElevation, ACopyKilledBetweenABackupRenameAndItsSwapIsUndoneAtTheNext
     UpdateWorld w("1", "adf");
     ElevateInProcess(w);
     w.h.machine().fileFault = [](const std::string& op, const std::string& path) -> bool {
-        if (op == "replace" && path.ends_with("brmod_d.dll.zevnew")) throw Killed{};
+        if (op == "replace" && path.ends_with("zevstatus-sealed\\brmod_d.dll")) throw Killed{};
         return false;
     };
     w.checkAndInstall();

@@ -15,6 +15,8 @@
 #include "update/driver_files.h"
 #include "update/install_dialog.h"
 #include "update/loopback_http_server.h"
+#include "update/test_manifest.h"
+#include "update/update_manifest.h"
 
 namespace zevtest {
 
@@ -53,11 +55,24 @@ public:
         std::filesystem::last_write_time(h.host(installed(letter)), file_clock::from_sys(noon));
     }
 
+    // Each also publishes the manifest of every replacement, signed by the
+    // test key and dated as its version file.
     void publishVersion(char letter, const std::string& text) {
         server.publish(update::VersionFileUrlPath(file(letter)), text);
+        const std::string date = text.substr(0, 8);
+        dates[std::string(file(letter).name)] =
+            date.size() == 8 && date.find_first_not_of("0123456789") == std::string::npos ? date : "00000000";
+        publishManifest(ManifestOf(replacements, dates));
     }
     void publishReplacement(char letter, const std::string& content) {
         server.publish(update::ReplacementUrlPath(file(letter)), content);
+        replacements[std::string(file(letter).name)] = content;
+        publishManifest(ManifestOf(replacements, dates));
+    }
+    void publishManifest(const std::string& text, const std::string& signature = {}) {
+        server.publish(update::ReplacementUrlPath(update::kManifestName), text);
+        server.publish(update::ReplacementUrlPath(update::kManifestSignatureName),
+                       signature.empty() ? TestKeySignature(text) : signature);
     }
 
     void runCommand() { sendCommand(h.main(), IDC_ONLINE_UPDATE); }
@@ -90,7 +105,9 @@ public:
         for (const auto& dir : {kSystemDir, kSystemDir + "\\spool\\drivers\\w32x86\\3"}) {
             for (const auto& e : std::filesystem::directory_iterator(h.host(dir), ec)) {
                 const std::string name = e.path().filename();
-                if (name.find(".zev") != std::string::npos || name.ends_with(".journal")) found.push_back(name);
+                if (name.find(".zev") != std::string::npos || name.ends_with(".journal") ||
+                    name.starts_with("zevstatus-"))
+                    found.push_back(name);
             }
         }
         return found;
@@ -110,7 +127,8 @@ public:
     }
     os::headless::ServiceModel& spooler() { return h.machine().services.at("Spooler"); }
 
-    LoopbackHttpServer server;  // outlives the program
+    std::map<std::string, std::string> replacements, dates;  // by file name
+    LoopbackHttpServer server;                               // outlives the program
     AppHarness h;
 };
 
