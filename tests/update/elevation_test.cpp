@@ -12,29 +12,13 @@ namespace {
 using namespace zevtest;
 using Strings = std::vector<std::string>;
 
-struct Killed {};
+using Killed = UpdateWorld::Killed;
 
 const Strings kOld = {"old", "old", "old", "old", "old", "old"};
 
-// The machine runs the program's elevated mode for every elevated copy asked
-// for; `dies` may throw Killed to end that copy where it stands.
-void ElevateInProcess(UpdateWorld& w) {
-    auto& m = w.h.machine();
-    m.elevated = false;
-    m.elevatedCopy = [&m](const std::string& arguments) {
-        m.elevated = true;
-        int code = 1;  // what a killed process ends with
-        try {
-            code = update::RunElevatedMode("\"C:\\ZEV\\ZevStatus.exe\" " + arguments);
-        } catch (const Killed&) {}
-        m.elevated = false;
-        return os::headless::ElevatedOutcome{false, static_cast<unsigned>(code)};
-    };
-}
-
 TEST(UpdateElevation, AProgramWithoutRightsInstallsThroughAnElevatedCopy) {
     UpdateWorld w("1", "adf");
-    ElevateInProcess(w);
+    w.elevateInProcess();
     w.checkAndInstall();
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
     EXPECT_EQ(w.driver(), (Strings{"new brmod_a.dll", "old", "old", "new brmod_d.dll", "old", "new brmod_f.dll"}));
@@ -60,7 +44,7 @@ TEST(UpdateElevation, ADeclinedPromptTouchesNothing) {
 
 TEST(UpdateElevation, ACopyKilledBetweenABackupRenameAndItsSwapIsUndoneAtTheNextStart) {
     UpdateWorld w("1", "adf");
-    ElevateInProcess(w);
+    w.elevateInProcess();
     w.h.machine().fileFault = [](const std::string& op, const std::string& path) -> bool {
         if (op == "replace" && path.ends_with("zevstatus-sealed\\brmod_d.dll")) throw Killed{};
         return false;

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "harness/preset_main_window.h"
 #include "res/resource.h"
 #include "update/driver_files.h"
+#include "update/elevated_install.h"
 #include "update/install_dialog.h"
 #include "update/loopback_http_server.h"
 #include "update/test_manifest.h"
@@ -123,6 +125,25 @@ public:
     void failOn(const std::string& operation, const std::string& suffix) {
         h.machine().fileFault = [operation, suffix](const std::string& op, const std::string& path) {
             return op == operation && path.ends_with(suffix);
+        };
+    }
+    // The machine runs the program's elevated mode for every elevated copy
+    // asked for, after `duringPrompt` (what another program does while the
+    // consent prompt is open) has seen its arguments. A fault may throw Killed
+    // to end that copy where it stands.
+    struct Killed {};
+    void elevateInProcess(std::function<void(const std::string& arguments)> duringPrompt = {}) {
+        auto& m = h.machine();
+        m.elevated = false;
+        m.elevatedCopy = [&m, duringPrompt](const std::string& arguments) {
+            if (duringPrompt) duringPrompt(arguments);
+            m.elevated = true;
+            int code = 1;  // what a killed process ends with
+            try {
+                code = update::RunElevatedMode("\"C:\\ZEV\\ZevStatus.exe\" " + arguments);
+            } catch (const Killed&) {}
+            m.elevated = false;
+            return os::headless::ElevatedOutcome{false, static_cast<unsigned>(code)};
         };
     }
     os::headless::ServiceModel& spooler() { return h.machine().services.at("Spooler"); }
