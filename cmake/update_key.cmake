@@ -18,4 +18,6 @@ set(ZEV_UPDATE_TEST_KEY OFF)
 if(ZEV_UPDATE_PUBLIC_KEY_USED STREQUAL ZEV_TEST_UPDATE_PUBLIC_KEY)
   set(ZEV_UPDATE_TEST_KEY ON)
   target_compile_definitions(zev_update PRIVATE ZEV_UPDATE_TEST_KEY=1)
+  # The version resource says so too (the headless build has no version to show).
+  set_property(SOURCE ${ZEV_RC_MAIN} APPEND PROPERTY COMPILE_DEFINITIONS ZEV_UPDATE_TEST_KEY=1)
 endif()

@@ -9,6 +9,11 @@
 #   bash scripts/release.sh --sign-test   # signed with a throwaway self-signed certificate
 #   ZEV_SIGN_CERT=... ZEV_SIGN_KEY=... bash scripts/release.sh   # signed with a real one
 #
+# The exe trusts driver updates signed with the key whose public point
+# ZEV_UPDATE_PUBLIC_KEY holds (docs/update-server.md). Without it the release
+# stops, unless --test-key asks for the repository's test key, whose private
+# half is public: such an exe says "Test build" in its version resource.
+#
 # The same sources give the same bytes: every time stamp that lands in the files
 # (the exe's file time in the setup and the zip, the Authenticode signing time)
 # is SOURCE_DATE_EPOCH, by default the time of the last commit; the exe carries
@@ -20,12 +25,18 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 sign_test=0
+test_key=0
 for arg in "$@"; do
   case $arg in
     --sign-test) sign_test=1 ;;
-    *) echo "usage: release.sh [--sign-test]" >&2; exit 2 ;;
+    --test-key) test_key=1 ;;
+    *) echo "usage: release.sh [--sign-test] [--test-key]" >&2; exit 2 ;;
   esac
 done
+if [[ -z ${ZEV_UPDATE_PUBLIC_KEY:-} ]] && ((!test_key)); then
+  echo "release: ZEV_UPDATE_PUBLIC_KEY is not set; --test-key builds with the repository's test key" >&2
+  exit 1
+fi
 
 version=$(sed -nE 's/^project\(ZevStatus VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
 [[ -n $version ]] || { echo "release: no version in CMakeLists.txt" >&2; exit 1; }
@@ -41,7 +52,7 @@ bash scripts/setup.sh >/dev/null
 mkdir -p build
 exec 9>build/release.lock
 flock 9
-cmake --preset win32 >/dev/null
+cmake --preset win32 "-DZEV_UPDATE_PUBLIC_KEY=${ZEV_UPDATE_PUBLIC_KEY:-}" >/dev/null
 cmake --build --preset win32 --target ZevStatus -j2
 
 stage=$root/build/release

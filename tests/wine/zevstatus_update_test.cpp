@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "poll.h"
@@ -29,6 +31,22 @@ constexpr const char* kNewerDate = "20012011";
 constexpr const char* kReplacement = "brmod_f.dll as published on 20 January 2011\n";
 // The replacement's SHA-256 as the version file's second line: the platform's hash must agree.
 constexpr const char* kReplacementDigest = "f92a761d780231f21c3bc982afde2f4c0e58ea535738bef0d6e3da2b81b128bb\n";
+// The manifest of that replacement and its signature by the repository's test
+// key (tests/update/test_manifest.cpp), made with
+//   openssl dgst -sha256 -sign test-key.pem -out manifest.txt.sig manifest.txt
+constexpr const char* kManifest =
+    "zev update manifest 1\n"
+    "brmod_f.dll 44 f92a761d780231f21c3bc982afde2f4c0e58ea535738bef0d6e3da2b81b128bb 20012011\n";
+constexpr const char* kManifestSignatureHex =
+    "3046022100916d1ddf6323e94181e6ea6a71d7198c72e807676f43e78a9b45d1b860b8944402210094781b04c31bf26bfea6e7a2268f769e"
+    "031af2d63d9bc8d9c741f1e1747bb709";
+
+std::string BytesOfHex(std::string_view hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
+    return bytes;
+}
 
 struct DriverFile {
     const wchar_t* name;
@@ -128,6 +146,8 @@ protected:
             ASSERT_TRUE(WriteWholeFile(update + L"\\" + versionFile, content));
         }
         ASSERT_TRUE(WriteWholeFile(update + L"\\files\\brmod_f.dll", kReplacement));
+        ASSERT_TRUE(WriteWholeFile(update + L"\\files\\manifest.txt", kManifest));
+        ASSERT_TRUE(WriteWholeFile(update + L"\\files\\manifest.txt.sig", BytesOfHex(kManifestSignatureHex)));
     }
 
     static bool IsBrmodF(const DriverFile& file) { return std::wstring(file.name) == L"brmod_f.dll"; }
