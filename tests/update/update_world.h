@@ -71,10 +71,9 @@ public:
         replacements[std::string(file(letter).name)] = content;
         publishManifest(ManifestOf(replacements, dates));
     }
-    void publishManifest(const std::string& text, const std::string& signature = {}) {
+    void publishManifest(const std::string& text) {
         server.publish(update::ReplacementUrlPath(update::kManifestName), text);
-        server.publish(update::ReplacementUrlPath(update::kManifestSignatureName),
-                       signature.empty() ? TestKeySignature(text) : signature);
+        server.publish(update::ReplacementUrlPath(update::kManifestSignatureName), TestKeySignature(text));
     }
 
     void runCommand() { sendCommand(h.main(), IDC_ONLINE_UPDATE); }
