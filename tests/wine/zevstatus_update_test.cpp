@@ -10,7 +10,6 @@
 
 #include <cstdlib>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "poll.h"
@@ -37,16 +36,11 @@ constexpr const char* kReplacementDigest = "f92a761d780231f21c3bc982afde2f4c0e58
 constexpr const char* kManifest =
     "zev update manifest 1\n"
     "brmod_f.dll 44 f92a761d780231f21c3bc982afde2f4c0e58ea535738bef0d6e3da2b81b128bb 20012011\n";
-constexpr const char* kManifestSignatureHex =
-    "3046022100916d1ddf6323e94181e6ea6a71d7198c72e807676f43e78a9b45d1b860b8944402210094781b04c31bf26bfea6e7a2268f769e"
-    "031af2d63d9bc8d9c741f1e1747bb709";
-
-std::string BytesOfHex(std::string_view hex) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
-    return bytes;
-}
+const std::string kManifestSignature(
+    "\x30\x46\x02\x21\x00\x91\x6d\x1d\xdf\x63\x23\xe9\x41\x81\xe6\xea\x6a\x71\xd7\x19\x8c\x72\xe8\x07"
+    "\x67\x6f\x43\xe7\x8a\x9b\x45\xd1\xb8\x60\xb8\x94\x44\x02\x21\x00\x94\x78\x1b\x04\xc3\x1b\xf2\x6b"
+    "\xfe\xa6\xe7\xa2\x26\x8f\x76\x9e\x03\x1a\xf2\xd6\x3d\x9b\xc8\xd9\xc7\x41\xf1\xe1\x74\x7b\xb7\x09",
+    72);
 
 struct DriverFile {
     const wchar_t* name;
@@ -147,7 +141,7 @@ protected:
         }
         ASSERT_TRUE(WriteWholeFile(update + L"\\files\\brmod_f.dll", kReplacement));
         ASSERT_TRUE(WriteWholeFile(update + L"\\files\\manifest.txt", kManifest));
-        ASSERT_TRUE(WriteWholeFile(update + L"\\files\\manifest.txt.sig", BytesOfHex(kManifestSignatureHex)));
+        ASSERT_TRUE(WriteWholeFile(update + L"\\files\\manifest.txt.sig", kManifestSignature));
     }
 
     static bool IsBrmodF(const DriverFile& file) { return std::wstring(file.name) == L"brmod_f.dll"; }
