@@ -21,3 +21,11 @@ if(ZEV_UPDATE_PUBLIC_KEY_USED STREQUAL ZEV_TEST_UPDATE_PUBLIC_KEY)
   # The version resource says so too (the headless build has no version to show).
   set_property(SOURCE ${ZEV_RC_MAIN} APPEND PROPERTY COMPILE_DEFINITIONS ZEV_UPDATE_TEST_KEY=1)
 endif()
+
+# The common name of the certificate the maker signs driver files with; when
+# set, a signed driver file is only replaced by one that this signer signed.
+set(ZEV_DRIVER_SIGNER "$ENV{ZEV_DRIVER_SIGNER}" CACHE STRING "The driver files' Authenticode signer (common name)")
+if(NOT ZEV_DRIVER_SIGNER STREQUAL "")
+  set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/os/win32/signer_policy.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+               "ZEV_DRIVER_SIGNER=\"${ZEV_DRIVER_SIGNER}\"")
+endif()

@@ -13,6 +13,8 @@
 # ZEV_UPDATE_PUBLIC_KEY holds (docs/update-server.md). Without it the release
 # stops, unless --test-key asks for the repository's test key, whose private
 # half is public: such an exe says "Test build" in its version resource.
+# ZEV_DRIVER_SIGNER names the certificate (common name) that signs the driver
+# files; a signed driver file is then only replaced by one it signed.
 #
 # The same sources give the same bytes: every time stamp that lands in the files
 # (the exe's file time in the setup and the zip, the Authenticode signing time)
@@ -52,7 +54,7 @@ bash scripts/setup.sh >/dev/null
 mkdir -p build
 exec 9>build/release.lock
 flock 9
-cmake --preset win32 "-DZEV_UPDATE_PUBLIC_KEY=${ZEV_UPDATE_PUBLIC_KEY:-}" >/dev/null
+cmake --preset win32 "-DZEV_UPDATE_PUBLIC_KEY=${ZEV_UPDATE_PUBLIC_KEY:-}" "-DZEV_DRIVER_SIGNER=${ZEV_DRIVER_SIGNER:-}" >/dev/null
 cmake --build --preset win32 --target ZevStatus -j2
 
 stage=$root/build/release
