@@ -135,8 +135,9 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 
 bool CopyToNewFile(const std::string& from, const std::string& to) {
     const std::size_t slash = from.find_last_of('\\');
-    if (slash == std::string::npos || IsLinkOrMissing(from.substr(0, slash))) return false;
-    // Opened as it is, not where a link would lead, and checked on the handle.
+    if (slash == std::string::npos || IsLinkOrMissing(from.substr(0, slash)) || IsLinkOrMissing(from)) return false;
+    // Opened as it is, not where a link would lead, and checked again on the
+    // handle: the name may have become a link since.
     auto source = win32::FromFileHandle(::CreateFileW(ToWide(from).c_str(),
                                                       GENERIC_READ,
                                                       FILE_SHARE_READ,
