@@ -25,7 +25,7 @@ const std::string kEvilSha = "b5c1fb2efc6d6b4674c2fdcc48ce01b43a3b7c03763c0c3355
 void PlantFiles(UpdateWorld& w, const std::string& folder, const std::string& date, bool otherKey) {
     w.h.writeFile(folder + "\\brmod_f.dll", "evil");
     if (date.empty()) return;
-    const std::string manifest = ManifestOf({{"brmod_f.dll", "evil"}}, {{"brmod_f.dll", date}});
+    const std::string manifest = ManifestOf({{"brmod_f.dll", "evil"}}, date);
     w.h.writeFile(folder + "\\manifest.txt", manifest);
     w.h.writeFile(folder + "\\manifest.txt.sig", TestKeySignature(manifest, otherKey));
 }

@@ -38,11 +38,10 @@ std::string Sha256Hex(const std::string& bytes) {
 
 }  // namespace
 
-std::string ManifestOf(const std::map<std::string, std::string>& files,
-                       const std::map<std::string, std::string>& dates) {
+std::string ManifestOf(const std::map<std::string, std::string>& files, const std::string& date) {
     std::string text = "zev update manifest 1\n";
     for (const auto& [name, content] : files)
-        text += name + " " + std::to_string(content.size()) + " " + Sha256Hex(content) + " " + dates.at(name) + "\n";
+        text += name + " " + std::to_string(content.size()) + " " + Sha256Hex(content) + " " + date + "\n";
     return text;
 }
 

@@ -9,8 +9,7 @@
 namespace zevtest {
 
 // The manifest text of `files` (name -> content), each dated `date` (DDMMYYYY).
-std::string ManifestOf(const std::map<std::string, std::string>& files,
-                       const std::map<std::string, std::string>& dates);
+std::string ManifestOf(const std::map<std::string, std::string>& files, const std::string& date);
 // The DER signature of `text` by the test key; with `otherKey`, by a fresh key nobody trusts.
 std::string TestKeySignature(std::string_view text, bool otherKey = false);
 

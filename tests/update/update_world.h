@@ -57,23 +57,17 @@ public:
         std::filesystem::last_write_time(h.host(installed(letter)), file_clock::from_sys(noon));
     }
 
-    // Each also publishes the manifest of every replacement, signed by the
-    // test key and dated as its version file.
     void publishVersion(char letter, const std::string& text) {
         server.publish(update::VersionFileUrlPath(file(letter)), text);
-        const std::string date = text.substr(0, 8);
-        dates[std::string(file(letter).name)] =
-            date.size() == 8 && date.find_first_not_of("0123456789") == std::string::npos ? date : "00000000";
-        publishManifest(ManifestOf(replacements, dates));
     }
+    // Also publishes the manifest of every replacement, signed by the test key
+    // and dated as the newer version files.
     void publishReplacement(char letter, const std::string& content) {
         server.publish(update::ReplacementUrlPath(file(letter)), content);
         replacements[std::string(file(letter).name)] = content;
-        publishManifest(ManifestOf(replacements, dates));
-    }
-    void publishManifest(const std::string& text) {
-        server.publish(update::ReplacementUrlPath(update::kManifestName), text);
-        server.publish(update::ReplacementUrlPath(update::kManifestSignatureName), TestKeySignature(text));
+        const std::string manifest = ManifestOf(replacements, "02012010");
+        server.publish(update::ReplacementUrlPath(update::kManifestName), manifest);
+        server.publish(update::ReplacementUrlPath(update::kManifestSignatureName), TestKeySignature(manifest));
     }
 
     void runCommand() { sendCommand(h.main(), IDC_ONLINE_UPDATE); }
@@ -147,8 +141,8 @@ public:
     }
     os::headless::ServiceModel& spooler() { return h.machine().services.at("Spooler"); }
 
-    std::map<std::string, std::string> replacements, dates;  // by file name
-    LoopbackHttpServer server;                               // outlives the program
+    std::map<std::string, std::string> replacements;  // by file name
+    LoopbackHttpServer server;                        // outlives the program
     AppHarness h;
 };
 
