@@ -13,9 +13,9 @@ namespace update {
 
 namespace {
 
-// The caller removes the run folder only once its copy has ended: the copy
-// reads from it, and a copy still at work when that folder goes (or is put
-// back by someone else) would be working on the caller's word alone.
+// The caller removes the run folder only once its copy has ended, however long
+// the prompt and the spooler take: the copy may still be reading it, and a
+// name freed early could be taken by another program before the copy looks.
 constexpr unsigned kUntilEnded = 0xFFFFFFFFu;
 constexpr std::size_t kMaxCommandLine = 4096;
 constexpr std::size_t kMaxFolderLength = 240;
