@@ -9,6 +9,13 @@
 #   bash scripts/release.sh --sign-test   # signed with a throwaway self-signed certificate
 #   ZEV_SIGN_CERT=... ZEV_SIGN_KEY=... bash scripts/release.sh   # signed with a real one
 #
+# The exe trusts driver updates signed with the key whose public point
+# ZEV_UPDATE_PUBLIC_KEY holds (docs/update-server.md). Without it the release
+# stops, unless --test-key asks for the repository's test key, whose private
+# half is public: such an exe says "Test build" in its version resource.
+# ZEV_DRIVER_SIGNER names the certificate (common name) that signs the driver
+# files; a signed driver file is then only replaced by one it signed.
+#
 # The same sources give the same bytes: every time stamp that lands in the files
 # (the exe's file time in the setup and the zip, the Authenticode signing time,
 # the build time chmcmd writes into the help files) is SOURCE_DATE_EPOCH, by
@@ -21,12 +28,18 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 sign_test=0
+test_key=0
 for arg in "$@"; do
   case $arg in
     --sign-test) sign_test=1 ;;
-    *) echo "usage: release.sh [--sign-test]" >&2; exit 2 ;;
+    --test-key) test_key=1 ;;
+    *) echo "usage: release.sh [--sign-test] [--test-key]" >&2; exit 2 ;;
   esac
 done
+if [[ -z ${ZEV_UPDATE_PUBLIC_KEY:-} ]] && ((!test_key)); then
+  echo "release: ZEV_UPDATE_PUBLIC_KEY is not set; --test-key builds with the repository's test key" >&2
+  exit 1
+fi
 
 version=$(sed -nE 's/^project\(ZevStatus VERSION ([0-9.]+).*/\1/p' CMakeLists.txt)
 [[ -n $version ]] || { echo "release: no version in CMakeLists.txt" >&2; exit 1; }
@@ -42,7 +55,7 @@ bash scripts/setup.sh >/dev/null
 mkdir -p build
 exec 9>build/release.lock
 flock 9
-cmake --preset win32 >/dev/null
+cmake --preset win32 "-DZEV_UPDATE_PUBLIC_KEY=${ZEV_UPDATE_PUBLIC_KEY:-}" "-DZEV_DRIVER_SIGNER=${ZEV_DRIVER_SIGNER:-}" >/dev/null
 cmake --build --preset win32 --target ZevStatus -j2
 
 stage=$root/build/release
@@ -72,6 +85,11 @@ fi
 
 exe=$stage/files/ZevStatus.exe
 cp build/win32/ZevStatus.exe "$exe"
+# The key stays in build/win32's cache; the developers' builds and the tests
+# that use that folder go on with the test key.
+if [[ -n ${ZEV_UPDATE_PUBLIC_KEY:-}${ZEV_DRIVER_SIGNER:-} ]]; then
+  cmake --preset win32 -DZEV_UPDATE_PUBLIC_KEY= -DZEV_DRIVER_SIGNER= >/dev/null
+fi
 ((${#sign[@]})) && bash installer/sign.sh "$exe"
 touch -d "@$SOURCE_DATE_EPOCH" "$exe"
 sed "s/@VERSION@/$version/g; s/\$/\r/" installer/portable.txt >"$stage/files/Portable.txt"

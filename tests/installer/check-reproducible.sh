@@ -12,12 +12,12 @@ cd "$root"
 out=$root/build/reproducible
 rm -rf "$out"
 
-ZEV_DIST_DIR=$out/first bash scripts/release.sh
+ZEV_DIST_DIR=$out/first bash scripts/release.sh --test-key
 # A new link, in a later second than the first run's files.
 second=$(date +%s)
 while [[ $(date +%s) == "$second" ]]; do sleep 0.1; done
 rm -f build/win32/ZevStatus.exe
-ZEV_DIST_DIR=$out/second bash scripts/release.sh
+ZEV_DIST_DIR=$out/second bash scripts/release.sh --test-key
 
 status=0
 for f in "$out"/first/*; do

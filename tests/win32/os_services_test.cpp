@@ -1,6 +1,8 @@
 // The Win32 OS services and their conversions.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <ctime>
 #include <string>
 
@@ -114,6 +116,19 @@ TEST_F(Files, MoveReplacingCopyToNewFileAndTheWholeFileWrite) {
     ::CloseHandle(held);
     EXPECT_EQ(os::ReadTextFile(path("data.txt")), "0 1");
     EXPECT_FALSE(os::FileExists(path("data.txt.new")));
+}
+
+// run-win32-tests.sh plants a Unix symbolic link to a folder there, which
+// Wine shows as a reparse point. (Wine 8 shows a link to a file as the file
+// itself; the headless suite covers that case.)
+TEST_F(Files, TheElevatedStepsCopyFollowsNoLinkAndItsFolderIsItsOwn) {
+    const char* links = std::getenv("ZEV_LINKS_DIR");
+    ASSERT_NE(links, nullptr) << "run-win32-tests.sh sets ZEV_LINKS_DIR";
+    EXPECT_TRUE(os::CopyToNewFile(std::string(links) + "\\real\\genuine.txt", path("copy.txt")));
+    EXPECT_FALSE(os::CopyToNewFile(std::string(links) + "\\folder-link\\genuine.txt", path("other.txt")));
+    EXPECT_TRUE(os::CreateAdminOnlyFolder(path("sealed")));
+    EXPECT_FALSE(os::CreateAdminOnlyFolder(path("sealed")));  // never one that is there already
+    EXPECT_TRUE(os::RemovePrivateFolder(path("sealed")));
 }
 
 TEST(PrivateFolder, IsNewEachTimeAndGoesWithItsFiles) {
