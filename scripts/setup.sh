@@ -22,6 +22,8 @@ packages=(
   debootstrap util-linux
   # the release: setup builder, Authenticode signing, the test certificate
   nsis osslsigncode openssl
+  # the usb stage: Debian's kernel in QEMU with a busybox initramfs (tests/usb/)
+  qemu-system-x86 busybox-static kmod cpio
 )
 
 installed() {
