@@ -128,8 +128,8 @@ fi
 # --watch: each change, the unbind as Disconnected, the rebind; and the time
 # from the UDC bind to the first record.
 # Busy at first, so the first record needs no settings queries.
-printf '%b\n' "printer A1 state=2 activity=15\nat 4 A1 state=14 activity=0\nat 7 A1 state=0\nat 11 A1 unplug
-at 14 A1 plug" >"$scratch/scenario.txt"
+printf '%b\n' "printer A1 state=2 activity=15\nat 3 A1 state=14 activity=0\nat 5 A1 state=0\nat 8 A1 unplug
+at 10 A1 plug" >"$scratch/scenario.txt"
 "$status" --watch --json >"$scratch/watch.out" 2>&1 &
 watch_pid=$!
 sleep 1.5
