@@ -124,7 +124,8 @@ TEST_F(CliTest, ExitCodeIsTheWorstPrinterAndTwoWithoutOne) {
 TEST_F(CliTest, SettingsAreNotReadFromAPrinterThatAnswersNoNumber) {
     for (const auto& [scenario, read] : {std::pair{"printer A1", true},
                                          std::pair{"printer A1 no-answer", false},
-                                         std::pair{"printer A1 garbage-answers", false}}) {
+                                         std::pair{"printer A1 garbage-answers", false},
+                                         std::pair{"printer A1 takes-no-bytes", false}}) {
         SCOPED_TRACE(scenario);
         play(scenario);
         EXPECT_EQ(run({"--json"}), 0);
