@@ -4,7 +4,9 @@
 #include <cstdlib>
 
 #include <ctime>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "os/clock.h"
 #include "os/device_bus.h"
@@ -200,6 +202,23 @@ TEST(DeviceBus, WithoutUsbPrintersTheRealBusListsNoInterface) {
     EXPECT_EQ(os::platformDeviceBus().open("\\\\?\\usb#vid_7a51&pid_6004#A1#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}",
                                            os::OpenMode::SharedWrite),
               nullptr);
+}
+
+// A named pipe that nobody serves stands in for a printer that never completes
+// a call: neither a read nor a write may hold the thread past its deadline.
+TEST(DeviceBus, ACallThatNeverCompletesEndsAtItsDeadline) {
+    const std::wstring name = L"\\\\.\\pipe\\zev-stalled-" + std::to_wstring(GetCurrentProcessId());
+    const HANDLE server = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 16, 16, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    const auto device = os::platformDeviceBus().open(ToUtf8(name), os::OpenMode::ExclusiveReadWrite);
+    ASSERT_TRUE(device);
+    std::vector<std::uint8_t> bytes(1 << 20, 'x');
+    for (const bool reading : {true, false}) {
+        const DWORD started = GetTickCount();
+        reading ? device->read(std::span(bytes).first(13)) : device->write(bytes);
+        EXPECT_LT(GetTickCount() - started, 5000u) << (reading ? "read" : "write");
+    }
+    CloseHandle(server);
 }
 
 }  // namespace
