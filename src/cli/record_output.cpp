@@ -1,5 +1,6 @@
 #include "cli/record_output.h"
 
+#include "cli/pen_names.h"
 #include "settings/settings_words.h"
 #include "status/printer_state.h"
 
@@ -12,16 +13,6 @@ constexpr status::Texts kReadyText{"Bereit", "Ready"};
 constexpr status::Texts kNoStatusText{"Kein gültiger Status", "No valid status"};
 constexpr status::Texts kGoneText{"Nicht mehr angeschlossen", "Disconnected"};
 
-std::string_view kindName(status::PenKind kind) {
-    switch (kind) {
-        case status::PenKind::None: return "none";
-        case status::PenKind::Black: return "black";
-        case status::PenKind::Colour: return "colour";
-        case status::PenKind::Photo: return "photo";
-    }
-    return "other";
-}
-
 std::string_view penLabel(int slot, const status::PenStatus& pen, status::Language language) {
     const unsigned kind = static_cast<unsigned>(pen.kind);
     const auto label = slot == 1 ? status::Pen1Label(kind, language) : status::Pen2Label(kind, language);
@@ -30,7 +21,7 @@ std::string_view penLabel(int slot, const status::PenStatus& pen, status::Langua
 
 Json penJson(int slot, const status::PenStatus& pen, status::Language language) {
     return {{"kind", static_cast<unsigned>(pen.kind)},
-            {"kind_name", kindName(pen.kind)},
+            {"kind_name", KindName(pen.kind)},
             {"label", penLabel(slot, pen, language)},
             {"level", pen.level}};
 }

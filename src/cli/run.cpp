@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "cli/check_plugin.h"
 #include "cli/options.h"
+#include "cli/prometheus_output.h"
 #include "cli/record_output.h"
 #include "cli/watch.h"
 
@@ -44,7 +46,13 @@ int Run(std::span<const std::string> arguments, const ProgramName& program, cons
     if (options.watch) return Watch(options, isCandidate, clock, console);
 
     const std::vector<PrinterRecord> records = CheckPrinters(isCandidate, clock);
-    console.out(StatusReport(records, options.json, options.language));
+    if (options.check) {
+        const PluginReport report =
+            CheckReport(records, {options.warningPercent, options.criticalPercent}, options.language);
+        console.out(report.text);
+        return static_cast<int>(report.state);
+    }
+    console.out(options.prometheus ? PrometheusText(records) : StatusReport(records, options.json, options.language));
     return ExitCodeOf(records);
 }
 

@@ -27,6 +27,8 @@ inline constexpr unsigned kWatchIntervalMs = 1000;
 struct Console {
     std::function<void(std::string_view)> out;
     std::function<void(std::string_view)> err;
+    // How a file is replaced whole; when empty, ReplaceFileContent (cli/textfile.h).
+    std::function<bool(const std::string& path, std::string_view content)> replaceFile = {};
 };
 
 // The four settings queries, pausing on `clock`.

@@ -160,6 +160,14 @@ TEST_F(CliTest, BadOptionsGetOneLineAndTheUsage) {
         {{"status"}, "unknown option 'status'"},
         {{"--\x1b[2J"}, "unknown option '--?[2J'"},
         {{std::string(60, 'x')}, "unknown option 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...'"},
+        {{"--format", "xml"}, "unknown format 'xml' (use text, json or prometheus)"},
+        {{"--json", "--format=json"}, "--json and --format: give one of them"},
+        {{"--check", "--watch"}, "--check reports once in its own form: no --watch, --json or --format with it"},
+        {{"--warning", "10"}, "--warning and --critical go with --check"},
+        {{"--check", "--critical", "5%"}, "--critical takes a whole percentage from 0 to 100, not '5%'"},
+        {{"--check", "--warning=101"}, "--warning takes a whole percentage from 0 to 100, not '101'"},
+        {{"--textfile", "d"}, "--textfile goes with --watch"},
+        {{"--format", "prometheus", "--watch"}, "--format prometheus reports once; with --watch use --textfile"},
     };
     // clang-format on
     bus->addPrinter("A1");
