@@ -69,6 +69,14 @@ else
   skip "headless tests" "the linux build failed"
 fi
 
+# The metrics and the plugin line against the real engines: promtool, and a
+# watch's textfile carried by node_exporter into Prometheus (about 30 s).
+if [[ ${outcome[linux build]} == passed ]]; then
+  stage "engines" loud bash tests/cli/run-engines-test.sh build/linux
+else
+  skip "engines" "the linux build failed"
+fi
+
 stage "win32 build" quiet build_preset win32
 stage "win64 build" quiet build_preset win64
 
