@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/status_client_dlg.h"
+#include "os/clock.h"
+#include "os/poll_share.h"
 #include "printer/device_id.h"
 #include "status/error_popup.h"
 #include "status/ink_level_popup.h"
@@ -98,6 +100,9 @@ void CStatusClientDlg::pollStatus() {
         return;
     }
     m_strDeviceId = std::move(*deviceId);
+    // Before the display, which may open a popup for a while: the tool beside
+    // the window then still gets this poll, and its age shows the pause.
+    os::SharePoll({m_strDevicePath, m_strDeviceId, os::TickCount()});
     updateStatusDisplay();
 }
 

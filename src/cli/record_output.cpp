@@ -1,6 +1,7 @@
 #include "cli/record_output.h"
 
 #include "cli/pen_names.h"
+#include "cli/window_poll.h"
 #include "settings/settings_words.h"
 #include "status/printer_state.h"
 
@@ -55,20 +56,26 @@ Json JsonOf(const PrinterRecord& record, status::Language language) {
                     {"top_margin_mm", topMarginMillimetres(record.settings->topMargin)},
                     {"left_margin_mm", leftMarginMillimetres(record.settings->leftMargin)}};
     }
-    return {{"name", record.displayName},
-            {"serial", record.serial},
-            {"path", record.devicePath},
-            {"connected", record.connected},
-            {"valid", s.valid},
-            {"state", s.state},
-            {"state_text", StateText(record, language)},
-            {"ready", IsReady(record)},
-            {"error", ReportsError(record)},
-            {"cover_open", s.coverOpen},
-            {"incomplete_job", s.incompleteJob},
-            {"activity", s.activity},
-            {"pens", Json::array({penJson(1, s.pen1, language), penJson(2, s.pen2, language)})},
-            {"settings", std::move(settings)}};
+    Json json = {{"name", record.displayName},
+                 {"serial", record.serial},
+                 {"path", record.devicePath},
+                 {"connected", record.connected},
+                 {"valid", s.valid},
+                 {"state", s.state},
+                 {"state_text", StateText(record, language)},
+                 {"ready", IsReady(record)},
+                 {"error", ReportsError(record)},
+                 {"cover_open", s.coverOpen},
+                 {"incomplete_job", s.incompleteJob},
+                 {"activity", s.activity},
+                 {"pens", Json::array({penJson(1, s.pen1, language), penJson(2, s.pen2, language)})},
+                 {"settings", std::move(settings)},
+                 {"source", record.window ? "window" : "device"}};
+    if (record.window) {
+        json["polled_at"] = UtcText(record.window->polledAtUtcMs);
+        json["polling"] = record.window->polling;
+    }
+    return json;
 }
 
 std::string TextLineOf(const PrinterRecord& record, status::Language language) {
@@ -90,6 +97,9 @@ std::string TextLineOf(const PrinterRecord& record, status::Language language) {
                 " top_margin=" + settings::TopMarginText(record.settings->topMargin) + "mm" +
                 " left_margin=" + settings::LeftMarginText(record.settings->leftMargin) + "mm";
     }
+    line += record.window ? " source=window polled_at=" + UtcText(record.window->polledAtUtcMs) +
+                                " polling=" + (record.window->polling ? "yes" : "no")
+                          : " source=device";
     return line;
 }
 

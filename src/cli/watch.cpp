@@ -14,8 +14,14 @@ namespace {
 
 // What counts as a change of state; ink levels that sink while printing do not.
 auto stateOf(const PrinterRecord& r) {
-    return std::tuple(
-        r.connected, r.status.valid, r.status.state, r.status.coverOpen, r.status.incompleteJob, r.status.activity);
+    return std::tuple(r.connected,
+                      r.status.valid,
+                      r.status.state,
+                      r.status.coverOpen,
+                      r.status.incompleteJob,
+                      r.status.activity,
+                      r.window.has_value(),
+                      r.window && r.window->polling);
 }
 
 PrinterRecord disconnected(const PrinterRecord& last) {
@@ -35,15 +41,16 @@ public:
     // One check: reports what changed since the last one, and whether anything did.
     bool check() {
         std::map<std::string, PrinterRecord> current;
-        for (const FoundPrinter& found : FindZevPrinters(m_isCandidate)) {
-            PrinterRecord record = RecordOf(found.devicePath, found.deviceId);
+        const auto window = m_console.windowPoll ? m_console.windowPoll() : std::nullopt;
+        for (const FoundPrinter& found : FindZevPrinters(m_isCandidate, window)) {
+            PrinterRecord record = RecordOf(found);
             const auto last = m_last.find(found.devicePath);
             const bool known = last != m_last.end();
             const bool changed = !known || stateOf(last->second) != stateOf(record);
             // As in a single report, only a ready printer shows its settings. They are
             // read when it turns ready, as the window does, and kept while it stays so.
             const bool wasReady = known && IsReady(last->second);
-            if (IsReady(record))
+            if (IsReady(record) && !record.window)
                 record.settings = wasReady ? last->second.settings : ReadSettings(found.devicePath, m_clock);
             if (changed) report(record);
             current.insert_or_assign(found.devicePath, std::move(record));

@@ -4,6 +4,7 @@
 
 #include "cli/options.h"
 #include "cli/run.h"
+#include "cli/window_poll.h"
 #include "emulator/install.h"
 #include "os/clock.h"
 #include "os/files.h"
@@ -41,7 +42,8 @@ std::optional<int> RunStatusCommandIfAsked() {
                           [&](std::string_view text) { parent.err(text); },
                           [](const std::string& path, std::string_view content) {
                               return os::WriteTextFileAtomically(path, std::string(content));
-                          }};
+                          },
+                          LastWindowPoll};
     const ProgramName program{"ZevStatus.exe", true};
     if (const auto problem = emulator::installFromEnvironment()) {
         console.err(std::string(program.name) + ": " + *problem + "\n");
