@@ -100,13 +100,13 @@ void CStatusClientDlg::pollStatus() {
         return;
     }
     m_strDeviceId = std::move(*deviceId);
-    // Before the display, which may open a popup for a while: the tool beside
-    // the window then still gets this poll, and its age shows the pause.
-    os::SharePoll({m_strDevicePath, m_strDeviceId, os::TickCount()});
     updateStatusDisplay();
 }
 
 void CStatusClientDlg::updateStatusDisplay() {
+    // Before the display, which may open a popup for a while: the tool beside
+    // the window then still gets this device ID, and its age shows the pause.
+    os::SharePoll({m_strDevicePath, m_strDeviceId, os::TickCount()});
     const std::optional<std::string> value = status::statusValue(m_strDeviceId);
     if (value) SetDlgItemText(IDC_RAW_STATUS, *value);
     const status::PrinterStatus st = status::decodeStatusField(m_strDeviceId);
