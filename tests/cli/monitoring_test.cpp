@@ -2,7 +2,6 @@
 // Plugins grammar, the metrics text, and the metrics file a watch keeps.
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <regex>
 
 #include "cli/cli_fixture.h"
@@ -109,18 +108,6 @@ TEST_F(CliTest, WatchKeepsTheMetricsFileOnEachChangeAndEveryMinute) {
     // A ready printer's settings take 1.6 s to read; without a change, a write a minute.
     const decltype(seen) expected = {{1, false}, {5, true}, {8, false}, {68, false}, {128, false}};
     EXPECT_EQ(seen, expected);
-}
-
-TEST(TextfileTest, ReplacesTheFileWholeAndLeavesNothingBeside) {
-    const std::filesystem::path folder = std::filesystem::path(testing::TempDir()) / "zev-textfile";
-    std::filesystem::create_directories(folder);
-    const std::string path = cli::TextfilePath(folder.string());
-    ASSERT_TRUE(cli::ReplaceFileContent(path, "first\n"));
-    ASSERT_TRUE(cli::ReplaceFileContent(path, "second\n"));
-    EXPECT_EQ(std::filesystem::file_size(path), 7u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1);
-    EXPECT_FALSE(cli::ReplaceFileContent((folder / "missing" / "x.prom").string(), "x"));
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace
