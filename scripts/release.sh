@@ -2,7 +2,7 @@
 # Builds the release files from the i686 product (preset win32) into dist/:
 #
 #   dist/ZevStatus-VERSION-setup.exe     the per-user setup (installer/zevstatus.nsi)
-#   dist/ZevStatus-VERSION-portable.zip  ZevStatus.exe and a short text on portable use
+#   dist/ZevStatus-VERSION-portable.zip  ZevStatus.exe, the help files and a short text on portable use
 #   dist/SHA256SUMS
 #
 #   bash scripts/release.sh               # unsigned
@@ -10,10 +10,11 @@
 #   ZEV_SIGN_CERT=... ZEV_SIGN_KEY=... bash scripts/release.sh   # signed with a real one
 #
 # The same sources give the same bytes: every time stamp that lands in the files
-# (the exe's file time in the setup and the zip, the Authenticode signing time)
-# is SOURCE_DATE_EPOCH, by default the time of the last commit; the exe carries
-# no link time. See installer/sign.sh for the signing variables. ZEV_DIST_DIR
-# names another output folder than dist/.
+# (the exe's file time in the setup and the zip, the Authenticode signing time,
+# the build time chmcmd writes into the help files) is SOURCE_DATE_EPOCH, by
+# default the time of the last commit; the exe carries no link time. See
+# installer/sign.sh for the signing variables. ZEV_DIST_DIR names another
+# output folder than dist/.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -75,11 +76,18 @@ cp build/win32/ZevStatus.exe "$exe"
 touch -d "@$SOURCE_DATE_EPOCH" "$exe"
 sed "s/@VERSION@/$version/g; s/\$/\r/" installer/portable.txt >"$stage/files/Portable.txt"
 touch -d "@$SOURCE_DATE_EPOCH" "$stage/files/Portable.txt"
+help=()
+for lang in de en; do
+  chm=$stage/files/zev_help_$lang.chm
+  python3 installer/make_chm.py docs/help "$lang" "$chm" "$SOURCE_DATE_EPOCH"
+  touch -d "@$SOURCE_DATE_EPOCH" "$chm"
+  help+=("$chm")
+done
 
 (cd installer && makensis -V2 -INPUTCHARSET UTF8 "-DZEV_EXE=$exe" "-DZEV_VERSION=$version" \
-  "-DZEV_OUT=$setup" "${sign[@]}" zevstatus.nsi)
+  "-DZEV_HELP_DE=${help[0]}" "-DZEV_HELP_EN=${help[1]}" "-DZEV_OUT=$setup" "${sign[@]}" zevstatus.nsi)
 
-python3 installer/make_zip.py "$portable" "$SOURCE_DATE_EPOCH" "$exe" "$stage/files/Portable.txt"
+python3 installer/make_zip.py "$portable" "$SOURCE_DATE_EPOCH" "$exe" "${help[@]}" "$stage/files/Portable.txt"
 
 (cd "$dist" && sha256sum "$(basename "$setup")" "$(basename "$portable")" >SHA256SUMS)
 echo "release: files in $dist"

@@ -24,6 +24,8 @@ packages=(
   debootstrap util-linux
   # the release: setup builder, Authenticode signing, the test certificate
   nsis osslsigncode openssl
+  # the help files: CHM compiler (chmcmd) and unpacker for their check
+  fp-utils libchm-bin
 )
 
 installed() {

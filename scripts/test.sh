@@ -77,6 +77,9 @@ else
   skip "engines" "the linux build failed"
 fi
 
+# Both help files compiled as the release does, every topic and link checked.
+stage "help files" quiet bash tests/installer/check-help.sh
+
 stage "win32 build" quiet build_preset win32
 stage "win64 build" quiet build_preset win64
 
