@@ -4,6 +4,7 @@
 
 #include "cli/pen_names.h"
 #include "cli/record_output.h"
+#include "cli/window_poll.h"
 
 namespace cli {
 
@@ -67,6 +68,8 @@ PrinterVerdict judge(const PrinterRecord& record, const InkThresholds& threshold
     const std::string_view state =
         record.status.coverOpen ? status::kCoverOpenText.in(language) : StateText(record, language);
     verdict.text += state.empty() ? "state " + std::to_string(record.status.state) : std::string(state);
+    if (record.window && !record.window->polling)
+        verdict.text += " (the window's poll of " + UtcText(record.window->polledAtUtcMs) + "; it has paused since)";
     if (ReportsError(record)) verdict.state = ServiceState::Critical;
     for (const PenSlot& pen : PensOf(record.status)) {
         const ServiceState ink = pen.level < thresholds.criticalPercent  ? ServiceState::Critical

@@ -68,6 +68,11 @@ const Family kFamilies[] = {
      "1 while the top cover is open.",
      whenReadable("zev_printer_cover_open", [](const PrinterRecord& r) { return r.status.coverOpen; })},
     {"zev_ink_level_percent", "Ink level of each pen in percent, as the printer reports it.", inkSamples},
+    {"zev_printer_window_polling",
+     "For a printer the tray window reports: 1 while the window polls it, 0 while its polls pause.",
+     [](const PrinterRecord& r) {
+         return r.window ? sample("zev_printer_window_polling", serialLabel(r), r.window->polling) : std::string();
+     }},
     {"zev_printer_info",
      "The printer's serial number and display name; always 1.",
      [](const PrinterRecord& r) {

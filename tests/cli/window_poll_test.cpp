@@ -46,6 +46,13 @@ TEST_F(BesideTheWindow, TheWindowsPrinterComesFromItsLastPollAndSaysWhenPollsPau
     EXPECT_EQ(again[0]["cover_open"], true);
     EXPECT_EQ(again[0]["polling"], false);
     EXPECT_TRUE(h.bus.log().writesTo("A1").empty());
+    EXPECT_EQ(cli::Run(std::vector<std::string>{"--format", "prometheus"},
+                       {"zev-status", false},
+                       cli::InterfacePathCandidates(),
+                       clock,
+                       console),
+              1);
+    EXPECT_NE(out.find("zev_printer_window_polling{serial=\"A1\"} 0\n"), std::string::npos);
 }
 
 }  // namespace
