@@ -1,42 +1,41 @@
 #include "cli/textfile.h"
 
-#include <filesystem>
-#include <fstream>
+#include <cstdio>
+#include <memory>
 
 namespace cli {
 
 namespace {
 
-// Paths arrive as UTF-8 on every system; a plain string would be read in the
-// Windows code page there.
-std::filesystem::path pathOf(const std::string& utf8) {
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
-}
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
 
-bool renameOver(const std::string& from, const std::string& to) {
-    std::error_code error;
-    std::filesystem::rename(pathOf(from), pathOf(to), error);
-    return !error;
+struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+// C's stdio rather than the C++ streams: the streams would double the size of
+// the Windows program, which has no other use for them.
+bool writeNewFile(const std::string& path, std::string_view bytes) {
+    std::unique_ptr<std::FILE, CloseFile> file(std::fopen(path.c_str(), "wb"));
+    if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return false;
+    return std::fclose(file.release()) == 0;
 }
 
 }  // namespace
 
 std::string TextfilePath(const std::string& folder) {
-    const std::u8string path = (pathOf(folder) / kTextfileName).u8string();
-    return std::string(path.begin(), path.end());
+    const bool endsInSeparator = !folder.empty() && (folder.back() == '/' || folder.back() == kSeparator);
+    return folder + (endsInSeparator ? "" : std::string(1, kSeparator)) + std::string(kTextfileName);
 }
 
-bool ReplaceFileContent(const std::string& path, std::string_view content, const MoveOver& moveOver) {
+bool ReplaceFileContent(const std::string& path, std::string_view content) {
     const std::string temporary = path + ".new";
-    {
-        std::ofstream file(pathOf(temporary), std::ios::binary | std::ios::trunc);
-        file.write(content.data(), static_cast<std::streamsize>(content.size()));
-        file.close();
-        if (!file) return false;
-    }
-    if ((moveOver ? moveOver : renameOver)(temporary, path)) return true;
-    std::error_code error;
-    std::filesystem::remove(pathOf(temporary), error);
+    if (writeNewFile(temporary, content) && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    std::remove(temporary.c_str());
     return false;
 }
 

@@ -2,7 +2,6 @@
 // windows_exporter on Windows): replaced whole, so a scrape never sees half.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -13,16 +12,13 @@ inline constexpr std::string_view kTextfileName = "zev_status.prom";
 // tells a monitoring engine whether the watch still runs.
 inline constexpr unsigned kTextfileRefreshMs = 60000;
 
-// `folder` joined with the file name, with the platform's separator.
+// `folder` joined with the file name, with the system's separator.
 std::string TextfilePath(const std::string& folder);
 
-// Renames `from` over an existing `to` in one step.
-using MoveOver = std::function<bool(const std::string& from, const std::string& to)>;
-
 // Writes `content` byte for byte (the format wants "\n" line ends on every
-// system) to a temporary file beside `path` and moves it over `path`; without
-// `moveOver`, with std::filesystem::rename. The temporary name does not end in
-// ".prom", so a collector skips it.
-bool ReplaceFileContent(const std::string& path, std::string_view content, const MoveOver& moveOver = {});
+// system) to a temporary file beside `path` and renames it over `path`, as a
+// POSIX rename does in one step. The temporary name does not end in ".prom", so
+// a collector skips it. Windows has its own (os::WriteBytesAtomically).
+bool ReplaceFileContent(const std::string& path, std::string_view content);
 
 }  // namespace cli

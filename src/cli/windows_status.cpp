@@ -4,7 +4,6 @@
 
 #include "cli/options.h"
 #include "cli/run.h"
-#include "cli/textfile.h"
 #include "cli/window_poll.h"
 #include "emulator/install.h"
 #include "os/clock.h"
@@ -42,7 +41,7 @@ std::optional<int> RunStatusCommandIfAsked() {
     const Console console{[&](std::string_view text) { parent.out(text); },
                           [&](std::string_view text) { parent.err(text); },
                           [](const std::string& path, std::string_view content) {
-                              return ReplaceFileContent(path, content, os::MoveReplacing);
+                              return os::WriteBytesAtomically(path, std::string(content));
                           },
                           LastWindowPoll};
     const ProgramName program{"ZevStatus.exe", true};
