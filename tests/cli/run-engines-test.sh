@@ -42,6 +42,7 @@ printer C3 cover=9 pen1=3:4
 SCENARIO
 for scenario in demo "$work/mixed.txt"; do
   ZEV_EMULATOR=$scenario "$zev" --format prometheus >"$work/metrics.txt" || true
+  grep -q '^zev_printers [0-9]' "$work/metrics.txt" || fail "no metrics for $scenario: $(head -3 "$work/metrics.txt")"
   promtool check metrics <"$work/metrics.txt" || fail "promtool rejects the metrics of $scenario"
   echo "engines: promtool accepts the metrics of ${scenario##*/}"
 done
