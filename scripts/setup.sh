@@ -11,6 +11,8 @@ packages=(
   libcurl4-openssl-dev libssl-dev python3
   # the command-line status tool's JSON output
   nlohmann-json3-dev
+  # the monitoring engines its metrics are tested against (promtool comes with prometheus)
+  prometheus prometheus-node-exporter
   # fuzzers (libFuzzer comes with clang's runtime); the formatting check
   clang libclang-rt-14-dev clang-format-14
   # Windows builds

@@ -70,6 +70,14 @@ else
   skip "headless tests" "the linux build failed"
 fi
 
+# The metrics and the plugin line against the real engines: promtool, and a
+# watch's textfile carried by node_exporter into Prometheus (about 30 s).
+if [[ ${outcome[linux build]} == passed ]]; then
+  stage "engines" loud bash tests/cli/run-engines-test.sh build/linux
+else
+  skip "engines" "the linux build failed"
+fi
+
 # Both help files compiled as the release does, every topic and link checked.
 stage "help files" quiet bash tests/installer/check-help.sh
 # The Linux tools as installed, against the emulator shown as a real USB printer,

@@ -3,6 +3,8 @@
 #include <string>
 
 #include "app/status_client_dlg.h"
+#include "os/clock.h"
+#include "os/poll_share.h"
 #include "printer/device_id.h"
 #include "status/error_popup.h"
 #include "status/ink_level_popup.h"
@@ -102,6 +104,9 @@ void CStatusClientDlg::pollStatus() {
 }
 
 void CStatusClientDlg::updateStatusDisplay() {
+    // Before the display, which may open a popup for a while: the tool beside
+    // the window then still gets this device ID, and its age shows the pause.
+    os::SharePoll({m_strDevicePath, m_strDeviceId, os::TickCount()});
     const std::optional<std::string> value = status::statusValue(m_strDeviceId);
     if (value) SetDlgItemText(IDC_RAW_STATUS, *value);
     const status::PrinterStatus st = status::decodeStatusField(m_strDeviceId);

@@ -30,4 +30,15 @@ std::vector<FoundPrinter> FindZevPrinters(const CandidateTest& isCandidate) {
     return found;
 }
 
+std::vector<FoundPrinter> FindZevPrinters(const CandidateTest& isCandidate, std::optional<WindowPoll> window) {
+    if (!window) return FindZevPrinters(isCandidate);
+    // The window found its path in the same listing, so the two spell it alike.
+    const std::string windowPath = window->devicePath;
+    const std::string windowId = window->deviceId;
+    std::vector<FoundPrinter> found{{windowPath, windowId, std::move(window)}};
+    const auto others = FindZevPrinters([&](std::string_view path) { return isCandidate(path) && path != windowPath; });
+    found.insert(found.end(), others.begin(), others.end());
+    return found;
+}
+
 }  // namespace cli

@@ -3,15 +3,19 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "cli/window_poll.h"
 
 namespace cli {
 
 struct FoundPrinter {
     std::string devicePath;
     std::string deviceId;
+    std::optional<WindowPoll> window = std::nullopt;  // set when the ID is the window's last poll
 };
 
 // Which listed paths are worth opening. The Windows and emulated buses list every
@@ -30,5 +34,9 @@ bool NamesAnotherPrinter(std::string_view cachedId);
 // bus's order. A candidate that cannot be opened or refuses the request is left
 // out, as is one whose ID lacks a key: no message is shown.
 std::vector<FoundPrinter> FindZevPrinters(const CandidateTest& isCandidate);
+
+// The same beside a tray window: the window's printer comes first, from its
+// last poll, and its path is not opened; the other printers are read as above.
+std::vector<FoundPrinter> FindZevPrinters(const CandidateTest& isCandidate, std::optional<WindowPoll> window);
 
 }  // namespace cli

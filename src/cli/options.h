@@ -1,4 +1,6 @@
-// The command line of the status tool: `--status [--json] [--lang de|en] [--watch]`.
+// The command line of the status tool: `--status [--json] [--lang de|en] [--watch]`,
+// and the forms monitoring engines read: `--format prometheus`, `--textfile DIR`
+// and the plugin mode `--check [--warning PCT] [--critical PCT]`.
 #pragma once
 
 #include <optional>
@@ -15,6 +17,11 @@ struct Options {
     bool watch = false;
     bool help = false;
     status::Language language = status::Language::English;
+    bool prometheus = false;       // the metrics text instead of lines or JSON
+    std::string textfileDir;       // with watch: where the metrics file is kept; empty for none
+    bool check = false;            // the monitoring-plugin report
+    unsigned warningPercent = 20;  // an ink level below this warns
+    unsigned criticalPercent = 5;  // and below this is critical
     friend bool operator==(const Options&, const Options&) = default;
 };
 

@@ -28,6 +28,13 @@ struct PrinterRecord {
     bool connected = true;  // false only in watch mode, for a printer that went away
     status::PrinterStatus status;
     std::optional<PrinterSettingsValues> settings;
+    // Set when the record is the tray window's last poll rather than a read of the device.
+    struct FromWindow {
+        std::int64_t polledAtUtcMs = 0;
+        bool polling = true;  // false while the window's polls pause
+        friend bool operator==(const FromWindow&, const FromWindow&) = default;
+    };
+    std::optional<FromWindow> window;
     friend bool operator==(const PrinterRecord&, const PrinterRecord&) = default;
 };
 

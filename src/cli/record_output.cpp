@@ -1,5 +1,7 @@
 #include "cli/record_output.h"
 
+#include "cli/pen_names.h"
+#include "cli/window_poll.h"
 #include "settings/settings_words.h"
 #include "status/printer_state.h"
 
@@ -12,16 +14,6 @@ constexpr status::Texts kReadyText{"Bereit", "Ready"};
 constexpr status::Texts kNoStatusText{"Kein gültiger Status", "No valid status"};
 constexpr status::Texts kGoneText{"Nicht mehr angeschlossen", "Disconnected"};
 
-std::string_view kindName(status::PenKind kind) {
-    switch (kind) {
-        case status::PenKind::None: return "none";
-        case status::PenKind::Black: return "black";
-        case status::PenKind::Colour: return "colour";
-        case status::PenKind::Photo: return "photo";
-    }
-    return "other";
-}
-
 std::string_view penLabel(int slot, const status::PenStatus& pen, status::Language language) {
     const unsigned kind = static_cast<unsigned>(pen.kind);
     const auto label = slot == 1 ? status::Pen1Label(kind, language) : status::Pen2Label(kind, language);
@@ -30,7 +22,7 @@ std::string_view penLabel(int slot, const status::PenStatus& pen, status::Langua
 
 Json penJson(int slot, const status::PenStatus& pen, status::Language language) {
     return {{"kind", static_cast<unsigned>(pen.kind)},
-            {"kind_name", kindName(pen.kind)},
+            {"kind_name", KindName(pen.kind)},
             {"label", penLabel(slot, pen, language)},
             {"level", pen.level}};
 }
@@ -64,20 +56,26 @@ Json JsonOf(const PrinterRecord& record, status::Language language) {
                     {"top_margin_mm", topMarginMillimetres(record.settings->topMargin)},
                     {"left_margin_mm", leftMarginMillimetres(record.settings->leftMargin)}};
     }
-    return {{"name", record.displayName},
-            {"serial", record.serial},
-            {"path", record.devicePath},
-            {"connected", record.connected},
-            {"valid", s.valid},
-            {"state", s.state},
-            {"state_text", StateText(record, language)},
-            {"ready", IsReady(record)},
-            {"error", ReportsError(record)},
-            {"cover_open", s.coverOpen},
-            {"incomplete_job", s.incompleteJob},
-            {"activity", s.activity},
-            {"pens", Json::array({penJson(1, s.pen1, language), penJson(2, s.pen2, language)})},
-            {"settings", std::move(settings)}};
+    Json json = {{"name", record.displayName},
+                 {"serial", record.serial},
+                 {"path", record.devicePath},
+                 {"connected", record.connected},
+                 {"valid", s.valid},
+                 {"state", s.state},
+                 {"state_text", StateText(record, language)},
+                 {"ready", IsReady(record)},
+                 {"error", ReportsError(record)},
+                 {"cover_open", s.coverOpen},
+                 {"incomplete_job", s.incompleteJob},
+                 {"activity", s.activity},
+                 {"pens", Json::array({penJson(1, s.pen1, language), penJson(2, s.pen2, language)})},
+                 {"settings", std::move(settings)},
+                 {"source", record.window ? "window" : "device"}};
+    if (record.window) {
+        json["polled_at"] = UtcText(record.window->polledAtUtcMs);
+        json["polling"] = record.window->polling;
+    }
+    return json;
 }
 
 std::string TextLineOf(const PrinterRecord& record, status::Language language) {
@@ -99,6 +97,9 @@ std::string TextLineOf(const PrinterRecord& record, status::Language language) {
                 " top_margin=" + settings::TopMarginText(record.settings->topMargin) + "mm" +
                 " left_margin=" + settings::LeftMarginText(record.settings->leftMargin) + "mm";
     }
+    line += record.window ? " source=window polled_at=" + UtcText(record.window->polledAtUtcMs) +
+                                " polling=" + (record.window->polling ? "yes" : "no")
+                          : " source=device";
     return line;
 }
 

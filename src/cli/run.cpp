@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "cli/check_plugin.h"
 #include "cli/options.h"
+#include "cli/prometheus_output.h"
 #include "cli/record_output.h"
 #include "cli/watch.h"
 
@@ -13,16 +15,24 @@ std::optional<PrinterSettingsValues> ReadSettings(const std::string& devicePath,
     return ReadSettingsValues(devicePath, [&clock](unsigned ms) { clock.sleepMs(ms); });
 }
 
-std::vector<PrinterRecord> CheckPrinters(const CandidateTest& isCandidate, Clock& clock) {
+PrinterRecord RecordOf(const FoundPrinter& found) {
+    PrinterRecord record = RecordOf(found.devicePath, found.deviceId);
+    if (found.window) record.window = {found.window->polledAtUtcMs, found.window->ageMs <= kWindowPollingAgeMs};
+    return record;
+}
+
+std::vector<PrinterRecord> CheckPrinters(const CandidateTest& isCandidate, Clock& clock, const Console& console) {
     std::vector<PrinterRecord> records;
-    for (const FoundPrinter& found : FindZevPrinters(isCandidate)) {
+    for (const FoundPrinter& found :
+         FindZevPrinters(isCandidate, console.windowPoll ? console.windowPoll() : std::nullopt)) {
         // A stop request ends the check with what it has: each printer may cost
         // its queries' waits.
         if (clock.stopRequested()) break;
-        PrinterRecord record = RecordOf(found.devicePath, found.deviceId);
+        PrinterRecord record = RecordOf(found);
         // A busy or failing printer is not asked, just as the window waits for
-        // a ready printer before it reads the settings.
-        if (IsReady(record)) record.settings = ReadSettings(found.devicePath, clock);
+        // a ready printer before it reads the settings. The window's printer is
+        // never opened: the window may be talking to it.
+        if (IsReady(record) && !record.window) record.settings = ReadSettings(found.devicePath, clock);
         records.push_back(std::move(record));
     }
     return records;
@@ -47,8 +57,14 @@ int Run(std::span<const std::string> arguments, const ProgramName& program, cons
     }
     if (options.watch) return Watch(options, isCandidate, clock, console);
 
-    const std::vector<PrinterRecord> records = CheckPrinters(isCandidate, clock);
-    console.out(StatusReport(records, options.json, options.language));
+    const std::vector<PrinterRecord> records = CheckPrinters(isCandidate, clock, console);
+    if (options.check) {
+        const PluginReport report =
+            CheckReport(records, {options.warningPercent, options.criticalPercent}, options.language);
+        console.out(report.text);
+        return static_cast<int>(report.state);
+    }
+    console.out(options.prometheus ? PrometheusText(records) : StatusReport(records, options.json, options.language));
     return ExitCodeOf(records);
 }
 

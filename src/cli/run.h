@@ -27,13 +27,21 @@ inline constexpr unsigned kWatchIntervalMs = 1000;
 struct Console {
     std::function<void(std::string_view)> out;
     std::function<void(std::string_view)> err;
+    // How a file is replaced whole; when empty, ReplaceFileContent (cli/textfile.h).
+    std::function<bool(const std::string& path, std::string_view content)> replaceFile = {};
+    // The tray window's last poll, where the platform has such a window; empty: none.
+    std::function<std::optional<WindowPoll>()> windowPoll = {};
 };
 
 // The four settings queries, pausing on `clock`.
 std::optional<PrinterSettingsValues> ReadSettings(const std::string& devicePath, Clock& clock);
 
-// The ZEV printers on the installed bus, each with its settings when it is ready.
-std::vector<PrinterRecord> CheckPrinters(const CandidateTest& isCandidate, Clock& clock);
+// The ZEV printers on the installed bus, each with its settings when it is ready;
+// beside a tray window, its printer as the window last polled it.
+std::vector<PrinterRecord> CheckPrinters(const CandidateTest& isCandidate, Clock& clock, const Console& console);
+
+// The record of a found printer, without its settings.
+PrinterRecord RecordOf(const FoundPrinter& found);
 
 ExitCode ExitCodeOf(const std::vector<PrinterRecord>& records);
 

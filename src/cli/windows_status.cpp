@@ -4,8 +4,10 @@
 
 #include "cli/options.h"
 #include "cli/run.h"
+#include "cli/window_poll.h"
 #include "emulator/install.h"
 #include "os/clock.h"
+#include "os/files.h"
 #include "os/win32/console.h"
 
 namespace cli {
@@ -37,7 +39,11 @@ std::optional<int> RunStatusCommandIfAsked() {
 
     os::win32::ParentConsole parent;
     const Console console{[&](std::string_view text) { parent.out(text); },
-                          [&](std::string_view text) { parent.err(text); }};
+                          [&](std::string_view text) { parent.err(text); },
+                          [](const std::string& path, std::string_view content) {
+                              return os::WriteBytesAtomically(path, std::string(content));
+                          },
+                          LastWindowPoll};
     const ProgramName program{"ZevStatus.exe", true};
     if (const auto problem = emulator::installFromEnvironment()) {
         console.err(std::string(program.name) + ": " + *problem + "\n");

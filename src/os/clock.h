@@ -6,7 +6,8 @@
 
 namespace os {
 
-std::uint64_t TickCount();  // milliseconds since an arbitrary start
+std::uint64_t TickCount();  // milliseconds since an arbitrary start, the same in every process
+std::int64_t UtcNowMs();    // milliseconds since 1970-01-01 UTC
 void Sleep(unsigned ms);    // blocks the thread; no window message is handled meanwhile
 
 struct LocalTime {

@@ -31,6 +31,9 @@ bool CopyToNewFile(const std::string& from, const std::string& to);
 // `path` in one step, so a reader (or a crash) sees either the old file whole
 // or the new one whole, never a part.
 bool WriteTextFileAtomically(const std::string& path, const std::string& content);
+// The same with the bytes as they are, for formats that want "\n" line ends on
+// every system.
+bool WriteBytesAtomically(const std::string& path, const std::string& bytes);
 bool DeleteFile(const std::string& path);
 std::string SystemDirectory();   // e.g. "C:\\windows\\system32"
 std::string CurrentDirectory();  // the process's current directory

@@ -77,7 +77,8 @@ TEST_F(CliTest, JsonRecordHoldsEveryField) {
         "cover_open": false, "incomplete_job": true, "activity": 0,
         "pens": [{"kind": 3, "kind_name": "photo", "label": "(KCM)Photo", "level": 7},
                  {"kind": 0, "kind_name": "none", "label": "- - No Pen", "level": 0}],
-        "settings": {"paper_handling": 8197, "print_options": 8, "top_margin_mm": 12.3, "left_margin_mm": 5.95}}])");
+        "settings": {"paper_handling": 8197, "print_options": 8, "top_margin_mm": 12.3, "left_margin_mm": 5.95},
+        "source": "device"}])");
     EXPECT_EQ(json::parse(out), expected);
 }
 
@@ -89,7 +90,7 @@ TEST_F(CliTest, TextLineNamesEveryFieldInTheChosenLanguage) {
               "name=\"BRENLATO ZEV SERIAL NUMBER: A1 ;\" serial=\"A1\" "
               "path=\"\\\\\\\\?\\\\usb#vid_7a51&pid_6004#A1#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}\" state=14 "
               "text=\"Papierstau\" cover=open incomplete_job=no activity=15 pen1=\"Schwarz\" pen1_level=80% "
-              "pen2=\"Farbe\" pen2_level=60%\n");
+              "pen2=\"Farbe\" pen2_level=60% source=device\n");
 }
 
 TEST_F(CliTest, ExitCodeIsTheWorstPrinterAndTwoWithoutOne) {
@@ -172,6 +173,14 @@ TEST_F(CliTest, BadOptionsGetOneLineAndTheUsage) {
         {{"status"}, "unknown option 'status'"},
         {{"--\x1b[2J"}, "unknown option '--?[2J'"},
         {{std::string(60, 'x')}, "unknown option 'xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...'"},
+        {{"--format", "xml"}, "unknown format 'xml' (use text, json or prometheus)"},
+        {{"--json", "--format=json"}, "--json and --format: give one of them"},
+        {{"--check", "--watch"}, "--check reports once in its own form: no --watch, --json or --format with it"},
+        {{"--warning", "10"}, "--warning and --critical go with --check"},
+        {{"--check", "--critical", "5%"}, "--critical takes a whole percentage from 0 to 100, not '5%'"},
+        {{"--check", "--warning=101"}, "--warning takes a whole percentage from 0 to 100, not '101'"},
+        {{"--textfile", "d"}, "--textfile goes with --watch"},
+        {{"--format", "prometheus", "--watch"}, "--format prometheus reports once; with --watch use --textfile"},
     };
     // clang-format on
     bus->addPrinter("A1");

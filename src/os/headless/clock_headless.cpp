@@ -20,6 +20,11 @@ void civilFromDays(std::int64_t z, int& y, int& m, int& d) {
 
 std::uint64_t TickCount() { return headless::machine().now(); }
 
+std::int64_t UtcNowMs() {
+    const headless::Machine& m = headless::machine();
+    return m.bootUtc * 1000 + static_cast<std::int64_t>(m.now());
+}
+
 // Blocks the simulated thread: the clock moves on, and nothing else runs meanwhile.
 void Sleep(unsigned ms) { headless::machine().advance(ms); }
 

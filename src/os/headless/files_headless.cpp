@@ -88,6 +88,11 @@ bool WriteTextFileAtomically(const std::string& path, const std::string& content
     return false;
 }
 
+// The simulated disk keeps line ends as they are.
+bool WriteBytesAtomically(const std::string& path, const std::string& bytes) {
+    return WriteTextFileAtomically(path, bytes);
+}
+
 bool DeleteFile(const std::string& path) {
     if (machine().fails("delete", path)) return false;
     std::error_code ec;

@@ -7,9 +7,12 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "os/poll_share.h"
 
 namespace os::headless {
 
@@ -76,6 +79,9 @@ public:
     bool elevated = true;
     std::function<ElevatedOutcome(const std::string& arguments)> elevatedCopy;
     std::vector<std::string> elevatedRuns;  // the arguments of each one asked for
+
+    // The poll a window of this session shares with the command-line tool.
+    std::optional<SharedPoll> sharedPoll;
 
     std::map<std::string, int> mutexes;  // name -> open handles
     std::vector<ShellCall> shellCalls;

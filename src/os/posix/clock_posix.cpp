@@ -19,6 +19,12 @@ void Sleep(unsigned ms) {
     ::nanosleep(&left, &left);
 }
 
+std::int64_t UtcNowMs() {
+    timespec now{};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
 LocalTime ToLocalTime(std::int64_t utcSeconds) {
     const time_t seconds = static_cast<time_t>(utcSeconds);
     tm local{};

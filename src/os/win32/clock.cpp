@@ -13,6 +13,12 @@ LocalTime FromSystemTime(const SYSTEMTIME& st) {
 
 std::uint64_t TickCount() { return ::GetTickCount64(); }
 
+std::int64_t UtcNowMs() {
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    return win32::UnixMillisecondsFromFileTime(now);
+}
+
 void Sleep(unsigned ms) { ::Sleep(ms); }
 
 LocalTime GetLocalTime() {

@@ -11,11 +11,18 @@ namespace os::win32 {
 inline constexpr std::int64_t kTicksPerSecond = 10'000'000;
 inline constexpr std::int64_t kSecondsFrom1601To1970 = 11'644'473'600;
 
-inline std::int64_t UnixSecondsFromFileTime(const FILETIME& ft) {
+// Tick counts above INT64_MAX do not occur for real files; clamp rather than wrap.
+inline std::int64_t TicksOf(const FILETIME& ft) {
     const std::uint64_t ticks = (static_cast<std::uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime;
-    // Tick counts above INT64_MAX do not occur for real files; clamp rather than wrap.
-    const std::int64_t t = ticks > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<std::int64_t>(ticks);
-    return t / kTicksPerSecond - kSecondsFrom1601To1970;
+    return ticks > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : static_cast<std::int64_t>(ticks);
+}
+
+inline std::int64_t UnixSecondsFromFileTime(const FILETIME& ft) {
+    return TicksOf(ft) / kTicksPerSecond - kSecondsFrom1601To1970;
+}
+
+inline std::int64_t UnixMillisecondsFromFileTime(const FILETIME& ft) {
+    return TicksOf(ft) / (kTicksPerSecond / 1000) - kSecondsFrom1601To1970 * 1000;
 }
 
 // nullopt for instants before 1601 or beyond what FILETIME can hold.

@@ -43,11 +43,10 @@ bool RandomNumber(unsigned& value) {
 
 // Creates or truncates `path` and writes `content`; with `flush`, returns only
 // once the bytes are on the disk.
-bool WriteWhole(const std::string& path, const std::string& content, bool flush) {
+bool WriteWhole(const std::string& path, const std::string& bytes, bool flush) {
     auto file = win32::FromFileHandle(::CreateFileW(
         ToWide(path).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
-    const std::string bytes = win32::ToDiskLineEnds(content);
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;
@@ -108,7 +107,9 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
     return win32::FromDiskLineEnds(*bytes);
 }
 
-bool WriteTextFile(const std::string& path, const std::string& content) { return WriteWhole(path, content, false); }
+bool WriteTextFile(const std::string& path, const std::string& content) {
+    return WriteWhole(path, win32::ToDiskLineEnds(content), false);
+}
 
 bool FileExists(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesW(ToWide(path).c_str());
@@ -159,9 +160,13 @@ bool CopyToNewFile(const std::string& from, const std::string& to) {
 }
 
 bool WriteTextFileAtomically(const std::string& path, const std::string& content) {
+    return WriteBytesAtomically(path, win32::ToDiskLineEnds(content));
+}
+
+bool WriteBytesAtomically(const std::string& path, const std::string& bytes) {
     // Beside the target, so the final rename stays on one volume.
     const std::string temporary = path + ".new";
-    if (!WriteWhole(temporary, content, true)) {
+    if (!WriteWhole(temporary, bytes, true)) {
         ::DeleteFileW(ToWide(temporary).c_str());
         return false;
     }
