@@ -102,14 +102,41 @@ TEST(UpdateCheck, AFileLeftBehindNeverStandsInForAFailedDownload) {
     EXPECT_EQ(w.leftovers(), std::vector<std::string>{});
 }
 
-TEST(UpdateCheck, AServerAddressOfAnotherSchemeIsRefusedWithAMessage) {
-    UpdateWorld w("1", "a");
-    ::setenv("ZEV_UPDATE_URL", "file:///C:/mirror", 1);
-    w.check();
-    EXPECT_EQ(w.h.answerBox(),
-              "ZEV_UPDATE_URL: the update server must be an https:// address (http:// only for a test "
-              "server); \"file:///C:/mirror\" is not one, so no update can be fetched./ZevStatus");
-    EXPECT_EQ(w.top(), IDD_UPDONLERROR_EN);
+// The user's own programs can set the environment; only an administrator can
+// set the policy, and only an https:// policy address (or a loopback test
+// server) is taken.
+TEST(UpdateCheck, OnlyTheAdministratorsPolicyChoosesTheServer) {
+    struct Case {
+        const char* name;
+        bool policyIsDecoy;  // else the policy names the server with the files
+        const char* policy;
+        std::string box;
+        int top;
+    };
+    const Case cases[] = {
+        {"the environment names the server, the policy a decoy", true, "", "", IDD_UPDONLERROR_EN},
+        {"the environment names a decoy, the policy the server", false, "", "", IDD_UPDFOUND_EN},
+        {"a policy of another scheme",
+         false,
+         "file:///C:/mirror",
+         "HKLM\\SOFTWARE\\Policies\\BRENLATO\\ZEV Status\\UpdateUrl: the update server must be an https:// "
+         "address (http:// only as http://127.0.0.1:PORT for a test server); \"file:///C:/mirror\" is not one, so "
+         "no update can be fetched./ZevStatus",
+         IDD_UPDONLERROR_EN},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UpdateWorld w("1", "a");
+        LoopbackHttpServer decoy;
+        ::setenv("ZEV_UPDATE_URL", c.policyIsDecoy ? w.server.baseUrl().c_str() : decoy.baseUrl().c_str(), 1);
+        if (c.policyIsDecoy) w.useServer(decoy.baseUrl());
+        if (*c.policy) w.useServer(c.policy);
+        w.check();
+        EXPECT_EQ(w.h.answerBox(), c.box);
+        EXPECT_EQ(w.top(), c.top);
+        EXPECT_EQ(w.server.requests().empty(), c.top != IDD_UPDFOUND_EN);
+        ::unsetenv("ZEV_UPDATE_URL");
+    }
 }
 
 TEST(UpdateCheck, MissingInstalledFilesGiveOneBoxEachAndNoDownload) {

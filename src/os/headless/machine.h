@@ -73,6 +73,9 @@ public:
     std::function<ElevatedOutcome(const std::string& arguments)> elevatedCopy;
     std::vector<std::string> elevatedRuns;  // the arguments of each one asked for
 
+    // Administrator policy values below SOFTWARE\Policies, by key + "\\" + name.
+    std::map<std::string, std::string> machinePolicies;
+
     std::map<std::string, int> mutexes;  // name -> open handles
     std::vector<ShellCall> shellCalls;
     std::vector<std::string> launchedProcesses;
