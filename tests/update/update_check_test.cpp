@@ -139,6 +139,36 @@ TEST(UpdateCheck, OnlyTheAdministratorsPolicyChoosesTheServer) {
     }
 }
 
+// A server that keeps each download alive with a byte now and then meets no
+// stall limit; the deadline (shortened here, never waited out) ends it.
+TEST(UpdateCheck, ADownloadThatDripsEndsAtItsDeadlineWithTheFailureDialog) {
+    struct Case {
+        const char* name;
+        std::string path;
+        bool duringInstall;
+        unsigned divisor;  // of 30 s for a version file, of 10 min for a driver file
+        int top;
+    };
+    const Case cases[] = {
+        {"a version file", update::VersionFileUrlPath(UpdateWorld::file('a')), false, 100, IDD_UPDONLERROR_EN},
+        {"a driver file", update::ReplacementUrlPath(UpdateWorld::file('a')), true, 1000, IDD_UPDERROR_EN},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        UpdateWorld w("1", "a");
+        w.publishVersion('a', "02012010" + std::string(100, ' '));
+        w.server.misbehave(c.path, LoopbackHttpServer::Fault::Drip);
+        if (!c.duringInstall) w.h.machine().downloadDeadlineDivisor = c.divisor;
+        w.check();
+        if (c.duringInstall) {
+            ASSERT_EQ(w.top(), IDD_UPDFOUND_EN);
+            w.h.machine().downloadDeadlineDivisor = c.divisor;
+            w.h.top().click(ui::IDOK);
+        }
+        EXPECT_EQ(w.top(), c.top);
+    }
+}
+
 TEST(UpdateCheck, MissingInstalledFilesGiveOneBoxEachAndNoDownload) {
     const std::pair<const char*, const char*> cases[] = {
         {"0", "Datei nicht gefunden ! Eventuell kein ZEV Treiber installiert !"},

@@ -64,6 +64,10 @@ public:
         return fileFault && fileFault(operation, path);
     }
 
+    // Divides every download's overall deadline: a test sees it end without
+    // waiting the real one out.
+    unsigned downloadDeadlineDivisor = 1;
+
     std::map<std::string, ServiceModel> services{{"Spooler", {}}};
     std::vector<std::string> serviceCalls;  // "stop Spooler", "start Spooler"
 
