@@ -33,6 +33,7 @@ rm -f "$out/results.txt" "$shots"/*.request "$shots"/*.png
 cleanup() {
   wine_stop
   update_server_stop
+  user_proxy_stop
   xvfb_stop
 }
 trap cleanup EXIT
@@ -45,6 +46,10 @@ update_server_start "$update_root"
 export ZEV_E2E_UPDATE_ROOT
 ZEV_E2E_UPDATE_ROOT=$(unix_to_wine "$update_root")
 wine_warm_prefix "$desktop"
+update_server_use_policy
+user_proxy_start "$out/proxy.log"
+export ZEV_E2E_PROXY_LOG
+ZEV_E2E_PROXY_LOG=$(unix_to_wine "$out/proxy.log")
 
 # Windows paths of our folders (Wine maps the Unix root to drive Z:).
 results_w=$(unix_to_wine "$out/results.txt")
