@@ -26,6 +26,12 @@ geometry=${ZEV_E2E_GEOMETRY:-1024x768}
 source "$root/scripts/lib/wine_env.sh"
 source "$root/tests/wine/update_server.sh"
 wine_env_init "$build/wineprefix-e2e" "$(wine_arch_of "$driver")"
+# Wine takes a native winhttp.dll wherever the search offers one, as Windows
+# does with any DLL that is not a KnownDLL: a planted copy then runs unless the
+# program keeps the search to the system folder (ZevStatusPlantedDll). Wine
+# reads this from the environment it starts with, not from a parent's
+# SetEnvironmentVariable, so it is set for the whole run.
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winhttp=n,b"
 
 mkdir -p "$out" "$shots" "$out/work"
 rm -f "$out/results.txt" "$shots"/*.request "$shots"/*.png

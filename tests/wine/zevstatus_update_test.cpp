@@ -201,29 +201,23 @@ TEST_F(ZevStatusUpdate, FindsTheNewerBrmodFAndReplacesItBehindABackup) {
     EXPECT_TRUE(WaitForWindowGone(check)) << "the check dialog stayed open after the install";
 }
 
-// A winhttp.dll planted in the program's folder. With winhttp=n,b Wine takes a
-// native DLL wherever the search offers one, so only the program's own search
-// path keeps it out. Wine names its builtin after the exe's folder too, so the
-// planted code's marker tells, not a module's path.
+// A winhttp.dll planted in the program's folder. run-e2e.sh runs everything
+// with winhttp=n,b, so Wine takes a native DLL wherever the search offers one,
+// and only the program's own search path keeps it out. Wine names its builtin
+// after the exe's folder too, so the planted code's marker tells, not a
+// module's path.
 class ZevStatusPlantedDll : public ZevStatusUpdate {
 protected:
     void prepareProgramFolder() override {
         const std::wstring planted = options().programDir + L"\\planted_winhttp.dll";
         ASSERT_TRUE(CopyFileW(planted.c_str(), programFile(L"winhttp.dll").c_str(), FALSE)) << ToUtf8(planted);
         SetEnvironmentVariableW(L"ZEV_PLANTED_MARKER", marker().c_str());
-        wchar_t overrides[512] = {};
-        GetEnvironmentVariableW(L"WINEDLLOVERRIDES", overrides, 512);
-        m_overrides = overrides;
-        SetEnvironmentVariableW(L"WINEDLLOVERRIDES", (m_overrides + L";winhttp=n,b").c_str());
     }
     void TearDown() override {
         ZevStatusUpdate::TearDown();
-        SetEnvironmentVariableW(L"WINEDLLOVERRIDES", m_overrides.c_str());
         SetEnvironmentVariableW(L"ZEV_PLANTED_MARKER", nullptr);
     }
     std::wstring marker() const { return programFile(L"planted-code-ran"); }
-
-    std::wstring m_overrides;
 };
 
 TEST_F(ZevStatusPlantedDll, NeverRunsInsideTheProgram) {
