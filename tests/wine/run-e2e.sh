@@ -53,6 +53,9 @@ export ZEV_E2E_UPDATE_ROOT
 ZEV_E2E_UPDATE_ROOT=$(unix_to_wine "$update_root")
 wine_warm_prefix "$desktop"
 update_server_use_policy
+# What any program of the user's can set must not move the update: nothing
+# answers here, and the update test still finds its files through the policy.
+export ZEV_UPDATE_URL=http://127.0.0.1:9
 user_proxy_start "$out/proxy.log"
 export ZEV_E2E_PROXY_LOG
 ZEV_E2E_PROXY_LOG=$(unix_to_wine "$out/proxy.log")

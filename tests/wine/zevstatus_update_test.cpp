@@ -1,8 +1,9 @@
 // The driver online update of the real program under Wine: version files and a
 // replacement on a loopback HTTP server (started by run-e2e.sh, which names
 // its folder in ZEV_E2E_UPDATE_ROOT and its address in the administrator's
-// policy value), reached through the loopback proxy that run-e2e.sh sets as
-// the user's proxy (its log in ZEV_E2E_PROXY_LOG), the six driver files in the
+// policy value, while ZEV_UPDATE_URL names an address where nothing answers),
+// reached through the loopback proxy that run-e2e.sh sets as the user's proxy
+// (its log in ZEV_E2E_PROXY_LOG), the six driver files in the
 // Wine prefix's system folders with an old date, and the whole chain from
 // command 1021 to the success dialog.
 #include <windows.h>
@@ -116,9 +117,6 @@ protected:
                             "ZEV_E2E_PROXY_LOG";
         }
         m_proxyLog = proxyLog;
-        // Anything the user's programs can set, such as the environment, must
-        // not move the update elsewhere: this address serves nothing.
-        SetEnvironmentVariableW(L"ZEV_UPDATE_URL", L"http://127.0.0.1:9");
         ASSERT_TRUE(CreateFolders(DriverFolder())) << ToUtf8(DriverFolder());
         RemoveBackups();
         for (const DriverFile& file : kDriverFiles) {
@@ -137,11 +135,6 @@ protected:
             ASSERT_TRUE(WriteWholeFile(update + L"\\" + versionFile, content));
         }
         ASSERT_TRUE(WriteWholeFile(update + L"\\files\\brmod_f.dll", kReplacement));
-    }
-
-    void TearDown() override {
-        ZevStatusTest::TearDown();
-        SetEnvironmentVariableW(L"ZEV_UPDATE_URL", nullptr);
     }
 
     static bool IsBrmodF(const DriverFile& file) { return std::wstring(file.name) == L"brmod_f.dll"; }
@@ -212,10 +205,6 @@ protected:
         const std::wstring planted = options().programDir + L"\\planted_winhttp.dll";
         ASSERT_TRUE(CopyFileW(planted.c_str(), programFile(L"winhttp.dll").c_str(), FALSE)) << ToUtf8(planted);
         SetEnvironmentVariableW(L"ZEV_PLANTED_MARKER", marker().c_str());
-    }
-    void TearDown() override {
-        ZevStatusUpdate::TearDown();
-        SetEnvironmentVariableW(L"ZEV_PLANTED_MARKER", nullptr);
     }
     std::wstring marker() const { return programFile(L"planted-code-ran"); }
 };
