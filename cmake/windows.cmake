@@ -12,7 +12,11 @@ add_link_options(-Wl,--no-insert-timestamp)
 set(ZEV_WIN32_ENTRY ${CMAKE_SOURCE_DIR}/src/ui/win32/entry.cpp)
 zev_library(zev_win32 OBJECT DIRS ui/win32 os/win32 EXCLUDE ${ZEV_WIN32_ENTRY} DEPS zev_ui zev_os)
 target_compile_definitions(zev_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-target_link_libraries(zev_win32 PUBLIC comctl32 setupapi shell32 user32 gdi32 winhttp wintrust advapi32 bcrypt ole32 uuid)
+# Only KnownDLLs and comctl32 (bound side by side through the manifest) are
+# imported: any other DLL would be looked for in the exe's folder first. WinHTTP,
+# WinTrust and BCrypt are loaded from the system folder instead (system_library.h);
+# tests/win32/check-imports.sh keeps it so.
+target_link_libraries(zev_win32 PUBLIC comctl32 setupapi shell32 user32 gdi32 advapi32 ole32 uuid)
 
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I ${CMAKE_SOURCE_DIR}/src/res -I ${CMAKE_SOURCE_DIR}/src")
 set(ZEV_STATIC_LINK -static -static-libgcc -static-libstdc++ -s -Wl,--gc-sections)

@@ -95,9 +95,12 @@ stage "win64 build" quiet build_preset win64
 # The setup of the i686 product, installed, run and uninstalled in 32-bit Wine;
 # and the release built twice to the same bytes.
 if [[ ${outcome[win32 build]} == passed ]]; then
+  # Only DLLs that Windows never takes from the program's own folder are imported.
+  stage "win32 imports" brief bash tests/win32/check-imports.sh build/win32/ZevStatus.exe
   stage "installer tests" loud bash tests/installer/run-installer-test.sh
   stage "release reproducible" quiet bash tests/installer/check-reproducible.sh
 else
+  skip "win32 imports" "the win32 build failed"
   skip "installer tests" "the win32 build failed"
   skip "release reproducible" "the win32 build failed"
 fi

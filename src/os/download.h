@@ -10,6 +10,7 @@ struct DownloadLimits {
     unsigned connectTimeoutMs = 30000;   // to reach the server and get its answer started
     unsigned stallTimeoutMs = 60000;     // longest wait for the next bytes of the body
     std::uint64_t maxBytes = 64u << 20;  // a larger body is a failed download
+    unsigned deadlineMs = 600000;        // the whole transfer, however slowly the server sends
 };
 
 // Downloads `url` (http or https only; every other scheme is refused) into

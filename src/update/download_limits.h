@@ -12,7 +12,9 @@ namespace update {
 inline constexpr std::uint64_t kMaxVersionFileBytes = 64u * 1024;
 inline constexpr std::uint64_t kMaxDriverFileBytes = 32u * 1024 * 1024;
 
-inline os::DownloadLimits VersionFileLimits() { return {30000, 60000, kMaxVersionFileBytes}; }
-inline os::DownloadLimits ReplacementLimits() { return {30000, 60000, kMaxDriverFileBytes}; }
+// The deadlines leave a slow line ample time for each file; a server that
+// keeps a download alive one byte at a time still cannot hold it open longer.
+inline os::DownloadLimits VersionFileLimits() { return {30000, 60000, kMaxVersionFileBytes, 30000}; }
+inline os::DownloadLimits ReplacementLimits() { return {30000, 60000, kMaxDriverFileBytes, 600000}; }
 
 }  // namespace update

@@ -1,32 +1,46 @@
 #include "update/update_server.h"
 
+#include <algorithm>
 #include <cctype>
-#include <cstdlib>
+
+#include "os/policy.h"
 
 namespace update {
 
+namespace {
+
+std::string LowerCase(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// "http://127.0.0.1:PORT", optionally followed by a path. The host is compared
+// whole, so "127.0.0.1.example.net" is not mistaken for it.
+bool IsLoopbackTestServer(const std::string& base) {
+    constexpr std::string_view kPrefix = "http://127.0.0.1:";
+    if (LowerCase(base.substr(0, kPrefix.size())) != kPrefix) return false;
+    const std::size_t portEnd = std::min(base.find('/', kPrefix.size()), base.size());
+    const std::string port = base.substr(kPrefix.size(), portEnd - kPrefix.size());
+    return !port.empty() && port.size() <= 5 &&
+           std::all_of(port.begin(), port.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+}
+
+}  // namespace
+
 std::string UpdateServerBase() {
-    const char* configured = std::getenv(kUpdateServerVariable);
-    std::string base = (configured && *configured) ? configured : std::string(kDefaultUpdateServer);
+    const std::optional<std::string> mirror = os::MachinePolicyText(kUpdatePolicyKey, kUpdatePolicyValue);
+    std::string base = (mirror && !mirror->empty()) ? *mirror : std::string(kDefaultUpdateServer);
     while (!base.empty() && base.back() == '/') base.pop_back();
     return base;
 }
 
-}  // namespace update
-
-namespace update {
-
 std::optional<std::string> ServerAddressProblem(const std::string& base) {
-    const std::size_t colon = base.find("://");
-    std::string scheme = base.substr(0, colon == std::string::npos ? 0 : colon);
-    for (char& c : scheme) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (scheme == "https" && base.size() > colon + 3) return std::nullopt;
-    if (scheme == "http" && base.size() > colon + 3) {
-        const char* configured = std::getenv(kUpdateServerVariable);
-        if (configured && *configured) return std::nullopt;
-    }
-    return std::string(kUpdateServerVariable) + ": the update server must be an https:// address (http:// only " +
-           "for a test server); \"" + base + "\" is not one, so no update can be fetched.";
+    constexpr std::string_view kSecure = "https://";
+    if (LowerCase(base.substr(0, kSecure.size())) == kSecure && base.size() > kSecure.size()) return std::nullopt;
+    if (IsLoopbackTestServer(base)) return std::nullopt;
+    return std::string("HKLM\\SOFTWARE\\Policies\\") + kUpdatePolicyKey + "\\" + kUpdatePolicyValue +
+           ": the update server must be an https:// address (http:// only as http://127.0.0.1:PORT for a test " +
+           "server); \"" + base + "\" is not one, so no update can be fetched.";
 }
 
 }  // namespace update

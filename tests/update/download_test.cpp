@@ -11,7 +11,7 @@ using zevtest::Harness;
 using zevtest::LoopbackHttpServer;
 using Fault = LoopbackHttpServer::Fault;
 
-constexpr os::DownloadLimits kLimits{2000, 1000, 64};
+constexpr os::DownloadLimits kLimits{2000, 1000, 64, 1500};
 
 // A transfer that goes wrong leaves neither a file nor a part of one behind.
 TEST(Download, OnlyAWholeBodyWithinTheCapArrives) {
@@ -25,6 +25,7 @@ TEST(Download, OnlyAWholeBodyWithinTheCapArrives) {
     const Case cases[] = {
         {"cut after half", std::string(40, 'c'), Fault::CutAfterHalf, ""},
         {"stalls after half (1 s stall limit)", std::string(40, 's'), Fault::StallAfterHalf, ""},
+        {"drips for 6 s, past the 1.5 s deadline", std::string(60, 'd'), Fault::Drip, ""},
         {"over the cap, length announced", std::string(65, 'o'), Fault::None, ""},
         {"over the cap, no length", std::string(65, 'n'), Fault::NoLength, ""},
         {"exactly the cap, no length", std::string(64, 'x'), Fault::NoLength, "", true},

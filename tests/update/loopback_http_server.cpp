@@ -18,6 +18,7 @@ constexpr int kIdleLimitMs = 120000;
 constexpr int kMaxRequests = 10000;
 constexpr int kRequestReadMs = 5000;
 constexpr std::size_t kMaxRequestBytes = 16 * 1024;
+constexpr int kDripIntervalMs = 100;
 
 class Socket {
 public:
@@ -151,6 +152,10 @@ void LoopbackHttpServer::answer(int client) {
     sendAll(
         client,
         "HTTP/1.1 " + status + "\r\nContent-Type: application/octet-stream\r\n" + length + "Connection: close\r\n\r\n");
+    if (how == Fault::Drip) {
+        drip(client, body);
+        return;
+    }
     const bool half = how == Fault::CutAfterHalf || how == Fault::StallAfterHalf;
     sendAll(client, half ? body.substr(0, body.size() / 2) : body);
     if (how != Fault::StallAfterHalf) return;
@@ -162,6 +167,15 @@ void LoopbackHttpServer::answer(int client) {
         if (readable(client, kPollSliceMs) && ::recv(client, ignored, sizeof ignored, 0) <= 0) return;
     }
     if (!m_stopping) sendAll(client, body.substr(body.size() / 2));
+}
+
+void LoopbackHttpServer::drip(int client, const std::string& body) {
+    char ignored[256];
+    for (const char byte : body) {
+        if (m_stopping) return;
+        if (readable(client, kDripIntervalMs) && ::recv(client, ignored, sizeof ignored, 0) <= 0) return;
+        sendAll(client, std::string(1, byte));
+    }
 }
 
 }  // namespace zevtest

@@ -32,6 +32,7 @@ public:
         CutAfterHalf,    // the connection closes after half the body (the length header says the whole)
         StallAfterHalf,  // half the body, then silence until the client gives up (or the rest after 2 minutes)
         NoLength,        // the whole body, without a length header (the end is the connection's close)
+        Drip,            // one byte every 100 ms: never a stall, yet a long time for a body of any size
     };
     void misbehave(const std::string& path, Fault fault);
     // Request paths in the order they arrived.
@@ -41,6 +42,7 @@ public:
 private:
     void run();
     void answer(int client);
+    void drip(int client, const std::string& body);
 
     int m_listener = -1;
     std::uint16_t m_port = 0;

@@ -102,13 +102,36 @@ TEST(UpdateCheck, AFileLeftBehindNeverStandsInForAFailedDownload) {
     EXPECT_EQ(w.leftovers(), std::vector<std::string>{});
 }
 
-TEST(UpdateCheck, AServerAddressOfAnotherSchemeIsRefusedWithAMessage) {
+// Any program of the user's can set the environment; only an administrator
+// can set the policy, and only an https:// policy address (or a loopback test
+// server) is taken.
+TEST(UpdateCheck, OnlyTheAdministratorsPolicyChoosesTheServer) {
+    {
+        UpdateWorld w("1", "a");
+        ::setenv("ZEV_UPDATE_URL", "http://127.0.0.1:9", 1);
+        w.check();
+        ::unsetenv("ZEV_UPDATE_URL");
+        EXPECT_EQ(w.top(), IDD_UPDFOUND_EN);
+    }
     UpdateWorld w("1", "a");
-    ::setenv("ZEV_UPDATE_URL", "file:///C:/mirror", 1);
+    w.useServer("file:///C:/mirror");
     w.check();
     EXPECT_EQ(w.h.answerBox(),
-              "ZEV_UPDATE_URL: the update server must be an https:// address (http:// only for a test "
-              "server); \"file:///C:/mirror\" is not one, so no update can be fetched./ZevStatus");
+              "HKLM\\SOFTWARE\\Policies\\BRENLATO\\ZEV Status\\UpdateUrl: the update server must be an https:// "
+              "address (http:// only as http://127.0.0.1:PORT for a test server); \"file:///C:/mirror\" is not one, so "
+              "no update can be fetched./ZevStatus");
+    EXPECT_EQ(w.top(), IDD_UPDONLERROR_EN);
+}
+
+// A server that keeps a download alive with a byte now and then meets no
+// stall limit; the deadline (30 s, shortened here rather than waited out)
+// ends it.
+TEST(UpdateCheck, ADownloadThatDripsEndsAtItsDeadlineWithTheFailureDialog) {
+    UpdateWorld w("1", "a");
+    w.publishVersion('a', "02012010" + std::string(100, ' '));
+    w.server.misbehave(update::VersionFileUrlPath(UpdateWorld::file('a')), LoopbackHttpServer::Fault::Drip);
+    w.h.machine().downloadDeadlineDivisor = 100;
+    w.check();
     EXPECT_EQ(w.top(), IDD_UPDONLERROR_EN);
 }
 

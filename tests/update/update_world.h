@@ -1,9 +1,8 @@
 // A running program, its simulated system folders with installed driver files
-// of chosen dates, and a loopback update server that ZEV_UPDATE_URL points to.
+// of chosen dates, and a loopback update server that the administrator's policy names.
 #pragma once
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -19,6 +18,7 @@
 #include "update/loopback_http_server.h"
 #include "update/test_manifest.h"
 #include "update/update_manifest.h"
+#include "update/update_server.h"
 
 namespace zevtest {
 
@@ -30,7 +30,7 @@ public:
     // 2010; the server has that date for all but `newer`, which it dates a day
     // later and offers replacements for.
     UpdateWorld(const std::string& language, std::string_view newer) {
-        ::setenv("ZEV_UPDATE_URL", server.baseUrl().c_str(), 1);
+        useServer(server.baseUrl());
         startPresetMainWindow(h, {language, "", ""});
         for (const auto& f : update::kDriverFiles) {
             install(f.letter, 1, 1, 2010);
@@ -39,7 +39,10 @@ public:
             if (isNewer) publishReplacement(f.letter, "new " + std::string(f.name));
         }
     }
-    ~UpdateWorld() { ::unsetenv("ZEV_UPDATE_URL"); }
+    // The address an administrator set as the update server.
+    void useServer(const std::string& base) {
+        h.machine().machinePolicies[std::string(update::kUpdatePolicyKey) + "\\" + update::kUpdatePolicyValue] = base;
+    }
 
     static const update::DriverFile& file(char letter) { return update::DriverFileOf(letter); }
     static std::string installed(char letter) { return update::InstalledPath(file(letter), kSystemDir); }

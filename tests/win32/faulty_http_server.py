@@ -5,6 +5,7 @@ download tests under Wine. Prints its port on the first line, then serves:
   /cut      a length header of 64, half the body, then the connection closes
   /stall    a length header of 64, half the body, then silence (10 s at most)
   /big      65 bytes without a length header
+  /drip     a length header of 64, then one byte a second: never a stall
   anything else: 404
 """
 import socket
@@ -38,6 +39,14 @@ def answer(conn):
                         continue
                     except OSError:
                         return
+        elif path == "/drip":
+            conn.sendall(ok + b"Content-Length: 64\r\n\r\n")
+            for byte in BODY:
+                time.sleep(1)
+                try:
+                    conn.sendall(bytes([byte]))
+                except OSError:
+                    return
         elif path == "/big":
             conn.sendall(ok + b"\r\n" + BODY + b"z")
         else:

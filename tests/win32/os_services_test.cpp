@@ -150,7 +150,7 @@ TEST_F(Files, DownloadsThatGoWrongLeaveNothing) {
     wchar_t base[256] = {};
     if (::GetEnvironmentVariableW(L"ZEV_FAULTY_HTTP_URL", base, 256) == 0) GTEST_SKIP() << "no test server";
     const std::string server = ToUtf8(base);
-    const os::DownloadLimits limits{5000, 2000, 64};
+    const os::DownloadLimits limits{5000, 2000, 64, 3000};
     struct Case {
         const char* path;
         bool arrives;
@@ -159,12 +159,16 @@ TEST_F(Files, DownloadsThatGoWrongLeaveNothing) {
         {"/whole", true},
         {"/cut", false},
         {"/stall", false},
+        {"/drip", false},  // 64 s of one byte a second, never a 2 s stall
         {"/big", false},
         {"/none", false},
     };
     for (const Case& c : cases) {
         os::DeleteFile(path("data.txt"));
+        const ULONGLONG started = ::GetTickCount64();
         EXPECT_EQ(os::DownloadToFile(server + c.path, path("data.txt"), limits), c.arrives) << c.path;
+        // The deadline, give or take the one wait already under way when it passed.
+        EXPECT_LT(::GetTickCount64() - started, limits.deadlineMs + limits.stallTimeoutMs) << c.path;
         EXPECT_EQ(os::FileExists(path("data.txt")), c.arrives) << c.path;
         EXPECT_FALSE(os::FileExists(path("data.txt.partial"))) << c.path;
     }

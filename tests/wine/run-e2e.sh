@@ -26,6 +26,12 @@ geometry=${ZEV_E2E_GEOMETRY:-1024x768}
 source "$root/scripts/lib/wine_env.sh"
 source "$root/tests/wine/update_server.sh"
 wine_env_init "$build/wineprefix-e2e" "$(wine_arch_of "$driver")"
+# Wine takes a native winhttp.dll wherever the search offers one, as Windows
+# does with any DLL that is not a KnownDLL: a planted copy then runs unless the
+# program keeps the search to the system folder (ZevStatusPlantedDll). Wine
+# reads this from the environment it starts with, not from a parent's
+# SetEnvironmentVariable, so it is set for the whole run.
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winhttp=n,b"
 
 mkdir -p "$out" "$shots" "$out/work"
 rm -f "$out/results.txt" "$shots"/*.request "$shots"/*.png
@@ -33,6 +39,7 @@ rm -f "$out/results.txt" "$shots"/*.request "$shots"/*.png
 cleanup() {
   wine_stop
   update_server_stop
+  user_proxy_stop
   xvfb_stop
 }
 trap cleanup EXIT
@@ -45,6 +52,13 @@ update_server_start "$update_root"
 export ZEV_E2E_UPDATE_ROOT
 ZEV_E2E_UPDATE_ROOT=$(unix_to_wine "$update_root")
 wine_warm_prefix "$desktop"
+update_server_use_policy
+# What any program of the user's can set must not move the update: nothing
+# answers here, and the update test still finds its files through the policy.
+export ZEV_UPDATE_URL=http://127.0.0.1:9
+user_proxy_start "$out/proxy.log"
+export ZEV_E2E_PROXY_LOG
+ZEV_E2E_PROXY_LOG=$(unix_to_wine "$out/proxy.log")
 
 # Windows paths of our folders (Wine maps the Unix root to drive Z:).
 results_w=$(unix_to_wine "$out/results.txt")

@@ -114,6 +114,7 @@ void ZevStatusTest::startWithScenario(const std::string& scenario, const std::op
     // The program inherits the driver's environment.
     SetEnvironmentVariableW(L"ZEV_EMULATOR", programFile(L"scenario.txt").c_str());
     SetEnvironmentVariableW(L"ZEV_EMULATOR_LOG", programFile(L"emulator.log").c_str());
+    ASSERT_NO_FATAL_FAILURE(prepareProgramFolder());
 
     m_process = ProgramProcess::Start(exe);
     ASSERT_NE(m_process, nullptr) << "ZevStatus.exe could not be started";

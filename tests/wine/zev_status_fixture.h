@@ -21,6 +21,8 @@ inline constexpr const char* kMainCaption = "BRENLATO ZEV USB Status Client Ver.
 class ZevStatusTest : public testing::Test {
 protected:
     void TearDown() override;
+    // Puts more files beside the fresh copy of the program before it starts.
+    virtual void prepareProgramFolder() {}
 
     // Use with ASSERT_NO_FATAL_FAILURE. `scenario` is an emulator scenario text;
     // `dataFile` the data.txt to put beside the program, if any. Returns once

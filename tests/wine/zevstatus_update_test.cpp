@@ -1,8 +1,11 @@
 // The driver online update of the real program under Wine: version files and a
 // replacement on a loopback HTTP server (started by run-e2e.sh, which names
-// its folder in ZEV_E2E_UPDATE_ROOT and its address in ZEV_UPDATE_URL), the six
-// driver files in the Wine prefix's system folders with an old date, and the
-// whole chain from command 1021 to the success dialog.
+// its folder in ZEV_E2E_UPDATE_ROOT and its address in the administrator's
+// policy value, while ZEV_UPDATE_URL names an address where nothing answers),
+// reached through the loopback proxy that run-e2e.sh sets as the user's proxy
+// (its log in ZEV_E2E_PROXY_LOG), the six driver files in the
+// Wine prefix's system folders with an old date, and the whole chain from
+// command 1021 to the success dialog.
 #include <windows.h>
 #include <shlobj.h>
 
@@ -16,6 +19,7 @@
 #include "screenshot.h"
 #include "wide_text.h"
 #include "window_finder.h"
+#include "e2e_options.h"
 #include "zev_status_fixture.h"
 
 #include "res/resource.h"
@@ -119,9 +123,12 @@ class ZevStatusUpdate : public ZevStatusTest {
 protected:
     void SetUp() override {
         const wchar_t* root = _wgetenv(L"ZEV_E2E_UPDATE_ROOT");
-        if (!root || !*root || !_wgetenv(L"ZEV_UPDATE_URL")) {
-            GTEST_SKIP() << "no update server: run-e2e.sh starts one and sets ZEV_E2E_UPDATE_ROOT and ZEV_UPDATE_URL";
+        const wchar_t* proxyLog = _wgetenv(L"ZEV_E2E_PROXY_LOG");
+        if (!root || !*root || !proxyLog || !*proxyLog) {
+            GTEST_SKIP() << "no update server: run-e2e.sh starts one and a proxy, and sets ZEV_E2E_UPDATE_ROOT and "
+                            "ZEV_E2E_PROXY_LOG";
         }
+        m_proxyLog = proxyLog;
         ASSERT_TRUE(CreateFolders(DriverFolder())) << ToUtf8(DriverFolder());
         RemoveBackups();
         for (const DriverFile& file : kDriverFiles) {
@@ -145,18 +152,25 @@ protected:
     }
 
     static bool IsBrmodF(const DriverFile& file) { return std::wstring(file.name) == L"brmod_f.dll"; }
+
+    // Command 1021 and "Ja" in the check dialog; the install dialog, once the check has found brmod_f newer.
+    HWND checkForUpdates(HWND& check) {
+        mainWindow().command(IDC_ONLINE_UPDATE);  // its button is never shown
+        check = waitForDialog(kUpdateCaption, "Möchten Sie nach einer neueren Version suchen ?", kDefaultTimeoutMs);
+        if (!check) return nullptr;
+        DialogProbe(check).click(IDOK);
+        return waitForDialog(kUpdateCaption, "Es wurde eine neuere Version gefunden.", kDownloadsTimeoutMs);
+    }
+
+    std::wstring m_proxyLog;
 };
 
 TEST_F(ZevStatusUpdate, FindsTheNewerBrmodFAndReplacesItBehindABackup) {
     ASSERT_NO_FATAL_FAILURE(startWithScenario("printer A1 state=0\n"));
 
-    mainWindow().command(IDC_ONLINE_UPDATE);  // its button is never shown
-    const HWND check =
-        waitForDialog(kUpdateCaption, "Möchten Sie nach einer neueren Version suchen ?", kDefaultTimeoutMs);
+    HWND check = nullptr;
+    const HWND install = checkForUpdates(check);
     ASSERT_NE(check, nullptr) << "command 1021 opened no check dialog";
-    DialogProbe(check).click(IDOK);
-
-    const HWND install = waitForDialog(kUpdateCaption, "Es wurde eine neuere Version gefunden.", kDownloadsTimeoutMs);
     ASSERT_NE(install, nullptr) << "the check found no newer file";
     DialogProbe(install).click(IDOK);
 
@@ -184,11 +198,40 @@ TEST_F(ZevStatusUpdate, FindsTheNewerBrmodFAndReplacesItBehindABackup) {
             << ToUtf8(file.name) << " was touched";
     }
     EXPECT_TRUE(FilesStartingWith(programFolder(), L"brmod_").empty()) << "version files were left behind";
+    const std::string proxied = ReadWholeFile(m_proxyLog).value_or("");
+    for (const char* path : {"/zev/update/brmod_a.txt", "/zev/update/files/brmod_f.dll"})
+        EXPECT_NE(proxied.find(path), std::string::npos) << path << " did not go through the user's proxy";
 
     DialogProbe(success).click(IDOK);
     EXPECT_TRUE(WaitForWindowGone(success));
     EXPECT_TRUE(WaitForWindowGone(install)) << "the install dialog stayed open";
     EXPECT_TRUE(WaitForWindowGone(check)) << "the check dialog stayed open after the install";
+}
+
+// A winhttp.dll planted in the program's folder. run-e2e.sh runs everything
+// with winhttp=n,b, so Wine takes a native DLL wherever the search offers one,
+// and only the program's own search path keeps it out. Wine names its builtin
+// after the exe's folder too, so the planted code's marker tells, not a
+// module's path.
+class ZevStatusPlantedDll : public ZevStatusUpdate {
+protected:
+    void prepareProgramFolder() override {
+        const std::wstring planted = options().programDir + L"\\planted_winhttp.dll";
+        ASSERT_TRUE(CopyFileW(planted.c_str(), programFile(L"winhttp.dll").c_str(), FALSE)) << ToUtf8(planted);
+        SetEnvironmentVariableW(L"ZEV_PLANTED_MARKER", marker().c_str());
+    }
+    std::wstring marker() const { return programFile(L"planted-code-ran"); }
+};
+
+TEST_F(ZevStatusPlantedDll, NeverRunsInsideTheProgram) {
+    ASSERT_NO_FATAL_FAILURE(startWithScenario("printer A1 state=0\n"));
+    HWND check = nullptr;
+    // The check's downloads load WinHTTP: the system's, not the planted one.
+    const HWND install = checkForUpdates(check);
+    EXPECT_NE(install, nullptr) << "the check found no newer file";
+    EXPECT_EQ(GetFileAttributesW(marker().c_str()), INVALID_FILE_ATTRIBUTES) << "the planted DLL's code ran";
+    if (install) DialogProbe(install).click(IDCANCEL);  // "Nein" ends the check too
+    EXPECT_TRUE(WaitForWindowGone(check));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // the update runs against a real server, on the simulated machine's files.
 #include "os/download.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -75,6 +76,8 @@ bool fetchInto(const std::string& url, const fs::path& target, const DownloadLim
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.connectTimeoutMs));
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, secondsOf(limits.stallTimeoutMs));
+    const unsigned deadlineMs = limits.deadlineMs / std::max(1u, headless::machine().downloadDeadlineDivisor);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT_MS, static_cast<long>(std::max(1u, deadlineMs)));
     curl_easy_setopt(c, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBytes));
     // Fresh from the server every time, whatever a proxy keeps.
     curl_slist* headers = curl_slist_append(nullptr, "Cache-Control: no-cache");

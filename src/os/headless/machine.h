@@ -71,6 +71,10 @@ public:
     // symbolic link in the host tree, planted with std::filesystem.
     std::vector<std::filesystem::path> adminOnlyFolders;
 
+    // Divides every download's overall deadline: a test sees it end without
+    // waiting the real one out.
+    unsigned downloadDeadlineDivisor = 1;
+
     std::map<std::string, ServiceModel> services{{"Spooler", {}}};
     std::vector<std::string> serviceCalls;  // "stop Spooler", "start Spooler"
 
@@ -82,6 +86,8 @@ public:
 
     // The poll a window of this session shares with the command-line tool.
     std::optional<SharedPoll> sharedPoll;
+    // Administrator policy values below SOFTWARE\Policies, by key + "\\" + name.
+    std::map<std::string, std::string> machinePolicies;
 
     std::map<std::string, int> mutexes;  // name -> open handles
     std::vector<ShellCall> shellCalls;

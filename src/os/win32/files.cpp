@@ -2,13 +2,13 @@
 
 #include <vector>
 
+#include "os/win32/bcrypt_api.h"
 #include "os/win32/file_time.h"
 #include "os/win32/text_mode.h"
 #include "os/win32/unique_handle.h"
 #include "os/win32/wide.h"
 #include "os/win32/windows_api.h"
 
-#include <bcrypt.h>
 #include <sddl.h>
 
 namespace os {
@@ -37,8 +37,10 @@ std::string QueryDirectory(Get get) {
 
 // A random number from the system's generator, for names nobody can guess ahead.
 bool RandomNumber(unsigned& value) {
-    return BCRYPT_SUCCESS(
-        ::BCryptGenRandom(nullptr, reinterpret_cast<PUCHAR>(&value), sizeof value, BCRYPT_USE_SYSTEM_PREFERRED_RNG));
+    const win32::BcryptApi& api = win32::Bcrypt();
+    return api.complete &&
+           BCRYPT_SUCCESS(api.BCryptGenRandom(
+               nullptr, reinterpret_cast<PUCHAR>(&value), sizeof value, BCRYPT_USE_SYSTEM_PREFERRED_RNG));
 }
 
 // Creates or truncates `path` and writes `content`; with `flush`, returns only

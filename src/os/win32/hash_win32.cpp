@@ -1,14 +1,10 @@
 // SHA-256 on Windows through the CNG primitives (BCrypt).
 #include "os/hash.h"
 
-// The platform headers come first, in the order windows_api.h sets up.
-#include "os/win32/windows_api.h"
-
-#include <bcrypt.h>
-
 #include <array>
 #include <vector>
 
+#include "os/win32/bcrypt_api.h"
 #include "os/win32/unique_handle.h"
 #include "os/win32/wide.h"
 
@@ -17,10 +13,10 @@ namespace os {
 namespace {
 
 struct CloseAlgorithm {
-    void operator()(BCRYPT_ALG_HANDLE h) const { ::BCryptCloseAlgorithmProvider(h, 0); }
+    void operator()(BCRYPT_ALG_HANDLE h) const { win32::Bcrypt().BCryptCloseAlgorithmProvider(h, 0); }
 };
 struct DestroyHash {
-    void operator()(BCRYPT_HASH_HANDLE h) const { ::BCryptDestroyHash(h); }
+    void operator()(BCRYPT_HASH_HANDLE h) const { win32::Bcrypt().BCryptDestroyHash(h); }
 };
 using UniqueAlgorithm = win32::Unique<BCRYPT_ALG_HANDLE, CloseAlgorithm>;
 using UniqueHash = win32::Unique<BCRYPT_HASH_HANDLE, DestroyHash>;
@@ -50,13 +46,14 @@ std::optional<std::string> Sha256OfFile(const std::string& path) {
                                                     OPEN_EXISTING,
                                                     FILE_FLAG_SEQUENTIAL_SCAN,
                                                     nullptr));
-    if (!file) return std::nullopt;
+    const win32::BcryptApi& api = win32::Bcrypt();
+    if (!file || !api.complete) return std::nullopt;
 
     BCRYPT_ALG_HANDLE rawAlgorithm = nullptr;
-    if (!ok(::BCryptOpenAlgorithmProvider(&rawAlgorithm, BCRYPT_SHA256_ALGORITHM, nullptr, 0))) return std::nullopt;
+    if (!ok(api.BCryptOpenAlgorithmProvider(&rawAlgorithm, BCRYPT_SHA256_ALGORITHM, nullptr, 0))) return std::nullopt;
     UniqueAlgorithm algorithm(rawAlgorithm);
     BCRYPT_HASH_HANDLE rawHash = nullptr;
-    if (!ok(::BCryptCreateHash(algorithm.get(), &rawHash, nullptr, 0, nullptr, 0, 0))) return std::nullopt;
+    if (!ok(api.BCryptCreateHash(algorithm.get(), &rawHash, nullptr, 0, nullptr, 0, 0))) return std::nullopt;
     UniqueHash hash(rawHash);
 
     std::vector<UCHAR> chunk(64 * 1024);
@@ -64,10 +61,10 @@ std::optional<std::string> Sha256OfFile(const std::string& path) {
         DWORD got = 0;
         if (!::ReadFile(file.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr)) return std::nullopt;
         if (got == 0) break;
-        if (!ok(::BCryptHashData(hash.get(), chunk.data(), got, 0))) return std::nullopt;
+        if (!ok(api.BCryptHashData(hash.get(), chunk.data(), got, 0))) return std::nullopt;
     }
     std::array<UCHAR, kSha256Bytes> digest{};
-    if (!ok(::BCryptFinishHash(hash.get(), digest.data(), kSha256Bytes, 0))) return std::nullopt;
+    if (!ok(api.BCryptFinishHash(hash.get(), digest.data(), kSha256Bytes, 0))) return std::nullopt;
     return hexOf(digest);
 }
 

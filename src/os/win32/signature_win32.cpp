@@ -10,11 +10,17 @@
 #include <wintrust.h>
 
 #include "os/win32/signer_policy.h"
+#include "os/win32/system_library.h"
 #include "os/win32/wide.h"
 
 namespace os {
 
 Signature FileSignature(const std::string& path) {
+    // wintrust.dll is not a KnownDLL: from the system folder only. A check
+    // that cannot run proves nothing.
+    const win32::SystemLibrary wintrust(L"wintrust.dll");
+    auto* verifyTrust = wintrust.Find<decltype(::WinVerifyTrust)>("WinVerifyTrust");
+    if (!verifyTrust) return Signature::Invalid;
     const std::wstring wide = win32::ToWide(path);
     WINTRUST_FILE_INFO file{};
     file.cbStruct = sizeof file;
@@ -27,10 +33,10 @@ Signature FileSignature(const std::string& path) {
     data.dwStateAction = WTD_STATEACTION_VERIFY;
     win32::RequestRevocationCheck(data);
     GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
-    const LONG status = ::WinVerifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &data);
+    const LONG status = verifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &data);
     const Signature judged = win32::JudgeTrust(status, data.hWVTStateData);
     data.dwStateAction = WTD_STATEACTION_CLOSE;
-    ::WinVerifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &data);
+    verifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &data);
     return judged;
 }
 

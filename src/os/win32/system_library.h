@@ -31,6 +31,15 @@ public:
         return reinterpret_cast<Function*>(reinterpret_cast<void*>(::GetProcAddress(m_module, name)));
     }
 
+    // As Find, and clears `complete` when the export is missing: a table of
+    // entry points then knows at once whether it is whole.
+    template <class Function>
+    Function* FindRequired(const char* name, bool& complete) const {
+        Function* found = Find<Function>(name);
+        complete = complete && found != nullptr;
+        return found;
+    }
+
 private:
     static HMODULE LoadFromSystemFolder(const wchar_t* name) {
         // LOAD_LIBRARY_SEARCH_SYSTEM32 needs KB2533623 on Windows 7; without it
@@ -50,3 +59,8 @@ private:
 };
 
 }  // namespace os::win32
+
+// A member of an entry-point table: the system library's export `name`, typed
+// as the platform header declares it.
+#define ZEV_SYSTEM_ENTRY(library, complete, name) \
+    decltype(&::name) name = (library).FindRequired<decltype(::name)>(#name, complete)

@@ -8,6 +8,7 @@
 #include "cli/windows_status.h"
 #include "ui/app.h"
 #include "ui/win32/win32_backend.h"
+#include "os/win32/dll_search_path.h"
 #include "os/win32/wide.h"
 #include "os/win32/windows_api.h"
 
@@ -67,6 +68,7 @@ int Run(HINSTANCE instance) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    os::win32::RestrictDllSearchToSystemFolder();
     try {
         // `--status` runs the command-line tool on the caller's console instead of the window.
         if (const std::optional<int> code = cli::RunStatusCommandIfAsked()) return *code;
