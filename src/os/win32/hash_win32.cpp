@@ -5,21 +5,11 @@
 #include <vector>
 
 #include "os/win32/bcrypt_api.h"
-#include "os/win32/unique_handle.h"
 #include "os/win32/wide.h"
 
 namespace os {
 
 namespace {
-
-struct CloseAlgorithm {
-    void operator()(BCRYPT_ALG_HANDLE h) const { win32::Bcrypt().BCryptCloseAlgorithmProvider(h, 0); }
-};
-struct DestroyHash {
-    void operator()(BCRYPT_HASH_HANDLE h) const { win32::Bcrypt().BCryptDestroyHash(h); }
-};
-using UniqueAlgorithm = win32::Unique<BCRYPT_ALG_HANDLE, CloseAlgorithm>;
-using UniqueHash = win32::Unique<BCRYPT_HASH_HANDLE, DestroyHash>;
 
 constexpr ULONG kSha256Bytes = 32;
 
@@ -51,10 +41,10 @@ std::optional<std::string> Sha256OfFile(const std::string& path) {
 
     BCRYPT_ALG_HANDLE rawAlgorithm = nullptr;
     if (!ok(api.BCryptOpenAlgorithmProvider(&rawAlgorithm, BCRYPT_SHA256_ALGORITHM, nullptr, 0))) return std::nullopt;
-    UniqueAlgorithm algorithm(rawAlgorithm);
+    win32::UniqueAlgorithm algorithm(rawAlgorithm);
     BCRYPT_HASH_HANDLE rawHash = nullptr;
     if (!ok(api.BCryptCreateHash(algorithm.get(), &rawHash, nullptr, 0, nullptr, 0, 0))) return std::nullopt;
-    UniqueHash hash(rawHash);
+    win32::UniqueHash hash(rawHash);
 
     std::vector<UCHAR> chunk(64 * 1024);
     for (;;) {
