@@ -3,7 +3,6 @@
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace ui {
 
@@ -15,15 +14,9 @@ public:
     // The program's start; returns false so that no message pump runs afterwards.
     virtual bool InitInstance() = 0;
 
-    void SetRegistryKey(std::string_view key) { m_registryKey = key; }
-    const std::string& registryKey() const { return m_registryKey; }
-
     Dialog* m_pMainWnd = nullptr;
     int m_nExitCode = 0;       // what the process ends with
     std::string m_pszAppName;  // executable file name without extension
-
-private:
-    std::string m_registryKey;
 };
 
 // Defined by the program: builds its application object.

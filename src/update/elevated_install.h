@@ -10,6 +10,7 @@
 // the copy only ever touches the six driver files in their two folders.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>

@@ -27,7 +27,7 @@ public:
     // later and offers replacements for.
     UpdateWorld(const std::string& language, std::string_view newer) {
         ::setenv("ZEV_UPDATE_URL", server.baseUrl().c_str(), 1);
-        startPresetMainWindow(h, {language, "", ""});
+        startPresetMainWindow(h, {language, ""});
         for (const auto& f : update::kDriverFiles) {
             install(f.letter, 1, 1, 2010);
             const bool isNewer = newer.find(f.letter) != std::string_view::npos;
