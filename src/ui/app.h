@@ -1,6 +1,7 @@
 // The application object: the program's start routine runs in InitInstance.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,11 @@ public:
 
 // Defined by the program: builds its application object.
 std::unique_ptr<WinApp> CreateApplication();
+
+// Defined by the program: its whole run once the platform has started it.
+// `runWindow` installs the platform's windows and runs the application object;
+// the program decides whether it is wanted at all.
+int ProgramEntry(const std::function<int()>& runWindow);
 
 // Runs one application object to its end on the calling thread.
 int RunApplication(WinApp& app);

@@ -4,6 +4,8 @@
 // active backend (real Win32 windows, or the in-memory headless windows).
 #pragma once
 
+#include "ui/refuse_windows_macros.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
