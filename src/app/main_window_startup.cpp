@@ -9,8 +9,8 @@
 #include "app/status_client_dlg.h"
 #include "os/process.h"
 #include "settings/settings_file.h"
-#include "ui/menu.h"
 #include "ui/creation_failure_texts.h"
+#include "ui/menu.h"
 #include "ui/twin_dialog.h"
 #include "update/elevated_install.h"
 

@@ -8,9 +8,9 @@
 #include <map>
 #include <string>
 
-#include "harness/app_harness.h"
 #include "emulator/demo_scenario.h"
 #include "emulator/scenario.h"
+#include "harness/app_harness.h"
 
 namespace {
 

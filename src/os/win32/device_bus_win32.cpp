@@ -1,6 +1,7 @@
 // The real device bus: SetupAPI for the interface walk, CreateFile,
 // DeviceIoControl, WriteFile and ReadFile for the device itself.
 #include <windows.h>
+
 #include <setupapi.h>
 
 #include <cstddef>

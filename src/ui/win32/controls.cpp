@@ -1,8 +1,8 @@
 // Control access by ID. A missing control (or a window without a handle) makes
 // a setter do nothing and a getter return the control's empty value.
+#include "os/win32/wide.h"
 #include "ui/win32/resources.h"
 #include "ui/win32/win32_backend.h"
-#include "os/win32/wide.h"
 
 namespace ui::win32 {
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "ui/app.h"
-#include "ui/win32/win32_backend.h"
 #include "os/win32/wide.h"
 #include "os/win32/windows_api.h"
+#include "ui/app.h"
+#include "ui/win32/win32_backend.h"
 
 #include <objbase.h>
 

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "os/win32/wide.h"
 #include "ui/win32/dialog_procedure.h"
 #include "ui/win32/resources.h"
-#include "os/win32/wide.h"
 
 namespace ui::win32 {
 

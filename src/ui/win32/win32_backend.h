@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
+#include "os/win32/windows_api.h"
 #include "ui/backend.h"
 #include "ui/win32/menu_handle.h"
 #include "ui/win32/window.h"
-#include "os/win32/windows_api.h"
 
 namespace ui::win32 {
 
