@@ -32,21 +32,36 @@ if(WIN32)
   return()
 endif()
 
-zev_library(zev_usblp DIRS os/linux DEPS zev_printer zev_os)
+# The kernel's USB printer interfaces: usblp on the host side, the printer
+# gadget on the device side.
+zev_library(zev_linux DIRS os/linux DEPS zev_os)
+# The real machine's services, for the Linux tools; the tests keep the simulated
+# one (zev_headless).
+zev_library(zev_posix OBJECT DIRS os/posix DEPS zev_os)
 
 if(ZEV_FUZZ)
-  foreach(lib zev_cli zev_usblp)
+  foreach(lib zev_cli zev_linux)
     target_compile_options(${lib} PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
   endforeach()
   foreach(fuzzer fuzz_cli_options fuzz_usblp_text)
-    target_link_libraries(${fuzzer} PRIVATE zev_cli zev_usblp)
+    target_link_libraries(${fuzzer} PRIVATE zev_cli zev_linux)
   endforeach()
   return()
 endif()
 
 add_executable(zev-status ${ZEV_CLI_MAIN_LINUX})
 target_compile_options(zev-status PRIVATE ${ZEV_WARNINGS})
-target_link_libraries(zev-status PRIVATE zev_cli zev_usblp zev_emulator zev_headless)
-install(TARGETS zev-status RUNTIME DESTINATION bin)
+target_link_libraries(zev-status PRIVATE zev_cli zev_linux zev_emulator zev_posix)
 
-target_link_libraries(zev_tests PRIVATE zev_cli zev_usblp)
+# The emulator shown to a USB host as real printers (docs/virtual-printer.md).
+set(ZEV_GADGET_MAIN ${CMAKE_SOURCE_DIR}/src/gadget/main_gadget.cpp)
+zev_library(zev_gadget DIRS gadget EXCLUDE ${ZEV_GADGET_MAIN} DEPS zev_emulator zev_linux zev_os)
+add_executable(zev-gadget ${ZEV_GADGET_MAIN})
+target_compile_options(zev-gadget PRIVATE ${ZEV_WARNINGS})
+target_link_libraries(zev-gadget PRIVATE zev_gadget zev_posix)
+
+install(TARGETS zev-status zev-gadget RUNTIME DESTINATION bin)
+
+if(TARGET zev_tests)
+  target_link_libraries(zev_tests PRIVATE zev_cli zev_linux zev_gadget)
+endif()

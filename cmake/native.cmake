@@ -15,7 +15,7 @@ if(OpenSSL_FOUND)
   target_compile_definitions(zev_headless PRIVATE ZEV_HAVE_OPENSSL=1)
 endif()
 
-if(NOT ZEV_FUZZ)
+if(NOT ZEV_FUZZ AND ZEV_TESTS)
   enable_testing()
   find_package(GTest REQUIRED)
   file(GLOB_RECURSE ZEV_TEST_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/*.cpp)
@@ -43,7 +43,7 @@ if(NOT ZEV_FUZZ)
     target_compile_options(zev_bench PRIVATE ${ZEV_WARNINGS})
     target_link_libraries(zev_bench PRIVATE zev_harness zev_headless benchmark::benchmark benchmark::benchmark_main)
   endif()
-else()
+elseif(ZEV_FUZZ)
   # The program's code is instrumented too, so the fuzzers see the coverage of
   # the parsers they drive, not only of their own entry points.
   foreach(lib zev_os zev_ui zev_printer zev_status zev_settings zev_maintenance zev_update zev_emulator zev_app

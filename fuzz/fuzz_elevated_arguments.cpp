@@ -1,5 +1,5 @@
 // The command line of the elevated install, which runs with administrator
-// rights on whatever anybody passed it: whatever it accepts must name only a
+// rights on whatever anybody passed it (and the files it reads): whatever it accepts must name only a
 // run folder, known driver files and well-formed values, and must read back the
 // same from the arguments the program itself would build for it.
 #include <cstddef>
@@ -10,6 +10,7 @@
 #include "update/driver_files.h"
 #include "update/elevated_install.h"
 #include "update/swap_journal.h"
+#include "update/update_manifest.h"
 
 // No part of the folder is "." or "..", so it cannot climb out of where it names.
 static bool RelativePartsAbsent(std::string_view folder) {
@@ -30,16 +31,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (char letter : request->letters) {
             if (update::kMaskOrder.find(letter) == std::string_view::npos) std::abort();
         }
-        for (const auto& [letter, hex] : request->sha256) {
-            if (request->letters.find(letter) == std::string::npos || hex.size() != 64) std::abort();
-        }
         const update::SwapRequest swap{
-            "C:\\windows\\system32", request->stamp, request->letters, request->stagingFolder, request->sha256};
+            "C:\\windows\\system32", request->stamp, request->letters, request->stagingFolder};
         if (update::ParseElevatedCommandLine("x " + update::ElevatedArguments(swap)) != request) std::abort();
     }
     // The journal is read with the same rights, from the driver folder.
     if (const auto journal = update::ParseJournal(line)) {
         if (update::ParseJournal(update::JournalText(*journal)) != journal) std::abort();
     }
+    // So are the manifest and its signature, from the caller's run folder.
+    if (const auto manifest = update::ParseManifest(line)) {
+        for (const auto& [name, entry] : *manifest) {
+            if (entry.size == 0 || entry.sha256.size() != 64 || name.size() != 11) std::abort();
+        }
+    }
+    if (update::SignatureFromDer(line) && line.size() > 72) std::abort();
     return 0;
 }

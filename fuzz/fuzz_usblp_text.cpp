@@ -7,6 +7,7 @@
 #include <span>
 #include <string_view>
 
+#include "cli/discovery.h"
 #include "cli/printer_record.h"
 #include "cli/record_output.h"
 #include "os/linux/usblp_text.h"
@@ -15,7 +16,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     os::linux_usb::IsZevProduct(text);
-    os::linux_usb::NamesAnotherPrinter(text);
+    cli::NamesAnotherPrinter(text);
     const int minor = os::linux_usb::UsblpMinor(text);
     if (minor >= 0 && !text.starts_with("lp")) std::abort();
 

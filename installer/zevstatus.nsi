@@ -4,7 +4,9 @@
 ; a folder the user can write: %LOCALAPPDATA%\Programs, not Program Files.
 ;
 ; Built by scripts/release.sh:
-;   makensis -INPUTCHARSET UTF8 -DZEV_EXE=ZevStatus.exe -DZEV_VERSION=6.11 -DZEV_OUT=setup.exe installer/zevstatus.nsi
+;   makensis -INPUTCHARSET UTF8 -DZEV_EXE=ZevStatus.exe -DZEV_HELP_DE=zev_help_de.chm -DZEV_HELP_EN=zev_help_en.chm
+;            -DZEV_VERSION=6.11 -DZEV_OUT=setup.exe installer/zevstatus.nsi
+; The help files come from docs/help through installer/make_chm.py.
 ; With -DZEV_SIGN="COMMAND", makensis runs COMMAND "FILE" on the uninstaller and
 ; on the finished setup, to sign them (installer/sign.sh).
 ;
@@ -19,6 +21,12 @@ ManifestDPIAware true
 
 !ifndef ZEV_EXE
   !error "define ZEV_EXE, the path of the i686 ZevStatus.exe"
+!endif
+!ifndef ZEV_HELP_DE
+  !error "define ZEV_HELP_DE, the compiled German help file (installer/make_chm.py)"
+!endif
+!ifndef ZEV_HELP_EN
+  !error "define ZEV_HELP_EN, the compiled English help file (installer/make_chm.py)"
 !endif
 !ifndef ZEV_VERSION
   !error "define ZEV_VERSION, the program's version (major.minor)"
@@ -196,6 +204,9 @@ Section "$(SecProgram)" SecProgram
   ${If} ${Errors}
     Abort "$(NotReplaced)"
   ${EndIf}
+  ; The names F1 opens in the program's folder, after the language.
+  File "/oname=zev_help_de.chm" "${ZEV_HELP_DE}"
+  File "/oname=zev_help_en.chm" "${ZEV_HELP_EN}"
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
   CreateShortcut "${SHORTCUT}" "$INSTDIR\${EXE_NAME}" "" "$INSTDIR\${EXE_NAME}" 0
 
@@ -241,9 +252,9 @@ Section "Uninstall"
   DeleteRegKey HKCU "${UNINST_KEY}"
 
   Delete "$INSTDIR\data.txt"
-  ; Not shipped, but the program links to them when placed in its folder.
   Delete "$INSTDIR\zev_help_de.chm"
   Delete "$INSTDIR\zev_help_en.chm"
+  ; Not shipped, but the program links to them when placed in its folder.
   Delete "$INSTDIR\Manual_ZEV_aktuell.pdf"
   Delete "$INSTDIR\Manual_ZEV_aktuell_Englisch.pdf"
   Delete "$INSTDIR\${UNINSTALLER}"

@@ -22,6 +22,10 @@ packages=(
   debootstrap util-linux
   # the release: setup builder, Authenticode signing, the test certificate
   nsis osslsigncode openssl
+  # the help files: CHM compiler (chmcmd) and unpacker for their check
+  fp-utils libchm-bin
+  # the usb stage: Debian's kernel in QEMU with a busybox initramfs (tests/usb/)
+  qemu-system-x86 busybox-static kmod cpio
 )
 
 installed() {

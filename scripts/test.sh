@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test: installs what is missing, checks the formatting, builds the
-# three presets, runs the headless suite (ASan+UBSan), the fuzzers for a short
-# while, and the Wine end-to-end and backend tests. Ends with one line "stages: N passed, N failed, N skipped"
+# presets, runs the headless suite (ASan+UBSan), the Linux tools through real
+# USB drivers in QEMU, the fuzzers for a short while, and the Wine end-to-end
+# and backend tests. Ends with one line "stages: N passed, N failed, N skipped"
 # and a non-zero exit status when any stage failed.
 #
 #   bash scripts/test.sh            # everything
@@ -67,6 +68,17 @@ if [[ ${outcome[linux build]} == passed ]]; then
   stage "headless tests" brief ctest --preset linux -j4 --schedule-random --repeat until-fail:3
 else
   skip "headless tests" "the linux build failed"
+fi
+
+# Both help files compiled as the release does, every topic and link checked.
+stage "help files" quiet bash tests/installer/check-help.sh
+# The Linux tools as installed, against the emulator shown as a real USB printer,
+# through the kernel's own drivers in QEMU (tests/usb/; fetches the kernel once).
+stage "linux-release build" quiet build_preset linux-release
+if [[ ${outcome[linux-release build]} == passed ]]; then
+  stage "usb" loud bash tests/usb/run-usb-tests.sh build/linux-release build/linux
+else
+  skip "usb" "the linux-release build failed"
 fi
 
 stage "win32 build" quiet build_preset win32

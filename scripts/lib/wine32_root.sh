@@ -4,7 +4,8 @@
 # machines, but they install fine inside a root of their own. Source it; it
 # defines functions only.
 #
-#   wine32_root_ensure        builds the root once (later calls cost nothing)
+#   wine32_root_ensure        builds the root once, and brings an older one up
+#                             to date in place (later calls cost nothing)
 #   wine32_root_run CMD...    runs CMD inside the root (with the repository and
 #                             the X sockets reachable at their usual paths)
 #
@@ -22,7 +23,19 @@ ZEV_WINE32_PACKAGES=(wine wine32 xvfb xauth)
 ZEV_WINE32_SUITE=bookworm
 ZEV_WINE32_MIRROR=http://deb.debian.org/debian
 
+# Wine draws the caption buttons, check marks and scroll arrows with glyphs of
+# its own font Marlett. fonts-wine puts it in /usr/share/wine/fonts, but this
+# Wine asks for its data fonts at "Z:\usr\share\wine\..\fonts\", a path with
+# ".." that the NT layer refuses, so they never load and the buttons show the
+# letters "0 1 r". Wine also takes every font fontconfig knows: the font is
+# linked into fontconfig's local folder and the cache refreshed. Added in
+# place, so that a root built before this (a cached one in CI) gets it too;
+# prefixes made before pick it up at their next start.
+ZEV_WINE32_FONT_PACKAGES=(fonts-wine fontconfig)
+ZEV_WINE32_MARLETT=/usr/local/share/fonts/wine/marlett.ttf
+
 wine32_root_marker() { printf '%s/.zev-root-ready' "$ZEV_WINE32_ROOT"; }
+wine32_root_fonts_marker() { printf '%s/.zev-root-fonts' "$ZEV_WINE32_ROOT"; }
 
 # What a finished root's marker holds: a changed package list rebuilds it.
 wine32_root_recipe() { printf '%s %s %s\n' "$ZEV_WINE32_SUITE" "$ZEV_WINE32_MIRROR" "${ZEV_WINE32_PACKAGES[*]}"; }
@@ -38,14 +51,42 @@ wine32_root_ready() {
 # side folder and is moved into place only when complete. Concurrent callers
 # wait for each other on a lock.
 wine32_root_ensure() {
-  wine32_root_ready && return 0
+  wine32_root_ready && wine32_root_fonts_ready && return 0
   local lock=$ZEV_WINE32_ROOT.lock
   mkdir -p "$(dirname "$ZEV_WINE32_ROOT")"
   (
     flock 9
-    wine32_root_ready && exit 0
-    wine32_root_adopt || wine32_root_build
+    wine32_root_ready || wine32_root_adopt || wine32_root_build || exit 1
+    wine32_root_fonts_ready || wine32_root_add_fonts
   ) 9>"$lock"
+}
+
+wine32_root_fonts_ready() {
+  [[ -f $(wine32_root_fonts_marker) && -e $ZEV_WINE32_ROOT$ZEV_WINE32_MARLETT ]]
+}
+
+# Installs the font packages that are missing (with fresh package lists only
+# when the root's are too old to find them), links Marlett where fontconfig
+# looks and rebuilds fontconfig's cache. Running it again changes nothing.
+wine32_root_add_fonts() {
+  local root=$ZEV_WINE32_ROOT log=$ZEV_WINE32_ROOT.fonts.log p missing=()
+  for p in "${ZEV_WINE32_FONT_PACKAGES[@]}"; do
+    chroot "$root" dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if ((${#missing[@]})); then
+    echo "wine32 root: adding ${missing[*]} to $root"
+    local install=(env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -q
+      --no-install-recommends "${missing[@]}")
+    { wine32_root_run_plain "${install[@]}" </dev/null ||
+      { wine32_root_run_plain apt-get update -q && wine32_root_run_plain "${install[@]}" </dev/null; }; } >"$log" 2>&1 ||
+      { echo "wine32 root: installing ${missing[*]} failed; log $log" >&2; tail -20 "$log" >&2; return 1; }
+    wine32_root_run_plain apt-get clean
+  fi
+  wine32_root_run_plain sh -c 'mkdir -p "$(dirname "$1")" && ln -sfn /usr/share/wine/fonts/marlett.ttf "$1" &&
+    fc-cache "$(dirname "$1")" && fc-list : family | grep -qx Marlett' sh "$ZEV_WINE32_MARLETT" >>"$log" 2>&1 ||
+    { echo "wine32 root: fontconfig does not list Marlett; log $log" >&2; return 1; }
+  : >"$(wine32_root_fonts_marker)"
+  rm -f "$log"
 }
 
 # A root made by hand with the same recipe, or one whose marker predates it,

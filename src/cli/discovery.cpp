@@ -13,6 +13,11 @@ CandidateTest EveryListedPath() {
     return [](std::string_view) { return true; };
 }
 
+bool NamesAnotherPrinter(std::string_view cachedId) {
+    const printer::Identity identity = printer::IdentityOf(cachedId);
+    return identity == printer::Identity::MfgMismatch || identity == printer::Identity::MdlMismatch;
+}
+
 std::vector<FoundPrinter> FindZevPrinters(const CandidateTest& isCandidate) {
     std::vector<FoundPrinter> found;
     for (const os::PrinterInterface& entry : os::deviceBus().listPrinterInterfaces().interfaces) {

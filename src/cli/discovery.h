@@ -21,6 +21,11 @@ using CandidateTest = std::function<bool(std::string_view path)>;
 CandidateTest InterfacePathCandidates();
 CandidateTest EveryListedPath();
 
+// Whether a device ID cached by the system before the printer was opened
+// already names another maker or model. A missing or damaged ID rules nothing
+// out: the live ID decides.
+bool NamesAnotherPrinter(std::string_view cachedId);
+
 // Every candidate whose device ID can be read and names a ZEV printer, in the
 // bus's order. A candidate that cannot be opened or refuses the request is left
 // out, as is one whose ID lacks a key: no message is shown.

@@ -1,92 +1,40 @@
 // zev-status: the status tool on Linux, talking to the printers through usblp,
 // or to emulated printers when ZEV_EMULATOR is set.
-#include <signal.h>
-#include <stdlib.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <chrono>
 #include <cstdio>
-#include <filesystem>
+#include <cstdlib>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "cli/discovery.h"
 #include "cli/run.h"
 #include "emulator/install.h"
+#include "os/clock.h"
 #include "os/device_bus.h"
-#include "os/headless/machine.h"
+#include "os/linux/stop_signals.h"
 #include "os/linux/usblp_bus.h"
 
 namespace {
 
-volatile sig_atomic_t g_stop = 0;
-
-void requestStop(int) { g_stop = 1; }
-
-// Without SA_RESTART, so a sleeping watch wakes up at once.
-void stopOnSignals() {
-    struct sigaction action {};
-    action.sa_handler = requestStop;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
-}
-
-// The emulated printers run on the program's clock, which in this build is a
-// simulated machine's; it is kept in step with real time. The machine wants a
-// folder for its drive, which nothing here uses, so it gets a fresh one.
-class EmulatorMachine {
-public:
-    EmulatorMachine() : m_root(makeRoot()), m_machine(m_root) { os::headless::setMachine(&m_machine); }
-    ~EmulatorMachine() {
-        os::headless::setMachine(nullptr);
-        std::error_code ec;
-        std::filesystem::remove_all(m_root, ec);
-    }
-    EmulatorMachine(const EmulatorMachine&) = delete;
-    EmulatorMachine& operator=(const EmulatorMachine&) = delete;
-
-    void setNow(std::uint64_t ms) { m_machine.setNow(ms); }
-
-private:
-    static std::filesystem::path makeRoot() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zev-status-XXXXXX").string();
-        if (!::mkdtemp(pattern.data()))
-            throw std::filesystem::filesystem_error("mkdtemp", std::error_code(errno, std::generic_category()));
-        return pattern;
-    }
-
-    std::filesystem::path m_root;
-    os::headless::Machine m_machine;
-};
-
+// The real clock: the emulated printers of ZEV_EMULATOR run on it as well.
 class SystemClock final : public cli::Clock {
 public:
-    explicit SystemClock(EmulatorMachine* machine) : m_machine(machine) {}
+    std::uint64_t nowMs() override { return os::TickCount() - m_start; }
 
-    std::uint64_t nowMs() override {
-        const auto elapsed = std::chrono::steady_clock::now() - m_start;
-        const auto ms =
-            static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
-        if (m_machine) m_machine->setNow(ms);
-        return ms;
-    }
-
-    // A signal cuts the sleep short (the C++ sleeps would carry on after it).
+    // A stop signal cuts the sleep short.
     void sleepMs(unsigned ms) override {
-        timespec left{static_cast<time_t>(ms / 1000), static_cast<long>(ms % 1000) * 1000000L};
-        while (!g_stop && ::nanosleep(&left, &left) == -1 && errno == EINTR) {}
-        nowMs();
+        const std::uint64_t end = nowMs() + ms;
+        for (std::uint64_t now = nowMs(); !os::linux_usb::StopRequested() && now < end; now = nowMs())
+            os::Sleep(static_cast<unsigned>(end - now));
     }
 
-    bool stopRequested() override { return g_stop != 0; }
+    bool stopRequested() override { return os::linux_usb::StopRequested(); }
 
 private:
-    const std::chrono::steady_clock::time_point m_start = std::chrono::steady_clock::now();
-    EmulatorMachine* m_machine;
+    const std::uint64_t m_start = os::TickCount();
 };
 
 // Without the rights on a node its printer is simply not found; say why.
@@ -109,24 +57,23 @@ int main(int argc, char** argv) {
     const cli::ProgramName program{"zev-status", false};
     const cli::Console console{[](std::string_view text) { write(stdout, text); },
                                [](std::string_view text) { write(stderr, text); }};
-    stopOnSignals();
+    os::linux_usb::StopOnSignals();
 
-    std::unique_ptr<EmulatorMachine> machine;
     std::unique_ptr<os::linux_usb::UsblpBus> usblp;
     cli::CandidateTest candidates = cli::EveryListedPath();
     if (const char* scenario = std::getenv("ZEV_EMULATOR"); scenario && *scenario) {
-        machine = std::make_unique<EmulatorMachine>();
         if (const auto error = emulator::installFromEnvironment()) {
             console.err(std::string(program.name) + ": " + *error + "\n");
             return cli::kExitBadUsage;
         }
         candidates = cli::InterfacePathCandidates();
     } else {
-        usblp = std::make_unique<os::linux_usb::UsblpBus>(os::linux_usb::RootsFromEnvironment());
+        usblp =
+            std::make_unique<os::linux_usb::UsblpBus>(os::linux_usb::RootsFromEnvironment(), cli::NamesAnotherPrinter);
         os::setDeviceBus(usblp.get());
     }
 
-    SystemClock clock(machine.get());
+    SystemClock clock;
     const int code = cli::Run(arguments, program, candidates, clock, console);
     if (code == cli::kExitNoPrinter && usblp) explainUnreadableNodes(*usblp, console);
     os::setDeviceBus(nullptr);

@@ -1,5 +1,8 @@
 #include "cli/printer_record.h"
 
+#include <iterator>
+#include <utility>
+
 #include "printer/command_channel.h"
 #include "printer/commands.h"
 #include "printer/display_name.h"
@@ -33,16 +36,20 @@ PrinterRecord RecordOf(std::string_view devicePath, std::string_view deviceId) {
 std::optional<PrinterSettingsValues> ReadSettingsValues(const std::string& devicePath,
                                                         const std::function<void(unsigned ms)>& wait) {
     using printer::QueryKind;
-    const auto paperHandling = printer::SendQuery(devicePath, printer::kQueryPaperHandling, QueryKind::Word, wait);
-    if (!paperHandling) return std::nullopt;
-    const auto printOptions = printer::SendQuery(devicePath, printer::kQueryPrintOptions, QueryKind::Word, wait);
-    if (!printOptions) return std::nullopt;
-    const auto left = printer::SendQuery(devicePath, printer::kQueryLeftMargin, QueryKind::Number, wait);
-    if (!left) return std::nullopt;
-    const auto top = printer::SendQuery(devicePath, printer::kQueryTopMargin, QueryKind::Number, wait);
-    if (!top) return std::nullopt;
+    std::int32_t values[4] = {};
+    const std::pair<std::string_view, QueryKind> queries[4] = {{printer::kQueryPaperHandling, QueryKind::Word},
+                                                               {printer::kQueryPrintOptions, QueryKind::Word},
+                                                               {printer::kQueryLeftMargin, QueryKind::Number},
+                                                               {printer::kQueryTopMargin, QueryKind::Number}};
+    for (std::size_t i = 0; i < std::size(queries); ++i) {
+        const auto result = printer::SendQueryWithWait(devicePath, queries[i].first, queries[i].second, wait);
+        // A printer that takes a query and stays silent, or answers no number,
+        // has told nothing about that setting.
+        if (!result || !result->holdsNumber) return std::nullopt;
+        values[i] = result->value;
+    }
     return PrinterSettingsValues{
-        static_cast<std::uint16_t>(*paperHandling), static_cast<std::uint16_t>(*printOptions), *top, *left};
+        static_cast<std::uint16_t>(values[0]), static_cast<std::uint16_t>(values[1]), values[3], values[2]};
 }
 
 bool ReportsError(const PrinterRecord& record) {

@@ -35,8 +35,8 @@ struct PrinterRecord {
 PrinterRecord RecordOf(std::string_view devicePath, std::string_view deviceId);
 
 // The four settings queries, in the order the program reads them at start.
-// nullopt when the device cannot be opened for one of them. `wait` stands for
-// the pause between a query and its answer.
+// nullopt when the device cannot be opened for one of them, or one answer
+// holds no number. `wait` stands for the pause between a query and its answer.
 std::optional<PrinterSettingsValues> ReadSettingsValues(const std::string& devicePath,
                                                         const std::function<void(unsigned ms)>& wait);
 

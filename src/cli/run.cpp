@@ -9,12 +9,16 @@
 namespace cli {
 
 std::optional<PrinterSettingsValues> ReadSettings(const std::string& devicePath, Clock& clock) {
+    if (clock.stopRequested()) return std::nullopt;
     return ReadSettingsValues(devicePath, [&clock](unsigned ms) { clock.sleepMs(ms); });
 }
 
 std::vector<PrinterRecord> CheckPrinters(const CandidateTest& isCandidate, Clock& clock) {
     std::vector<PrinterRecord> records;
     for (const FoundPrinter& found : FindZevPrinters(isCandidate)) {
+        // A stop request ends the check with what it has: each printer may cost
+        // its queries' waits.
+        if (clock.stopRequested()) break;
         PrinterRecord record = RecordOf(found.devicePath, found.deviceId);
         // A busy or failing printer is not asked, just as the window waits for
         // a ready printer before it reads the settings.

@@ -48,7 +48,7 @@ public:
 
     std::size_t write(std::span<const std::uint8_t> bytes) override {
         m_bus.catchUp();
-        if (m_printer.faults.unplugged) return 0;
+        if (m_printer.faults.unplugged || m_printer.faults.takesNoBytes) return 0;
         const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
         const std::uint64_t now = m_bus.elapsedMs();
         m_bus.m_log.recordWrite(now, m_printer.name(), text);
@@ -152,6 +152,12 @@ std::unique_ptr<os::DeviceHandle> EmulatedBus::open(const std::string& path, os:
 EmulatedPrinter& EmulatedBus::addPrinter(const std::string& name) {
     m_printers.push_back(std::make_unique<EmulatedPrinter>(name));
     return *m_printers.back();
+}
+
+std::vector<std::string> EmulatedBus::printerNames() const {
+    std::vector<std::string> names;
+    for (const auto& p : m_printers) names.push_back(p->name());
+    return names;
 }
 
 EmulatedPrinter* EmulatedBus::printer(std::string_view name) {

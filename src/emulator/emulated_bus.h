@@ -30,6 +30,8 @@ public:
 
     // Adds a printer at the end of the listing order (for tests).
     EmulatedPrinter& addPrinter(const std::string& name);
+    // Every printer's name, in listing order, unplugged ones included.
+    std::vector<std::string> printerNames() const;
     // nullptr when there is no printer of that name. Brings it up to date first.
     EmulatedPrinter* printer(std::string_view name);
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 #include "emulator/status_builder.h"
 #include "emulator/write_log.h"
@@ -17,6 +18,8 @@ constexpr std::uint8_t kStateInternalJob = 0x04;
 constexpr std::uint8_t kStateOutOfPaper = 0x09;
 constexpr std::uint8_t kActivityIdle = 0;
 constexpr std::uint8_t kActivityBusy = 15;
+// Control bytes, a zero byte and no digit: what a confused device might send back.
+constexpr std::string_view kGarbageAnswer{"\xff\x1b?\x00#~", 6};
 
 std::optional<std::int64_t> number(std::string_view text) {
     std::int64_t value = 0;
@@ -198,6 +201,8 @@ void EmulatedPrinter::answer(std::int64_t value) {
     if (faults.nextAnswer) {
         text = std::move(*faults.nextAnswer);
         faults.nextAnswer.reset();
+    } else if (faults.garbageAnswers) {
+        text = kGarbageAnswer;
     } else if (!faults.noAnswer) {
         text = std::to_string(value);
     }

@@ -11,6 +11,8 @@ void applyWord(PrinterFaults& faults, PrinterWord word) {
         case PrinterWord::OpenFails: faults.openFails = true; break;
         case PrinterWord::IdFails: faults.idFails = true; break;
         case PrinterWord::NoAnswer: faults.noAnswer = true; break;
+        case PrinterWord::GarbageAnswers: faults.garbageAnswers = true; break;
+        case PrinterWord::TakesNoBytes: faults.takesNoBytes = true; break;
         case PrinterWord::DetailTooLarge: faults.detailTooLarge = true; break;
         case PrinterWord::DetailFails: faults.detailFails = true; break;
         case PrinterWord::Ok: faults = {}; break;

@@ -16,6 +16,8 @@ enum class PrinterWord {
     OpenFails,       // listed, but opening it fails
     IdFails,         // the device-ID request fails
     NoAnswer,        // queries get no answer
+    GarbageAnswers,  // queries get bytes that are no number
+    TakesNoBytes,    // writes are not taken (a busy printer's stalled endpoint)
     DetailTooLarge,  // the walk cannot take its interface detail
     DetailFails,     // fetching its interface detail fails
     Ok,              // every fault cleared, raw texts included, and plugged in

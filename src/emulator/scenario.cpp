@@ -142,6 +142,8 @@ std::optional<PrinterWord> wordOf(const std::string& key) {
     if (key == "open-fails") return PrinterWord::OpenFails;
     if (key == "id-fails") return PrinterWord::IdFails;
     if (key == "no-answer") return PrinterWord::NoAnswer;
+    if (key == "garbage-answers") return PrinterWord::GarbageAnswers;
+    if (key == "takes-no-bytes") return PrinterWord::TakesNoBytes;
     if (key == "detail-too-large") return PrinterWord::DetailTooLarge;
     if (key == "detail-fails") return PrinterWord::DetailFails;
     if (key == "ok") return PrinterWord::Ok;

@@ -23,5 +23,8 @@ AnswerLayout AnswerLayoutOf(QueryKind kind);
 // (up to the first zero byte, at most parsedChars) in decimal. A word query
 // yields 0..65535, a number query any signed 32-bit value.
 std::int32_t ParseAnswer(QueryKind kind, std::span<const std::uint8_t> buffer);
+// Whether those characters hold a number at all: an empty or garbled answer
+// parses as 0 too.
+bool AnswerHoldsNumber(QueryKind kind, std::span<const std::uint8_t> buffer);
 
 }  // namespace printer

@@ -20,11 +20,13 @@ void writeFrame(os::DeviceHandle& device, FrameKind kind, std::string_view comma
 }  // namespace
 
 std::optional<std::int32_t> SendQuery(const std::string& devicePath, std::string_view command, QueryKind kind) {
-    return SendQuery(devicePath, command, kind, os::Sleep);
+    const auto result = SendQueryWithWait(devicePath, command, kind, os::Sleep);
+    if (!result) return std::nullopt;
+    return result->value;
 }
 
-std::optional<std::int32_t> SendQuery(const std::string& devicePath, std::string_view command, QueryKind kind,
-                                      const std::function<void(unsigned ms)>& wait) {
+std::optional<QueryResult> SendQueryWithWait(const std::string& devicePath, std::string_view command, QueryKind kind,
+                                             const std::function<void(unsigned ms)>& wait) {
     const auto device = os::deviceBus().open(devicePath, os::OpenMode::ExclusiveReadWrite);
     if (!device) return std::nullopt;
     writeFrame(*device, FrameKind::Query, command);
@@ -36,7 +38,7 @@ std::optional<std::int32_t> SendQuery(const std::string& devicePath, std::string
     for (std::size_t reads = 0; reads < kMaxAnswerReads; ++reads) {
         if (device->read(readArea) == 0) break;
     }
-    return ParseAnswer(kind, buffer);
+    return QueryResult{ParseAnswer(kind, buffer), AnswerHoldsNumber(kind, buffer)};
 }
 
 void SendCommand(os::DeviceHandle& device, FrameKind kind, std::string_view command) {

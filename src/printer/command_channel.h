@@ -26,9 +26,17 @@ inline constexpr std::size_t kMaxAnswerReads = 1024;
 // The parsed value, or nullopt when the device cannot be opened; the caller
 // then leaves its value unchanged. No answer at all gives 0.
 std::optional<std::int32_t> SendQuery(const std::string& devicePath, std::string_view command, QueryKind kind);
+
+// A query's value, and whether the answer held a number: a printer that never
+// answers, or answers garbage, gives 0, which a caller that reports values must
+// not mistake for a setting.
+struct QueryResult {
+    std::int32_t value = 0;
+    bool holdsNumber = false;
+};
 // The same with the 400 ms pause left to `wait`, for callers that keep their own time.
-std::optional<std::int32_t> SendQuery(const std::string& devicePath, std::string_view command, QueryKind kind,
-                                      const std::function<void(unsigned ms)>& wait);
+std::optional<QueryResult> SendQueryWithWait(const std::string& devicePath, std::string_view command, QueryKind kind,
+                                             const std::function<void(unsigned ms)>& wait);
 
 // Writes one frame of `kind` on an open device; no answer is read.
 void SendCommand(os::DeviceHandle& device, FrameKind kind, std::string_view command);

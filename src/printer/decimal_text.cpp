@@ -9,17 +9,32 @@ namespace {
 
 bool isBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
-}  // namespace
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
-std::int32_t ParseDecimalInt32(std::string_view text) {
+// Where the digits start: after leading blanks and one sign.
+std::size_t digitsStart(std::string_view text, bool& negative) {
     std::size_t i = 0;
     while (i < text.size() && isBlank(text[i])) ++i;
-    bool negative = false;
+    negative = false;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    return i;
+}
+
+}  // namespace
+
+bool HoldsDecimalNumber(std::string_view text) {
+    bool negative = false;
+    const std::size_t i = digitsStart(text, negative);
+    return i < text.size() && isDigit(text[i]);
+}
+
+std::int32_t ParseDecimalInt32(std::string_view text) {
+    bool negative = false;
+    std::size_t i = digitsStart(text, negative);
 
     constexpr std::int64_t kMaxMagnitude = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
     std::int64_t magnitude = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    for (; i < text.size() && isDigit(text[i]); ++i) {
         magnitude = magnitude * 10 + (text[i] - '0');
         if (magnitude > kMaxMagnitude) magnitude = kMaxMagnitude;  // saturate, keep scanning
     }

@@ -29,7 +29,9 @@ std::string VersionFileName(const DriverFile& file) { return std::string("brmod_
 
 std::string VersionFileUrlPath(const DriverFile& file) { return "/zev/update/" + VersionFileName(file); }
 
-std::string ReplacementUrlPath(const DriverFile& file) { return "/zev/update/files/" + std::string(file.name); }
+std::string ReplacementUrlPath(const DriverFile& file) { return ReplacementUrlPath(file.name); }
+
+std::string ReplacementUrlPath(std::string_view name) { return "/zev/update/files/" + std::string(name); }
 
 std::string DownloadingText(const DriverFile& file) { return "Downloading now: " + std::string(file.name); }
 

@@ -45,6 +45,7 @@ std::string BackupPath(const DriverFile& file, const std::string& systemDirector
 // Addresses on the update server, below its base address.
 std::string VersionFileUrlPath(const DriverFile& file);  // "/zev/update/brmod_a.txt"
 std::string ReplacementUrlPath(const DriverFile& file);  // "/zev/update/files/brmod_a.dll"
+std::string ReplacementUrlPath(std::string_view name);   // "/zev/update/files/" + name
 // The local name a version file is downloaded to: "brmod_a.txt".
 std::string VersionFileName(const DriverFile& file);
 // The install dialog's status line while `file` downloads.

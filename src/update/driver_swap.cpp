@@ -4,10 +4,12 @@
 #include <vector>
 
 #include "os/files.h"
+#include "os/process.h"
 #include "update/driver_files.h"
 #include "update/replacement_check.h"
 #include "update/spooler.h"
 #include "update/swap_journal.h"
+#include "update/update_manifest.h"
 
 namespace update {
 
@@ -20,36 +22,33 @@ struct FilePaths {
 FilePaths PathsOf(char letter, const std::string& systemDirectory, const std::string& stamp) {
     const DriverFile& file = DriverFileOf(letter);
     const std::string installed = InstalledPath(file, systemDirectory);
-    return {installed, BackupPath(file, systemDirectory, stamp), PlacedPath(installed), PreviousPath(installed)};
+    return {installed,
+            BackupPath(file, systemDirectory, stamp),
+            SealedFolder(systemDirectory) + "\\" + std::string(file.name),
+            PreviousPath(installed)};
 }
 
-ExpectedDigest DigestOf(const SwapRequest& request, char letter) {
-    const auto it = request.sha256.find(letter);
-    if (it == request.sha256.end()) return {};
-    return {ExpectedDigest::Kind::Sha256, it->second};
-}
+void RemoveSealed(const std::string& systemDirectory) { os::RemovePrivateFolder(SealedFolder(systemDirectory)); }
 
-// Copies each staged replacement beside its target and checks the copy, which
-// nobody without administrator rights can change any more. False (with every
-// copy removed again) when one cannot be placed or fails its check.
-bool PlaceReplacements(const SwapRequest& request) {
-    std::vector<std::string> placed;
-    for (char letter : request.letters) {
-        const FilePaths p = PathsOf(letter, request.systemDirectory, request.stamp);
-        os::DeleteFile(p.placed);  // a leftover of an interrupted run
-        const std::string staged = request.stagingFolder + "\\" + std::string(DriverFileOf(letter).name);
-        const bool copied = os::CopyToNewFile(staged, p.placed);
-        if (copied) placed.push_back(p.placed);
-        if (!copied || !ReplacementAcceptable(p.placed, DigestOf(request, letter), p.installed)) {
-            for (const std::string& path : placed) os::DeleteFile(path);
+// Copies the manifest and the replacements out of the caller's folder, which
+// its owner can change at any moment, into a fresh folder nobody but an
+// administrator can, and proves them there: what is checked is what goes in.
+// False (with that folder gone again) when anything fails.
+bool SealReplacements(const SwapRequest& request) {
+    const std::string sealed = SealedFolder(request.systemDirectory);
+    RemoveSealed(request.systemDirectory);  // a leftover of an interrupted run
+    if (!os::CreateAdminOnlyFolder(sealed)) return false;
+    std::vector<std::string> names = {kManifestName, kManifestSignatureName};
+    for (char letter : request.letters) names.emplace_back(DriverFileOf(letter).name);
+    for (const std::string& name : names) {
+        if (!os::CopyToNewFile(request.stagingFolder + "\\" + name, sealed + "\\" + name)) {
+            RemoveSealed(request.systemDirectory);
             return false;
         }
     }
-    return true;
-}
-
-void RemovePlaced(const SwapJournal& journal, const std::string& systemDirectory) {
-    for (char letter : journal.letters) os::DeleteFile(PathsOf(letter, systemDirectory, journal.stamp).placed);
+    if (ReplacementsAuthentic(sealed, request.letters, request.systemDirectory)) return true;
+    RemoveSealed(request.systemDirectory);
+    return false;
 }
 
 bool WriteJournal(const SwapJournal& journal, const std::string& systemDirectory) {
@@ -81,7 +80,7 @@ bool Undo(const SwapJournal& journal, const std::string& systemDirectory) {
 // goes only when the undo is complete, so the next start tries again otherwise.
 SwapOutcome RollBack(const SwapJournal& journal, const std::string& systemDirectory) {
     const bool complete = Undo(journal, systemDirectory);
-    RemovePlaced(journal, systemDirectory);
+    RemoveSealed(systemDirectory);
     if (complete) os::DeleteFile(JournalPath(systemDirectory));
     StartSpooler();
     return complete ? SwapOutcome::RolledBack : SwapOutcome::RollbackIncomplete;
@@ -113,10 +112,12 @@ bool SwapAll(SwapJournal& journal, const std::string& systemDirectory) {
 }  // namespace
 
 SwapOutcome SwapDriverFiles(const SwapRequest& request) {
-    if (!PlaceReplacements(request)) return SwapOutcome::Refused;
+    const auto mutex = os::CreateOwnedMutex(kSwapMutexName);
+    if (!mutex || mutex->alreadyExisted()) return SwapOutcome::Busy;
+    if (!SealReplacements(request)) return SwapOutcome::Refused;
     SwapJournal journal{request.stamp, request.letters, {}};
     if (!StopSpooler()) {
-        RemovePlaced(journal, request.systemDirectory);
+        RemoveSealed(request.systemDirectory);
         StartSpooler();
         return SwapOutcome::SpoolerNotStopped;
     }
@@ -134,12 +135,15 @@ SwapOutcome SwapDriverFiles(const SwapRequest& request) {
         }
     }
     os::DeleteFile(JournalPath(request.systemDirectory));
+    RemoveSealed(request.systemDirectory);
     return SwapOutcome::Replaced;
 }
 
 bool SwapJournalPending(const std::string& systemDirectory) { return os::FileExists(JournalPath(systemDirectory)); }
 
 bool ReplaySwapJournal(const std::string& systemDirectory) {
+    const auto mutex = os::CreateOwnedMutex(kSwapMutexName);
+    if (!mutex || mutex->alreadyExisted()) return false;
     const std::string path = JournalPath(systemDirectory);
     const std::optional<std::string> text = os::ReadTextFile(path);
     if (!text) return !os::FileExists(path);

@@ -1,6 +1,7 @@
-// Putting verified replacements in place of installed driver files, all or
-// none: each replacement is first copied beside its target (same volume, a
-// folder only administrators can write), checked there, and only then, with the
+// Putting the maker's replacements in place of installed driver files, all or
+// none: the replacements and their signed manifest are first copied out of the
+// caller's folder into one only administrators can change, beside the targets
+// (same volume), and proven there to be the maker's; only then, with the
 // spooler confirmed stopped, is each installed file moved to its backup name and
 // the replacement renamed into its place. A step that fails puts every file
 // already swapped back from where it was moved to. A journal beside the files
@@ -10,17 +11,15 @@
 // in an elevated copy of it (see elevated_install.h).
 #pragma once
 
-#include <map>
 #include <string>
 
 namespace update {
 
 struct SwapRequest {
     std::string systemDirectory;
-    std::string stamp;                   // appended to the backup names (the German run), or empty
-    std::string letters;                 // the files to replace, in mask order
-    std::string stagingFolder;           // holds each replacement under its installed name
-    std::map<char, std::string> sha256;  // per letter, when the version file gave one
+    std::string stamp;          // appended to the backup names (the German run), or empty
+    std::string letters;        // the files to replace, in mask order
+    std::string stagingFolder;  // the caller's: holds the manifest and each replacement, all untrusted
 };
 
 enum class SwapOutcome {
@@ -29,7 +28,11 @@ enum class SwapOutcome {
     SpoolerNotStopped,   // nothing replaced; the spooler was asked to start again
     RolledBack,          // a step failed; every file is back as it was and the spooler was started
     RollbackIncomplete,  // the undo itself failed; the journal stays for the next start
+    Busy,                // another swap is running: nothing touched
 };
+
+// Held by the one process that may swap or undo at a time, in any session.
+inline constexpr const char* kSwapMutexName = "Global\\ZevStatusDriverSwap";
 
 SwapOutcome SwapDriverFiles(const SwapRequest& request);
 

@@ -13,14 +13,14 @@ namespace update {
 
 namespace {
 
-// Long enough for the prompt, the spooler's stop and start and the copies.
-constexpr unsigned kElevatedWaitMs = 5 * 60 * 1000;
+// The caller removes the run folder only once its copy has ended, however long
+// the prompt and the spooler take: the copy may still be reading it, and a
+// name freed early could be taken by another program before the copy looks.
+constexpr unsigned kUntilEnded = 0xFFFFFFFFu;
 constexpr std::size_t kMaxCommandLine = 4096;
 constexpr std::size_t kMaxFolderLength = 240;
-constexpr std::size_t kSha256Digits = 64;
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLowerHex(char c) { return isDigit(c) || (c >= 'a' && c <= 'f'); }
 
 // Words separated by blanks; a word in double quotes may hold blanks. A quote
 // anywhere else, or one left open, makes the line unreadable.
@@ -106,38 +106,9 @@ std::string StampWord(const std::string& stamp) {
     return digits;
 }
 
-bool AddDigest(std::string_view word, const std::string& letters, std::map<char, std::string>& sha256) {
-    if (word.size() != 2 + kSha256Digits || word[1] != '=') return false;
-    const char letter = word[0];
-    if (letters.find(letter) == std::string::npos || sha256.count(letter)) return false;
-    const std::string_view hex = word.substr(2);
-    if (!std::all_of(hex.begin(), hex.end(), isLowerHex)) return false;
-    sha256[letter] = std::string(hex);
-    return true;
-}
-
-std::string ResultText(const std::string& letters, bool replaced) {
-    std::string text;
-    for (char c : letters) text += std::string(1, c) + (replaced ? " replaced\n" : " kept\n");
-    return text;
-}
-
-// The letters a result file reports replaced, limited to those asked for.
-std::string ReplacedIn(const std::string& text, const std::string& asked) {
-    std::string replaced;
-    for (char c : asked) {
-        if (text.find(std::string(1, c) + " replaced\n") != std::string::npos) replaced += c;
-    }
-    return replaced;
-}
-
 int Install(const ElevatedRequest& request) {
-    SwapRequest swap{os::SystemDirectory(), request.stamp, request.letters, request.stagingFolder, request.sha256};
-    const SwapOutcome outcome = SwapDriverFiles(swap);
-    const std::string resultPath = request.stagingFolder + "\\" + kResultFileName;
-    // The folder is the caller's; a result already there was not written by us.
-    if (!os::FileExists(resultPath))
-        os::WriteTextFile(resultPath, ResultText(request.letters, outcome == SwapOutcome::Replaced));
+    const SwapOutcome outcome =
+        SwapDriverFiles({os::SystemDirectory(), request.stamp, request.letters, request.stagingFolder});
     return outcome == SwapOutcome::Replaced ? kExitReplaced : 1 + static_cast<int>(outcome);
 }
 
@@ -146,7 +117,6 @@ int Install(const ElevatedRequest& request) {
 std::string ElevatedArguments(const SwapRequest& request) {
     std::string arguments = std::string(kElevatedInstallSwitch) + " \"" + request.stagingFolder + "\" " +
                             MaskOf(request.letters) + " " + StampWord(request.stamp);
-    for (const auto& [letter, hex] : request.sha256) arguments += " " + std::string(1, letter) + "=" + hex;
     return arguments;
 }
 
@@ -168,9 +138,9 @@ std::optional<ElevatedRequest> ParseElevatedCommandLine(std::string_view command
     const std::vector<std::string_view>& w = *words;
     if (w[1] == kElevatedRecoverSwitch) {
         if (w.size() != 2) return std::nullopt;
-        return ElevatedRequest{ElevatedRequest::Kind::Recover, {}, {}, {}, {}};
+        return ElevatedRequest{ElevatedRequest::Kind::Recover, {}, {}, {}};
     }
-    if (w[1] != kElevatedInstallSwitch || w.size() < 5 || !IsStagingFolder(w[2])) return std::nullopt;
+    if (w[1] != kElevatedInstallSwitch || w.size() != 5 || !IsStagingFolder(w[2])) return std::nullopt;
     ElevatedRequest request;
     request.stagingFolder = std::string(w[2]);
     const std::optional<std::string> letters = LettersOfMask(w[3]);
@@ -178,9 +148,6 @@ std::optional<ElevatedRequest> ParseElevatedCommandLine(std::string_view command
     if (!letters || !stamp) return std::nullopt;
     request.letters = *letters;
     request.stamp = *stamp;
-    for (std::size_t i = 5; i < w.size(); ++i) {
-        if (!AddDigest(w[i], request.letters, request.sha256)) return std::nullopt;
-    }
     return request;
 }
 
@@ -194,12 +161,9 @@ int RunElevatedMode(std::string_view commandLine) {
 
 std::string InstallWithRights(const SwapRequest& request) {
     if (os::IsElevated()) return SwapDriverFiles(request) == SwapOutcome::Replaced ? request.letters : std::string();
-    const std::string resultPath = request.stagingFolder + "\\" + kResultFileName;
-    os::DeleteFile(resultPath);
-    const os::ElevatedRun run = os::RunElevatedCopy(ElevatedArguments(request), kElevatedWaitMs);
-    if (run.outcome != os::ElevatedRun::Outcome::Ended || run.exitCode != kExitReplaced) return {};
-    const std::optional<std::string> result = os::ReadTextFile(resultPath);
-    return result ? ReplacedIn(*result, request.letters) : std::string();
+    const os::ElevatedRun run = os::RunElevatedCopy(ElevatedArguments(request), kUntilEnded);
+    const bool replaced = run.outcome == os::ElevatedRun::Outcome::Ended && run.exitCode == kExitReplaced;
+    return replaced ? request.letters : std::string();
 }
 
 void RecoverInterruptedSwap() {
@@ -209,7 +173,7 @@ void RecoverInterruptedSwap() {
         ReplaySwapJournal(systemDirectory);
         return;
     }
-    os::RunElevatedCopy(RecoverArguments(), kElevatedWaitMs);
+    os::RunElevatedCopy(RecoverArguments(), kUntilEnded);
 }
 
 }  // namespace update

@@ -1,13 +1,15 @@
 // The swap of driver files needs administrator rights. A program without them
 // starts an elevated copy of itself with a private argument that names the
-// run's staging folder, the mask, the backup stamp and the expected digests; the
-// copy swaps, writes one line per file into "result.txt" in the staging folder
-// and ends with an exit code that says how it went. The dialogs stay in the
-// program that asked.
+// run's staging folder, the mask and the backup stamp; the copy swaps and ends
+// with an exit code that says how it went. The dialogs stay in the program
+// that asked.
 //
 // The copy runs with administrator rights on a command line anybody could have
-// written, so its parser accepts exactly the form below and nothing else, and
-// the copy only ever touches the six driver files in their two folders.
+// written, so its parser accepts exactly the form below and nothing else. The
+// folder is only where to look: the copy writes nothing there and trusts
+// nothing it reads there before the maker's signature has proven it (see
+// driver_swap.h); it only ever changes the six driver files in their two
+// folders.
 #pragma once
 
 #include <map>
@@ -21,12 +23,12 @@ namespace update {
 
 inline constexpr std::string_view kElevatedInstallSwitch = "--zev-elevated-install";
 inline constexpr std::string_view kElevatedRecoverSwitch = "--zev-elevated-recover";
-inline constexpr const char* kResultFileName = "result.txt";
 
 // Exit codes of the elevated copy.
 inline constexpr int kExitReplaced = 0;
 inline constexpr int kExitBadArguments = 64;
 inline constexpr int kExitNotElevated = 65;
+// Any other code: 1 + the SwapOutcome that ended the swap.
 
 struct ElevatedRequest {
     enum class Kind { Install, Recover };
@@ -34,13 +36,12 @@ struct ElevatedRequest {
     std::string stagingFolder;
     std::string letters;  // from the mask, in mask order
     std::string stamp;    // " DDMMYYYY HHMM" or empty
-    std::map<char, std::string> sha256;
 
     friend bool operator==(const ElevatedRequest&, const ElevatedRequest&) = default;
 };
 
 // The arguments (without the program path) that ask for `request`:
-//   --zev-elevated-install "<staging folder>" <mask> <DDMMYYYYHHMM or -> [<letter>=<sha256>]...
+//   --zev-elevated-install "<staging folder>" <mask> <DDMMYYYYHHMM or ->
 //   --zev-elevated-recover
 std::string ElevatedArguments(const SwapRequest& request);
 std::string RecoverArguments();

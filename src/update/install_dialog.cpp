@@ -8,6 +8,7 @@
 #include "update/driver_files.h"
 #include "update/elevated_install.h"
 #include "update/replacement_check.h"
+#include "update/update_manifest.h"
 #include "update/update_result_dialogs.h"
 #include "update/update_server.h"
 
@@ -29,13 +30,16 @@ void InstallDialog::OnOK() {
     {
         // The run's folder goes before the result is shown.
         const std::optional<RunFolder> folder = RunFolder::Create();
-        SwapRequest request{os::SystemDirectory(), german() ? m_strTimestamp : std::string(), {}, {}, {}};
+        SwapRequest request{os::SystemDirectory(), german() ? m_strTimestamp : std::string(), {}, {}};
         // Every replacement is had and checked before anything installed is touched.
-        bool staged = folder.has_value();
+        bool staged = folder.has_value() && fetchManifest(*folder);
         for (std::size_t i = 0; staged && i < m_pending.size(); ++i) {
             if (m_pending[i] == 1) staged = stage(i, *folder, request);
         }
         setStatus(kDownloadCompleteText);
+        // Checked here too, so that a server without the maker's signature
+        // fails without asking for administrator rights first.
+        staged = staged && ReplacementsAuthentic(folder->path(), request.letters, request.systemDirectory);
         if (staged && !request.letters.empty()) {
             request.stagingFolder = folder->path();
             for (char replaced : InstallWithRights(request)) m_pending[kMaskOrder.find(replaced)] = 0;
@@ -52,7 +56,14 @@ bool InstallDialog::stage(std::size_t maskPosition, const RunFolder& folder, Swa
     if (!os::DownloadToFile(UpdateServerBase() + ReplacementUrlPath(file), staged, ReplacementLimits())) return false;
     if (!ReplacementAcceptable(staged, digest, InstalledPath(file, request.systemDirectory))) return false;
     request.letters += file.letter;
-    if (digest.kind == ExpectedDigest::Kind::Sha256) request.sha256[file.letter] = digest.hex;
+    return true;
+}
+
+bool InstallDialog::fetchManifest(const RunFolder& folder) {
+    for (const char* name : {kManifestName, kManifestSignatureName}) {
+        const std::string url = UpdateServerBase() + ReplacementUrlPath(name);
+        if (!os::DownloadToFile(url, folder.file(name), VersionFileLimits())) return false;
+    }
     return true;
 }
 

@@ -40,6 +40,8 @@ private:
     // Downloads the replacement of the file at `maskPosition` into `folder` and
     // checks it; true when it may be installed, which `request` then names.
     bool stage(std::size_t maskPosition, const RunFolder& folder, SwapRequest& request);
+    // Downloads the signed manifest of the replacements into `folder`.
+    bool fetchManifest(const RunFolder& folder);
 };
 
 }  // namespace update

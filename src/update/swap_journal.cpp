@@ -79,7 +79,9 @@ std::string JournalPath(const std::string& systemDirectory) {
     return systemDirectory + std::string(kDriverSubdirectory) + "\\zevstatus_swap.journal";
 }
 
-std::string PlacedPath(const std::string& installed) { return installed + ".zevnew"; }
+std::string SealedFolder(const std::string& systemDirectory) {
+    return systemDirectory + std::string(kDriverSubdirectory) + "\\zevstatus-sealed";
+}
 
 std::string PreviousPath(const std::string& installed) { return installed + ".zevprev"; }
 

@@ -39,9 +39,10 @@ std::optional<SwapJournal> ParseJournal(std::string_view text);
 // Where the journal of the driver files below `systemDirectory` lives.
 std::string JournalPath(const std::string& systemDirectory);
 
-// The transient names beside an installed file: the placed replacement before
-// it is swapped in, and the previous copy when the backup name was taken.
-std::string PlacedPath(const std::string& installed);
+// Where the replacements wait to be swapped in: a folder of administrators
+// only, beside the driver files, so each goes into place by a rename.
+std::string SealedFolder(const std::string& systemDirectory);
+// The transient name beside an installed file when the backup name was taken.
 std::string PreviousPath(const std::string& installed);
 
 }  // namespace update

@@ -17,13 +17,14 @@
 
 namespace zevtest {
 
-// Virtual time: a sleep moves the machine on; the watch ends at `stopAtMs`.
+// Virtual time: a sleep moves the machine on; a stop is requested from
+// `stopAtMs` on (0: never).
 class VirtualClock final : public cli::Clock {
 public:
     explicit VirtualClock(Harness& h) : m_h(h) {}
     std::uint64_t nowMs() override { return m_h.now(); }
     void sleepMs(unsigned ms) override { m_h.advance(std::chrono::milliseconds(ms)); }
-    bool stopRequested() override { return m_h.now() >= stopAtMs; }
+    bool stopRequested() override { return stopAtMs != 0 && m_h.now() >= stopAtMs; }
     std::uint64_t stopAtMs = 0;
 
 private:

@@ -121,6 +121,18 @@ TEST_F(CliTest, ExitCodeIsTheWorstPrinterAndTwoWithoutOne) {
     EXPECT_EQ(out, "KEIN BRENLATO ZEV GEFUNDEN !!!\n");
 }
 
+TEST_F(CliTest, SettingsAreNotReadFromAPrinterThatAnswersNoNumber) {
+    for (const auto& [scenario, read] : {std::pair{"printer A1", true},
+                                         std::pair{"printer A1 no-answer", false},
+                                         std::pair{"printer A1 garbage-answers", false},
+                                         std::pair{"printer A1 takes-no-bytes", false}}) {
+        SCOPED_TRACE(scenario);
+        play(scenario);
+        EXPECT_EQ(run({"--json"}), 0);
+        EXPECT_EQ(json::parse(out)[0]["settings"].is_null(), !read);
+    }
+}
+
 TEST_F(CliTest, WatchReportsEachChangeOnceUntilStopped) {
     play(
         "printer A1\nprinter B2 state=2 activity=15\n"

@@ -69,6 +69,7 @@ protected:
     std::map<std::string, std::string> answers;
     std::map<std::string, int> requests;
     os::linux_usb::UsblpBus usblp{{root / "sys", root / "dev/usb"},
+                                  cli::NamesAnotherPrinter,
                                   [this](int fd, std::span<std::uint8_t> answer) { return request(fd, answer); }};
 };
 
@@ -87,10 +88,13 @@ TEST_F(UsblpBusTest, ReportsTheZevAndSendsItsQueriesToItsNode) {
     EXPECT_EQ(records[0]["path"], (root / "dev/usb/lp1").string());
     EXPECT_EQ(records[0]["serial"], "B2");
     EXPECT_EQ(records[0]["pens"][1]["level"], 60);
-    EXPECT_FALSE(records[0]["settings"].is_null());
-    // Each query opens the node afresh; the last one, the top margin, is what the file holds.
+    // A plain file answers nothing: the first query goes to the node, and
+    // without an answer the settings are not read and no other query follows.
+    EXPECT_TRUE(records[0]["settings"].is_null());
     std::ifstream node(root / "dev/usb/lp1", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(node), {}).substr(0, 19), "\x1b%Pfm.push_value 48");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(node), {}),
+              "\x1b%Pds2.get 70016;udw.quit;\x1b"
+              "E\x1b%-12345X");
 }
 
 TEST(UsblpText, DeviceIdAnswers) {
@@ -126,8 +130,8 @@ TEST(UsblpText, NodeNamesAndAttributes) {
     for (const char* name : {"lp", "lp-1", "lp+1", "lp1a", "lpx", "tty0", "lp99999999"})
         EXPECT_EQ(os::linux_usb::UsblpMinor(name), -1) << name;
     EXPECT_FALSE(os::linux_usb::IsZevProduct("60041\n"));
-    EXPECT_FALSE(os::linux_usb::NamesAnotherPrinter(""));
-    EXPECT_TRUE(os::linux_usb::NamesAnotherPrinter("MFG:brenlato;MDL:zev 2;\n"));
+    EXPECT_FALSE(cli::NamesAnotherPrinter(""));
+    EXPECT_TRUE(cli::NamesAnotherPrinter("MFG:brenlato;MDL:zev 2;"));
 }
 
 }  // namespace

@@ -4,16 +4,23 @@
 #
 #   bash tests/installer/run-installer-test.sh [ZevStatus.exe]   (default build/win32/ZevStatus.exe)
 #
-# 1. A silent install writes every file, the shortcut and every registry value.
+# 1. A silent install writes every file (the help files too), the shortcut and
+#    every registry value.
 # 2. The Run value is started as at log-on: wineboot's log-on pass hands it to
 #    CreateProcess, as Explorer does. The tray icon appears (its menu is the
-#    program's) and data.txt is created in the install folder.
+#    program's) and data.txt is created in the install folder. F1 in the main
+#    window opens the German help file there.
 # 3. A second setup, of a different exe, installs over the running copy: the
 #    copy is closed, data.txt is kept and the exe is replaced. Over a copy that
 #    does not end (it shows a printer message), the setup fails and changes
 #    nothing.
-# 4. A silent uninstall, with the program running again, leaves nothing of
-#    ours: the files and HKCU are listed before and after.
+# 4. F1 in the English window opens the English help file. A silent
+#    uninstall, with the program running again, leaves nothing of ours: the
+#    files and HKCU are listed before and after.
+#
+# Wine has no HTML engine offline here (Debian ships no Gecko for it), so it
+# cannot show a help page: the test gives .chm files a handler that writes down
+# the file it was asked to open, and checks that file.
 #
 # Everything runs in a private Xvfb and a Wine prefix of its own under
 # build/installer-test/, made afresh each run. Logs and a screenshot on failure
@@ -62,9 +69,13 @@ echo 'printer A1 state=0 activity=0 pen1=1:80 pen2=2:60' >"$work/idle-printer.tx
 echo 'printer A1 state=14 activity=0 pen1=1:80 pen2=2:60' >"$work/jammed-printer.txt"
 cp "$exe" "$work/v2/ZevStatus.exe"
 printf '\n' >>"$work/v2/ZevStatus.exe"
+for lang in de en; do
+  python3 installer/make_chm.py docs/help "$lang" "$work/zev_help_$lang.chm" 315532800
+done
 for v in 1 2; do
   src=$exe; ((v == 2)) && src=$work/v2/ZevStatus.exe
   (cd installer && makensis -V2 -INPUTCHARSET UTF8 "-DZEV_EXE=$src" "-DZEV_VERSION=$version" \
+    "-DZEV_HELP_DE=$work/zev_help_de.chm" "-DZEV_HELP_EN=$work/zev_help_en.chm" \
     "-DZEV_OUT=$work/setup-$v.exe" zevstatus.nsi) >"$work/makensis-$v.log"
 done
 
@@ -76,7 +87,11 @@ w wineboot -i >"$work/wineboot.log" 2>&1
   w wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$desktop" /f
   w wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$desktop" /d "$geometry" /f
   w wine reg add "HKCU\\Software\\Wine\\Explorer\\Desktops\\$desktop" /v EnableShell /t REG_DWORD /d 1 /f
+  # What the shell's "open" on a .chm starts: a note of the file instead of a viewer.
+  w wine reg add 'HKCR\.chm' /ve /d ZevTest.HelpFile /f
+  w wine reg add 'HKCR\ZevTest.HelpFile\shell\open\command' /ve /d 'cmd.exe /c echo %1>C:\help-opened.txt' /f
 } >>"$work/wineboot.log" 2>&1
+help_note=$WINEPREFIX/drive_c/help-opened.txt
 
 user_dir=$(find "$WINEPREFIX/drive_c/users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -1)
 user=$(basename "$user_dir")
@@ -108,9 +123,12 @@ snapshot 0-fresh
 log "1. silent install"
 rc=0; w wine "$work/setup-1.exe" /S >"$work/install-1.log" 2>&1 || rc=$?
 check "the setup ends with exit code 0 ($rc)" test $rc = 0
-check "the install folder holds exactly ZevStatus.exe and uninstall.exe" \
-  test "$(cd "$inst" && ls -A | tr '\n' ' ')" = "ZevStatus.exe uninstall.exe "
+check "the install folder holds exactly the exe, the uninstaller and the help files" \
+  test "$(cd "$inst" && LC_ALL=C ls -A | tr '\n' ' ')" = "ZevStatus.exe uninstall.exe zev_help_de.chm zev_help_en.chm "
 check "the installed exe is the product" cmp -s "$inst/ZevStatus.exe" "$exe"
+for lang in de en; do
+  check "zev_help_$lang.chm is the compiled help" cmp -s "$inst/zev_help_$lang.chm" "$work/zev_help_$lang.chm"
+done
 check "a Start-menu shortcut exists" test -s "$shortcut"
 q='"'
 while IFS='|' read -r key name want; do
@@ -149,6 +167,39 @@ shot 2-tray-menu
 xdotool mousemove $((width / 2)) $((height / 3)) click 1   # closes the menu
 check "the menu closes again" wait_for 10 nothing_visible
 
+# help_opens LANG: "ZEV Toolbox" opens the main window (the menu's upper item;
+# Wine's menus take no keys from xdotool, so it is clicked); F1 there must open
+# the language's help file, and that file must be installed.
+# geometry WINDOW: its left, top, width and height on the screen. (xwininfo,
+# not xdotool: inside Wine's desktop window xdotool reports twice the offset.)
+geometry() {
+  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
+}
+help_opens() {
+  local before menu opened
+  wait_for 30 nothing_visible || { echo "    a window of the program stays open"; return 1; }
+  before=$(program_visible || true)
+  # Right after a start the icon may not take clicks yet: asked again, as above.
+  wait_for 30 tray_menu || { echo "    the tray menu did not open"; return 1; }
+  menu=$(comm -13 <(sort <<<"$before") <(program_visible | sort) | head -1)
+  [[ -n $menu ]] || { echo "    no new window for the menu"; return 1; }
+  read -r X Y WIDTH HEIGHT < <(geometry "$menu")
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT / 4)) click 1
+  wait_for 15 main_window_visible || { echo "    the main window did not open"; return 1; }
+  # There is no window manager to activate it: a click on its caption does.
+  read -r X Y WIDTH HEIGHT < <(geometry "$(main_window_visible | head -1)")
+  rm -f "$help_note"
+  xdotool mousemove $((X + WIDTH / 2)) $((Y + 8)) click 1 sleep 0.5 key F1
+  wait_for 15 test -s "$help_note" || { echo "    F1 opened nothing"; return 1; }
+  opened=$(tr -d '\r' <"$help_note" | sed 's/ *$//')
+  echo "    F1 opened $opened"
+  [[ $opened == "$inst_w\\zev_help_$1.chm" && -s $inst/zev_help_$1.chm ]]
+}
+main_window_visible() { xdotool search --onlyvisible --name '^BRENLATO ZEV USB Status Client'; }
+check "F1 in the German window opens the installed zev_help_de.chm" help_opens de
+shot 2-help
+
 # ---- 3. Install over the running copy --------------------------------------------
 log "3. install over the running copy"
 printf '0 1' >"$inst/data.txt"   # the user's choice: no ink-level popup, English
@@ -177,6 +228,7 @@ wine_stop   # the test ends it; a setup never would
 log "4. silent uninstall, with the program running"
 logon
 check "the program runs again" wait_for 60 main_window
+check "F1 in the English window opens the installed zev_help_en.chm" help_opens en
 snapshot 1-installed
 w wine "$inst_w\\uninstall.exe" /S >"$work/uninstall.log" 2>&1
 # The uninstaller runs on from a copy in the temp folder and returns at once.

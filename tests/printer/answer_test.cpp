@@ -70,6 +70,18 @@ TEST(ParseAnswer, WordAnswersKeepTheirLow16BitsAndNumberAnswersTheirSign) {
     }
 }
 
+TEST(AnswerHoldsNumber, OnlyWhenDigitsFollowBlanksAndASign) {
+    for (const auto& [text, holds] : {std::pair{"0", true},
+                                      std::pair{" -50\r", true},
+                                      std::pair{"", false},
+                                      std::pair{"-", false},
+                                      std::pair{"\xff\x1b?", false},
+                                      std::pair{"x12", false}}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(printer::AnswerHoldsNumber(QueryKind::Number, buffer(QueryKind::Number, text)), holds);
+    }
+}
+
 TEST(ParseAnswer, ReadsNothingBeyondAShortBuffer) {
     const std::vector<std::uint8_t> three = {'4', '2', '7'};
     EXPECT_EQ(printer::ParseAnswer(QueryKind::Word, three), 427);

@@ -1,10 +1,9 @@
 // The install from a program without administrator rights: the elevated copy
-// (run here in-process, as the administrator's copy would run), a declined
-// prompt, and a copy that dies halfway, whose swap the next start undoes.
+// (run here in-process, as the administrator's copy would run) and a declined
+// prompt. A copy that dies halfway is among the attacks (attack_test.cpp).
 #include <gtest/gtest.h>
 
 #include "update/elevated_install.h"
-#include "update/swap_journal.h"
 #include "update/update_world.h"
 
 namespace {
@@ -12,29 +11,11 @@ namespace {
 using namespace zevtest;
 using Strings = std::vector<std::string>;
 
-struct Killed {};
-
 const Strings kOld = {"old", "old", "old", "old", "old", "old"};
-
-// The machine runs the program's elevated mode for every elevated copy asked
-// for; `dies` may throw Killed to end that copy where it stands.
-void ElevateInProcess(UpdateWorld& w) {
-    auto& m = w.h.machine();
-    m.elevated = false;
-    m.elevatedCopy = [&m](const std::string& arguments) {
-        m.elevated = true;
-        int code = 1;  // what a killed process ends with
-        try {
-            code = update::RunElevatedMode("\"C:\\ZEV\\ZevStatus.exe\" " + arguments);
-        } catch (const Killed&) {}
-        m.elevated = false;
-        return os::headless::ElevatedOutcome{false, static_cast<unsigned>(code)};
-    };
-}
 
 TEST(UpdateElevation, AProgramWithoutRightsInstallsThroughAnElevatedCopy) {
     UpdateWorld w("1", "adf");
-    ElevateInProcess(w);
+    w.elevateInProcess();
     w.checkAndInstall();
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
     EXPECT_EQ(w.driver(), (Strings{"new brmod_a.dll", "old", "old", "new brmod_d.dll", "old", "new brmod_f.dll"}));
@@ -56,31 +37,6 @@ TEST(UpdateElevation, ADeclinedPromptTouchesNothing) {
     EXPECT_EQ(w.leftovers(), Strings{});
     w.h.top().click(ui::IDCANCEL);  // "No" closes the install and the check
     EXPECT_EQ(w.top(), IDD_MAIN);
-}
-
-TEST(UpdateElevation, ACopyKilledBetweenABackupRenameAndItsSwapIsUndoneAtTheNextStart) {
-    UpdateWorld w("1", "adf");
-    ElevateInProcess(w);
-    w.h.machine().fileFault = [](const std::string& op, const std::string& path) -> bool {
-        if (op == "replace" && path.ends_with("brmod_d.dll.zevnew")) throw Killed{};
-        return false;
-    };
-    w.checkAndInstall();
-    EXPECT_EQ(w.top(), IDD_UPDERROR_EN);
-    // What the dead copy left: a swapped, d only under its backup name, the journal.
-    EXPECT_EQ(w.driver(), (Strings{"new brmod_a.dll", "old", "old", "(missing)", "old", "old"}));
-    EXPECT_FALSE(w.spooler().running);
-    EXPECT_TRUE(update::SwapJournalPending(kSystemDir));
-
-    w.h.machine().fileFault = nullptr;
-    w.h.stopAll();
-    w.h.startApp();
-    EXPECT_EQ(w.h.machine().elevatedRuns.back(), "--zev-elevated-recover");
-    EXPECT_EQ(w.driver(), kOld);
-    EXPECT_TRUE(w.spooler().running);
-    EXPECT_FALSE(update::SwapJournalPending(kSystemDir));
-    EXPECT_FALSE(w.h.readFile(w.backup('a')).has_value());
-    EXPECT_EQ(w.leftovers(), Strings{});
 }
 
 // The elevated mode acts only on a command line it fully understands (the

@@ -72,7 +72,11 @@ TEST(UpdateInstall, AFailedRunTouchesNothingAndTheNextRunStartsFromTheMaskAgain)
     w.h.top().click(ui::IDOK);
 
     EXPECT_EQ(w.h.machine().serviceCalls, kStopStart);
-    EXPECT_EQ(w.server.requests(), (Strings{"/zev/update/files/brmod_a.dll", "/zev/update/files/brmod_f.dll"}));
+    EXPECT_EQ(w.server.requests(),
+              (Strings{"/zev/update/files/manifest.txt",
+                       "/zev/update/files/manifest.txt.sig",
+                       "/zev/update/files/brmod_a.dll",
+                       "/zev/update/files/brmod_f.dll"}));
     EXPECT_EQ(w.driver(), driverWith("af"));
     EXPECT_EQ(w.top(), IDD_UPDSUCCESS_EN);
     EXPECT_EQ(w.leftovers(), Strings{});
@@ -128,7 +132,7 @@ TEST(UpdateInstall, FaultsLeaveACompleteDriverAndARunningSpooler) {
         {"signed driver, signature that fails", signedD("badsig:new"), 0},
         {"signed driver, signed replacement", signedD("signed:new"), 1, "signed:new"},
         {"spooler does not stop", [](UpdateWorld& w) { w.spooler().refusesStop = true; }, 1},
-        {"third of three swaps fails", [](UpdateWorld& w) { w.failOn("replace", "brmod_f.dll.zevnew"); }, 1},
+        {"third of three swaps fails", [](UpdateWorld& w) { w.failOn("replace", "sealed\\brmod_f.dll"); }, 1},
         {"second move aside fails", [](UpdateWorld& w) { w.failOn("rename", "brmod_d.dll"); }, 1},
         {"journal cannot be written", [](UpdateWorld& w) { w.failOn("write", ".journal.new"); }, 1},
         // An English run again: its backups carry no stamp.

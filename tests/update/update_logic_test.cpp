@@ -78,19 +78,14 @@ TEST(UpdateSwapJournal, OnlyWhatTheSwapWritesIsReadBack) {
 }
 
 TEST(UpdateElevatedArguments, TheRequestGoesAcrossWhole) {
-    const std::string sha(64, 'c');
-    const update::SwapRequest request{"C:\\windows\\system32",
-                                      " 05122025 0117",
-                                      "adf",
-                                      "C:\\Users\\Ann Lee\\AppData\\Local\\Temp\\zev-update-123",
-                                      {{'d', sha}}};
+    const update::SwapRequest request{
+        "C:\\windows\\system32", " 05122025 0117", "adf", "C:\\Users\\Ann Lee\\AppData\\Local\\Temp\\zev-update-123"};
     const auto parsed =
         update::ParseElevatedCommandLine("\"C:\\ZEV\\ZevStatus.exe\" " + update::ElevatedArguments(request));
     ASSERT_TRUE(parsed.has_value());
     EXPECT_EQ(
         *parsed,
-        (update::ElevatedRequest{
-            update::ElevatedRequest::Kind::Install, request.stagingFolder, "adf", request.stamp, request.sha256}));
+        (update::ElevatedRequest{update::ElevatedRequest::Kind::Install, request.stagingFolder, "adf", request.stamp}));
 }
 
 TEST(UpdateElevatedArguments, AnythingElseIsRefused) {
@@ -106,7 +101,7 @@ TEST(UpdateElevatedArguments, AnythingElseIsRefused) {
         "x --zev-elevated-install " + ok + " 100120 -",
         "x --zev-elevated-install " + ok + " 100110 0512202501",
         "x --zev-elevated-install " + ok + " 100110 05122025011x",
-        "x --zev-elevated-install " + ok + " 100110 - b=" + sha,
+        "x --zev-elevated-install " + ok + " 100110 - a=" + sha,  // a digest is no longer the caller's to give
         "x --zev-elevated-install " + ok + " 100110 - a=" + sha + " a=" + sha,
         "x --zev-elevated-install " + ok + " 100110 - a=" + std::string(64, 'C'),
         "x --zev-elevated-install " + ok + " 100110 - a=" + sha.substr(1),

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +14,11 @@
 #include "harness/preset_main_window.h"
 #include "res/resource.h"
 #include "update/driver_files.h"
+#include "update/elevated_install.h"
 #include "update/install_dialog.h"
 #include "update/loopback_http_server.h"
+#include "update/test_manifest.h"
+#include "update/update_manifest.h"
 
 namespace zevtest {
 
@@ -56,8 +60,14 @@ public:
     void publishVersion(char letter, const std::string& text) {
         server.publish(update::VersionFileUrlPath(file(letter)), text);
     }
+    // Also publishes the manifest of every replacement, signed by the test key
+    // and dated as the newer version files.
     void publishReplacement(char letter, const std::string& content) {
         server.publish(update::ReplacementUrlPath(file(letter)), content);
+        replacements[std::string(file(letter).name)] = content;
+        const std::string manifest = ManifestOf(replacements, "02012010");
+        server.publish(update::ReplacementUrlPath(update::kManifestName), manifest);
+        server.publish(update::ReplacementUrlPath(update::kManifestSignatureName), TestKeySignature(manifest));
     }
 
     void runCommand() { sendCommand(h.main(), IDC_ONLINE_UPDATE); }
@@ -90,7 +100,9 @@ public:
         for (const auto& dir : {kSystemDir, kSystemDir + "\\spool\\drivers\\w32x86\\3"}) {
             for (const auto& e : std::filesystem::directory_iterator(h.host(dir), ec)) {
                 const std::string name = e.path().filename();
-                if (name.find(".zev") != std::string::npos || name.ends_with(".journal")) found.push_back(name);
+                if (name.find(".zev") != std::string::npos || name.ends_with(".journal") ||
+                    name.starts_with("zevstatus-"))
+                    found.push_back(name);
             }
         }
         return found;
@@ -108,9 +120,29 @@ public:
             return op == operation && path.ends_with(suffix);
         };
     }
+    // The machine runs the program's elevated mode for every elevated copy
+    // asked for, after `duringPrompt` (what another program does while the
+    // consent prompt is open) has seen its arguments. A fault may throw Killed
+    // to end that copy where it stands.
+    struct Killed {};
+    void elevateInProcess(std::function<void(const std::string& arguments)> duringPrompt = {}) {
+        auto& m = h.machine();
+        m.elevated = false;
+        m.elevatedCopy = [&m, duringPrompt](const std::string& arguments) {
+            if (duringPrompt) duringPrompt(arguments);
+            m.elevated = true;
+            int code = 1;  // what a killed process ends with
+            try {
+                code = update::RunElevatedMode("\"C:\\ZEV\\ZevStatus.exe\" " + arguments);
+            } catch (const Killed&) {}
+            m.elevated = false;
+            return os::headless::ElevatedOutcome{false, static_cast<unsigned>(code)};
+        };
+    }
     os::headless::ServiceModel& spooler() { return h.machine().services.at("Spooler"); }
 
-    LoopbackHttpServer server;  // outlives the program
+    std::map<std::string, std::string> replacements;  // by file name
+    LoopbackHttpServer server;                        // outlives the program
     AppHarness h;
 };
 

@@ -1,8 +1,12 @@
 // The Win32 OS services and their conversions.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <ctime>
+#include <span>
 #include <string>
+#include <vector>
 
 #include "os/clock.h"
 #include "os/device_bus.h"
@@ -116,6 +120,19 @@ TEST_F(Files, MoveReplacingCopyToNewFileAndTheWholeFileWrite) {
     EXPECT_FALSE(os::FileExists(path("data.txt.new")));
 }
 
+// run-win32-tests.sh plants a Unix symbolic link to a folder there, which
+// Wine shows as a reparse point. (Wine 8 shows a link to a file as the file
+// itself; the headless suite covers that case.)
+TEST_F(Files, TheElevatedStepsCopyFollowsNoLinkAndItsFolderIsItsOwn) {
+    const char* links = std::getenv("ZEV_LINKS_DIR");
+    ASSERT_NE(links, nullptr) << "run-win32-tests.sh sets ZEV_LINKS_DIR";
+    EXPECT_TRUE(os::CopyToNewFile(std::string(links) + "\\real\\genuine.txt", path("copy.txt")));
+    EXPECT_FALSE(os::CopyToNewFile(std::string(links) + "\\folder-link\\genuine.txt", path("other.txt")));
+    EXPECT_TRUE(os::CreateAdminOnlyFolder(path("sealed")));
+    EXPECT_FALSE(os::CreateAdminOnlyFolder(path("sealed")));  // never one that is there already
+    EXPECT_TRUE(os::RemovePrivateFolder(path("sealed")));
+}
+
 TEST(PrivateFolder, IsNewEachTimeAndGoesWithItsFiles) {
     const auto first = os::CreatePrivateFolder("zev-test");
     const auto second = os::CreatePrivateFolder("zev-test");
@@ -185,6 +202,23 @@ TEST(DeviceBus, WithoutUsbPrintersTheRealBusListsNoInterface) {
     EXPECT_EQ(os::platformDeviceBus().open("\\\\?\\usb#vid_7a51&pid_6004#A1#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}",
                                            os::OpenMode::SharedWrite),
               nullptr);
+}
+
+// A named pipe that nobody serves stands in for a printer that never completes
+// a call: neither a read nor a write may hold the thread past its deadline.
+TEST(DeviceBus, ACallThatNeverCompletesEndsAtItsDeadline) {
+    const std::wstring name = L"\\\\.\\pipe\\zev-stalled-" + std::to_wstring(GetCurrentProcessId());
+    const HANDLE server = CreateNamedPipeW(name.c_str(), PIPE_ACCESS_DUPLEX, PIPE_TYPE_BYTE, 1, 16, 16, 0, nullptr);
+    ASSERT_NE(server, INVALID_HANDLE_VALUE);
+    const auto device = os::platformDeviceBus().open(ToUtf8(name), os::OpenMode::ExclusiveReadWrite);
+    ASSERT_TRUE(device);
+    std::vector<std::uint8_t> bytes(1 << 20, 'x');
+    for (const bool reading : {true, false}) {
+        const DWORD started = GetTickCount();
+        reading ? device->read(std::span(bytes).first(13)) : device->write(bytes);
+        EXPECT_LT(GetTickCount() - started, 5000u) << (reading ? "read" : "write");
+    }
+    CloseHandle(server);
 }
 
 }  // namespace

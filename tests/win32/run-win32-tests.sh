@@ -30,6 +30,16 @@ for _ in $(seq 50); do [[ -s $server_log ]] && break; sleep 0.1; done
 export ZEV_FAULTY_HTTP_URL
 ZEV_FAULTY_HTTP_URL=http://127.0.0.1:$(head -1 "$server_log")
 
+# A Unix symbolic link to a folder, which Wine shows as a reparse point (its
+# own CreateSymbolicLinkW makes none), for the copy that must not follow it.
+links=$build/win32-tests/links
+rm -rf "$links"
+mkdir -p "$links/real"
+echo genuine >"$links/real/genuine.txt"
+ln -s real "$links/folder-link"
+export ZEV_LINKS_DIR
+ZEV_LINKS_DIR=$(unix_to_wine "$links")
+
 cleanup() {
   wine_stop
   xvfb_stop

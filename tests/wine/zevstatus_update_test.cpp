@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "poll.h"
@@ -30,6 +31,17 @@ constexpr const char* kNewerDate = "20012011";
 constexpr const char* kReplacement = "brmod_f.dll as published on 20 January 2011\n";
 // The replacement's SHA-256 as the version file's second line: the platform's hash must agree.
 constexpr const char* kReplacementDigest = "f92a761d780231f21c3bc982afde2f4c0e58ea535738bef0d6e3da2b81b128bb\n";
+// The manifest of that replacement and its signature by the repository's test
+// key (tests/update/test_manifest.cpp), made with
+//   openssl dgst -sha256 -sign test-key.pem -out manifest.txt.sig manifest.txt
+constexpr const char* kManifest =
+    "zev update manifest 1\n"
+    "brmod_f.dll 44 f92a761d780231f21c3bc982afde2f4c0e58ea535738bef0d6e3da2b81b128bb 20012011\n";
+const std::string kManifestSignature(
+    "\x30\x46\x02\x21\x00\x91\x6d\x1d\xdf\x63\x23\xe9\x41\x81\xe6\xea\x6a\x71\xd7\x19\x8c\x72\xe8\x07"
+    "\x67\x6f\x43\xe7\x8a\x9b\x45\xd1\xb8\x60\xb8\x94\x44\x02\x21\x00\x94\x78\x1b\x04\xc3\x1b\xf2\x6b"
+    "\xfe\xa6\xe7\xa2\x26\x8f\x76\x9e\x03\x1a\xf2\xd6\x3d\x9b\xc8\xd9\xc7\x41\xf1\xe1\x74\x7b\xb7\x09",
+    72);
 
 struct DriverFile {
     const wchar_t* name;
@@ -129,6 +141,8 @@ protected:
             ASSERT_TRUE(WriteWholeFile(update + L"\\" + versionFile, content));
         }
         ASSERT_TRUE(WriteWholeFile(update + L"\\files\\brmod_f.dll", kReplacement));
+        ASSERT_TRUE(WriteWholeFile(update + L"\\files\\manifest.txt", kManifest));
+        ASSERT_TRUE(WriteWholeFile(update + L"\\files\\manifest.txt.sig", kManifestSignature));
     }
 
     static bool IsBrmodF(const DriverFile& file) { return std::wstring(file.name) == L"brmod_f.dll"; }

@@ -21,6 +21,9 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
     return content.str();
 }
 
+// The simulated machine keeps text files as they are written.
+std::optional<std::string> ReadFileBytes(const std::string& path) { return ReadTextFile(path); }
+
 bool WriteTextFile(const std::string& path, const std::string& content) {
     if (machine().fails("write", path)) return false;
     std::ofstream out(machine().hostPath(path), std::ios::binary | std::ios::trunc);
@@ -69,6 +72,8 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 bool CopyToNewFile(const std::string& from, const std::string& to) {
     if (machine().fails("copy", to)) return false;
     std::error_code ec;
+    const fs::path source = machine().hostPath(from);
+    if (fs::is_symlink(source, ec) || fs::is_symlink(source.parent_path(), ec)) return false;
     return fs::copy_file(machine().hostPath(from), machine().hostPath(to), fs::copy_options::none, ec) && !ec;
 }
 
@@ -104,6 +109,15 @@ std::optional<std::string> CreatePrivateFolder(const std::string& prefix) {
         if (fs::create_directory(host, ec)) return folder;
     }
     return std::nullopt;
+}
+
+bool CreateAdminOnlyFolder(const std::string& path) {
+    if (machine().fails("mkdir", path)) return false;
+    std::error_code ec;
+    const fs::path host = machine().hostPath(path);
+    if (!fs::create_directory(host, ec)) return false;
+    machine().adminOnlyFolders.push_back(host);
+    return true;
 }
 
 bool RemovePrivateFolder(const std::string& folder) {

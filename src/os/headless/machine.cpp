@@ -40,6 +40,16 @@ std::filesystem::path Machine::hostPath(const std::string& windowsPath) const {
     return host;
 }
 
+bool Machine::fails(const std::string& operation, const std::string& path) const {
+    if (fileFault && fileFault(operation, path)) return true;
+    if (elevated || operation == "read") return false;
+    const std::string host = hostPath(path).string();
+    for (const std::filesystem::path& folder : adminOnlyFolders) {
+        if (host.starts_with(folder.string() + "/")) return true;
+    }
+    return false;
+}
+
 Machine& machine() {
     if (!g_machine) throw std::logic_error("no headless machine is installed");
     return *g_machine;

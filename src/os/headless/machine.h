@@ -60,9 +60,13 @@ public:
     // operation fail as the system would. A test may also throw from it to stand
     // for a process that dies at that very moment.
     std::function<bool(const std::string& operation, const std::string& path)> fileFault;
-    bool fails(const std::string& operation, const std::string& path) const {
-        return fileFault && fileFault(operation, path);
-    }
+    // Also true for any change below an administrators-only folder by a
+    // process without administrator rights.
+    bool fails(const std::string& operation, const std::string& path) const;
+
+    // Folders made by CreateAdminOnlyFolder. A link or reparse point is a
+    // symbolic link in the host tree, planted with std::filesystem.
+    std::vector<std::filesystem::path> adminOnlyFolders;
 
     std::map<std::string, ServiceModel> services{{"Spooler", {}}};
     std::vector<std::string> serviceCalls;  // "stop Spooler", "start Spooler"

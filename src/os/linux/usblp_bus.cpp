@@ -27,6 +27,9 @@ constexpr unsigned kGetDeviceIdNumber = 1;
 constexpr std::size_t kAnswerBufferSize = 1024;
 // The answer of a query has had its 400 ms; a read waits only for bytes on their way.
 constexpr int kReadWaitMs = 100;
+// A busy printer may stop taking bytes for good (its bulk OUT endpoint stalls);
+// a frame that has not gone out by then never will, as far as the tool cares.
+constexpr int kWriteDeadlineMs = 1000;
 // Attributes are short; a file that is not must not be read whole.
 constexpr std::size_t kMaxAttributeBytes = 4096;
 
@@ -63,25 +66,34 @@ public:
         return true;
     }
 
+    // The node is non-blocking: the driver takes a frame at once and reports the
+    // next write as busy until the printer has taken the last one. A signal
+    // (the tool's stop request) ends the wait too.
     std::size_t write(std::span<const std::uint8_t> bytes) override {
         std::size_t written = 0;
         while (written < bytes.size()) {
             const ssize_t n = ::write(m_fd.get(), bytes.data() + written, bytes.size() - written);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) break;
-            written += static_cast<std::size_t>(n);
+            if (n > 0) {
+                written += static_cast<std::size_t>(n);
+                continue;
+            }
+            if (n == 0 || errno != EAGAIN || !waitFor(POLLOUT, kWriteDeadlineMs)) break;
         }
         return written;
     }
 
     std::size_t read(std::span<std::uint8_t> into) override {
-        pollfd ready{m_fd.get(), POLLIN, 0};
-        if (::poll(&ready, 1, kReadWaitMs) <= 0 || !(ready.revents & POLLIN)) return 0;
+        if (!waitFor(POLLIN, kReadWaitMs)) return 0;
         const ssize_t n = ::read(m_fd.get(), into.data(), into.size());
         return n > 0 ? static_cast<std::size_t>(n) : 0;
     }
 
 private:
+    bool waitFor(short events, int timeoutMs) const {
+        pollfd ready{m_fd.get(), events, 0};
+        return ::poll(&ready, 1, timeoutMs) > 0 && (ready.revents & events);
+    }
+
     FileDescriptor m_fd;
     const DeviceIdRequest& m_request;
 };
@@ -99,8 +111,8 @@ UsblpRoots RootsFromEnvironment() {
     return roots;
 }
 
-UsblpBus::UsblpBus(UsblpRoots roots, DeviceIdRequest request)
-    : m_roots(std::move(roots)), m_request(std::move(request)) {}
+UsblpBus::UsblpBus(UsblpRoots roots, CachedIdTest rulesOut, DeviceIdRequest request)
+    : m_roots(std::move(roots)), m_rulesOut(std::move(rulesOut)), m_request(std::move(request)) {}
 
 PrinterInterfaceList UsblpBus::listPrinterInterfaces() {
     std::map<int, std::string> nodes;  // by minor number
@@ -116,7 +128,7 @@ PrinterInterfaceList UsblpBus::listPrinterInterfaces() {
         const fs::path interface = fs::canonical(entry->path() / "device", linkError);
         if (linkError) continue;
         if (!IsZevProduct(readAttribute(interface.parent_path() / "idProduct"))) continue;
-        if (NamesAnotherPrinter(readAttribute(interface / "ieee1284_id"))) continue;
+        if (m_rulesOut(AttributeValue(readAttribute(interface / "ieee1284_id")))) continue;
         nodes.emplace(minor, (m_roots.devices / name).string());
     }
     PrinterInterfaceList list;
@@ -128,7 +140,7 @@ PrinterInterfaceList UsblpBus::listPrinterInterfaces() {
 
 std::unique_ptr<DeviceHandle> UsblpBus::open(const std::string& path, OpenMode mode) {
     const int access = mode == OpenMode::SharedWrite ? O_WRONLY : O_RDWR;
-    const int fd = ::open(path.c_str(), access | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(path.c_str(), access | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) return nullptr;
     return std::make_unique<UsblpDevice>(fd, m_request);
 }

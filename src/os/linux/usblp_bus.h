@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <functional>
 #include <span>
+#include <string_view>
 
 #include "os/device_bus.h"
 
@@ -23,20 +24,26 @@ struct UsblpRoots {
     std::filesystem::path devices = "/dev/usb";  // holds the lp* nodes
 };
 
+// Whether the device ID the driver cached at probe time (the ieee1284_id
+// attribute, without its line end) rules the printer out before it is opened.
+// The bus knows nothing of printer makers; its user decides.
+using CachedIdTest = std::function<bool(std::string_view cachedId)>;
+
 // ZEV_SYSFS_ROOT and ZEV_USBLP_DIR override the defaults.
 UsblpRoots RootsFromEnvironment();
 
 class UsblpBus final : public DeviceBus {
 public:
-    explicit UsblpBus(UsblpRoots roots = {}, DeviceIdRequest request = IoctlDeviceIdRequest);
+    UsblpBus(UsblpRoots roots, CachedIdTest rulesOut, DeviceIdRequest request = IoctlDeviceIdRequest);
 
     // Every lp node whose USB device has the ZEV's product id and whose cached
-    // device ID does not name another printer, in the order of their numbers.
+    // device ID is not ruled out, in the order of their numbers.
     PrinterInterfaceList listPrinterInterfaces() override;
     std::unique_ptr<DeviceHandle> open(const std::string& path, OpenMode mode) override;
 
 private:
     UsblpRoots m_roots;
+    CachedIdTest m_rulesOut;
     DeviceIdRequest m_request;
 };
 

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <charconv>
 
-#include "printer/identity.h"
-
 namespace os::linux_usb {
 
 std::string_view AttributeValue(std::string_view fileText) {
@@ -14,11 +12,6 @@ std::string_view AttributeValue(std::string_view fileText) {
 }
 
 bool IsZevProduct(std::string_view idProductText) { return AttributeValue(idProductText) == kZevProductId; }
-
-bool NamesAnotherPrinter(std::string_view ieee1284IdText) {
-    const printer::Identity identity = printer::IdentityOf(AttributeValue(ieee1284IdText));
-    return identity == printer::Identity::MfgMismatch || identity == printer::Identity::MdlMismatch;
-}
 
 std::size_t CopyDeviceIdAnswer(std::span<const std::uint8_t> answer, std::span<std::uint8_t> out) {
     constexpr std::size_t kPrefix = 2;

@@ -19,11 +19,6 @@ std::string_view AttributeValue(std::string_view fileText);
 // Whether a USB device's idProduct attribute names the ZEV.
 bool IsZevProduct(std::string_view idProductText);
 
-// Whether the device ID the driver cached at probe time (the ieee1284_id
-// attribute) rules the printer out before it is opened: it names another maker
-// or model. A missing or damaged ID rules nothing out; the live ID decides.
-bool NamesAnotherPrinter(std::string_view ieee1284IdText);
-
 // The answer to LPIOC_GET_DEVICE_ID: two bytes of big-endian length, counting
 // themselves, then the ID. Writes the ID into `out` up to its first zero byte,
 // cut to out.size() bytes, and returns its length. A length that claims more

@@ -1,13 +1,13 @@
 // The real device bus: SetupAPI for the interface walk, CreateFile,
 // DeviceIoControl, WriteFile and ReadFile for the device itself.
-#include <windows.h>
-
-#include <setupapi.h>
-
 #include <cstddef>
 #include <vector>
 
 #include "os/device_bus.h"
+#include "os/win32/unique_handle.h"
+#include "os/win32/windows_api.h"
+
+#include <setupapi.h>
 
 namespace os {
 
@@ -17,6 +17,8 @@ namespace {
 constexpr GUID kUsbPrinterInterfaceClass = {
     0x28D78FAD, 0x5A12, 0x11D1, {0xAE, 0x5B, 0x00, 0x00, 0xF8, 0x03, 0xA8, 0xC2}};
 constexpr DWORD kIoctlQueryDeviceId = 0x0016000C;
+// Far beyond what a printer that works needs for a device ID, a frame or a read.
+constexpr DWORD kIoDeadlineMs = 1000;
 
 // The walk's detail record holds a path of at most 256 characters, the room a
 // 260-byte ANSI record leaves after its size field.
@@ -82,6 +84,36 @@ PrinterInterface describe(const InterfaceSet& set, SP_DEVICE_INTERFACE_DATA& dat
     return {PrinterInterface::Kind::Path, narrow(detail->DevicePath)};
 }
 
+// A busy printer may never complete a synchronous write or read on usbprint,
+// which would hold the window's thread for good. The handle stays synchronous;
+// for the length of one call a timer stands by to cancel the calling thread's
+// pending I/O at the deadline, and the call then fails.
+class IoDeadline {
+public:
+    IoDeadline() {
+        HANDLE thread = nullptr;
+        if (!DuplicateHandle(
+                GetCurrentProcess(), GetCurrentThread(), GetCurrentProcess(), &thread, THREAD_TERMINATE, FALSE, 0))
+            return;
+        m_thread.reset(thread);
+        if (!CreateTimerQueueTimer(
+                &m_timer, nullptr, &IoDeadline::expire, thread, kIoDeadlineMs, 0, WT_EXECUTEONLYONCE))
+            m_timer = nullptr;
+    }
+    // Waits for a cancel that is under way, so none reaches a later call.
+    ~IoDeadline() {
+        if (m_timer) DeleteTimerQueueTimer(nullptr, m_timer, INVALID_HANDLE_VALUE);
+    }
+    IoDeadline(const IoDeadline&) = delete;
+    IoDeadline& operator=(const IoDeadline&) = delete;
+
+private:
+    static VOID CALLBACK expire(PVOID thread, BOOLEAN) { CancelSynchronousIo(static_cast<HANDLE>(thread)); }
+
+    win32::Unique<HANDLE, win32::CloseKernelHandle> m_thread;
+    HANDLE m_timer = nullptr;
+};
+
 class Win32Device final : public DeviceHandle {
 public:
     explicit Win32Device(HANDLE h) : m_handle(h) {}
@@ -91,6 +123,7 @@ public:
 
     bool requestDeviceId(std::span<std::uint8_t> out, std::size_t& returned) override {
         DWORD got = 0;
+        const IoDeadline deadline;
         const BOOL ok = DeviceIoControl(
             m_handle, kIoctlQueryDeviceId, nullptr, 0, out.data(), static_cast<DWORD>(out.size()), &got, nullptr);
         returned = got <= out.size() ? got : out.size();
@@ -99,12 +132,14 @@ public:
 
     std::size_t write(std::span<const std::uint8_t> bytes) override {
         DWORD written = 0;
+        const IoDeadline deadline;
         if (!WriteFile(m_handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)) return 0;
         return written;
     }
 
     std::size_t read(std::span<std::uint8_t> into) override {
         DWORD got = 0;
+        const IoDeadline deadline;
         if (!ReadFile(m_handle, into.data(), static_cast<DWORD>(into.size()), &got, nullptr)) return 0;
         return got <= into.size() ? got : into.size();
     }

@@ -9,6 +9,7 @@
 #include "os/win32/windows_api.h"
 
 #include <bcrypt.h>
+#include <sddl.h>
 
 namespace os {
 
@@ -58,9 +59,26 @@ bool WriteWhole(const std::string& path, const std::string& content, bool flush)
     return !flush || ::FlushFileBuffers(file.get());
 }
 
+// True also when nothing is there: a path that cannot be looked at is not trusted.
+bool IsLinkOrMissing(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(ToWide(path).c_str());
+    return attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+bool CopyBytes(HANDLE from, HANDLE to) {
+    std::vector<char> chunk(64 * 1024);
+    for (;;) {
+        DWORD got = 0;
+        if (!::ReadFile(from, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr)) return false;
+        if (got == 0) return true;
+        DWORD written = 0;
+        if (!::WriteFile(to, chunk.data(), got, &written, nullptr) || written != got) return false;
+    }
+}
+
 }  // namespace
 
-std::optional<std::string> ReadTextFile(const std::string& path) {
+std::optional<std::string> ReadFileBytes(const std::string& path) {
     auto file = win32::FromFileHandle(::CreateFileW(ToWide(path).c_str(),
                                                     GENERIC_READ,
                                                     FILE_SHARE_READ | FILE_SHARE_WRITE,
@@ -81,7 +99,13 @@ std::optional<std::string> ReadTextFile(const std::string& path) {
         done += got;
     }
     bytes.resize(done);
-    return win32::FromDiskLineEnds(bytes);
+    return bytes;
+}
+
+std::optional<std::string> ReadTextFile(const std::string& path) {
+    const std::optional<std::string> bytes = ReadFileBytes(path);
+    if (!bytes) return std::nullopt;
+    return win32::FromDiskLineEnds(*bytes);
 }
 
 bool WriteTextFile(const std::string& path, const std::string& content) { return WriteWhole(path, content, false); }
@@ -110,11 +134,28 @@ bool MoveReplacing(const std::string& from, const std::string& to) {
 }
 
 bool CopyToNewFile(const std::string& from, const std::string& to) {
-    if (!::CopyFileW(ToWide(from).c_str(), ToWide(to).c_str(), TRUE)) return false;
+    const std::size_t slash = from.find_last_of('\\');
+    if (slash == std::string::npos || IsLinkOrMissing(from.substr(0, slash)) || IsLinkOrMissing(from)) return false;
+    // Opened as it is, not where a link would lead, and checked again on the
+    // handle: the name may have become a link since.
+    auto source = win32::FromFileHandle(::CreateFileW(ToWide(from).c_str(),
+                                                      GENERIC_READ,
+                                                      FILE_SHARE_READ,
+                                                      nullptr,
+                                                      OPEN_EXISTING,
+                                                      FILE_FLAG_OPEN_REPARSE_POINT | FILE_FLAG_SEQUENTIAL_SCAN,
+                                                      nullptr));
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!source || !::GetFileInformationByHandle(source.get(), &info)) return false;
+    if (info.dwFileAttributes & (FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DIRECTORY)) return false;
+    auto target = win32::FromFileHandle(
+        ::CreateFileW(ToWide(to).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!target) return false;
     // The copy must be on the disk before anything is renamed in its favour.
-    auto file = win32::FromFileHandle(::CreateFileW(
-        ToWide(to).c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file && ::FlushFileBuffers(file.get());
+    const bool copied = CopyBytes(source.get(), target.get()) && ::FlushFileBuffers(target.get());
+    target.reset();
+    if (!copied) ::DeleteFileW(ToWide(to).c_str());
+    return copied;
 }
 
 bool WriteTextFileAtomically(const std::string& path, const std::string& content) {
@@ -154,6 +195,19 @@ std::optional<std::string> CreatePrivateFolder(const std::string& prefix) {
         if (::GetLastError() != ERROR_ALREADY_EXISTS) return std::nullopt;
     }
     return std::nullopt;
+}
+
+bool CreateAdminOnlyFolder(const std::string& path) {
+    // Full control for the system and the administrators, reading for users;
+    // nothing inherited from the folder above, whose rights may be weaker.
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;GRGX;;;BU)", SDDL_REVISION_1, &descriptor, nullptr))
+        return false;
+    SECURITY_ATTRIBUTES attributes{sizeof attributes, descriptor, FALSE};
+    const bool created = ::CreateDirectoryW(ToWide(path).c_str(), &attributes) != 0;
+    ::LocalFree(descriptor);
+    return created;
 }
 
 bool RemovePrivateFolder(const std::string& folder) {

@@ -1,6 +1,6 @@
-// Authenticode through WinVerifyTrust: the file's embedded signature, its chain
-// to a trusted root, no user interface and no network fetch of revocation lists
-// (the spooler is stopped while this runs; the check must not hang on the net).
+// Authenticode through WinVerifyTrust: the file's embedded signature and its
+// chain to a trusted root, judged as signer_policy.h says, without any user
+// interface.
 #include "os/signature.h"
 
 // The platform headers come first, in the order windows_api.h sets up.
@@ -9,6 +9,7 @@
 #include <softpub.h>
 #include <wintrust.h>
 
+#include "os/win32/signer_policy.h"
 #include "os/win32/wide.h"
 
 namespace os {
@@ -21,22 +22,16 @@ Signature FileSignature(const std::string& path) {
     WINTRUST_DATA data{};
     data.cbStruct = sizeof data;
     data.dwUIChoice = WTD_UI_NONE;
-    data.fdwRevocationChecks = WTD_REVOKE_NONE;
     data.dwUnionChoice = WTD_CHOICE_FILE;
     data.pFile = &file;
     data.dwStateAction = WTD_STATEACTION_VERIFY;
-    data.dwProvFlags = WTD_CACHE_ONLY_URL_RETRIEVAL;
+    win32::RequestRevocationCheck(data);
     GUID action = WINTRUST_ACTION_GENERIC_VERIFY_V2;
     const LONG status = ::WinVerifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &data);
+    const Signature judged = win32::JudgeTrust(status, data.hWVTStateData);
     data.dwStateAction = WTD_STATEACTION_CLOSE;
     ::WinVerifyTrust(static_cast<HWND>(INVALID_HANDLE_VALUE), &action, &data);
-    switch (status) {
-        case ERROR_SUCCESS: return Signature::Valid;
-        case TRUST_E_NOSIGNATURE:
-        case TRUST_E_SUBJECT_FORM_UNKNOWN:
-        case TRUST_E_PROVIDER_UNKNOWN: return Signature::None;
-        default: return Signature::Invalid;
-    }
+    return judged;
 }
 
 }  // namespace os
