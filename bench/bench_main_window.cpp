@@ -1,5 +1,6 @@
 // One full status poll and one settings refresh of the real main window, on an
-// emulated printer and the headless windows. The loop runs on the program's own
+// emulated printer and the headless windows, each started as the platform
+// starts it: a timer tick, a click on "Standard". The loop runs on the program's own
 // thread, where the work really happens, so wall time is the measure.
 #include <benchmark/benchmark.h>
 
@@ -8,15 +9,15 @@
 
 #include "app/status_client_dlg.h"
 #include "emulator/emulated_bus.h"
+#include "harness/lockstep_harness.h"
 #include "os/device_bus.h"
 #include "ui/app.h"
-#include "harness/lockstep_harness.h"
 
 namespace {
 
 using namespace std::chrono_literals;
 
-void RunOnMainWindow(benchmark::State& state, const std::function<void(CStatusClientDlg&)>& work) {
+void RunOnMainWindow(benchmark::State& state, const std::function<void(ui::Dialog&)>& work) {
     ui::headless::Harness h;
     emulator::EmulatedBus bus;  // after the harness: it reads the simulated clock
     os::setDeviceBus(&bus);
@@ -24,7 +25,7 @@ void RunOnMainWindow(benchmark::State& state, const std::function<void(CStatusCl
     h.startApp();
     h.advance(3s);  // past the start dialog and the first polls
     h.primary().act([&](ui::headless::HeadlessBackend&) {
-        auto& dlg = static_cast<CStatusClientDlg&>(*ui::AfxGetApp()->m_pMainWnd);
+        ui::Dialog& dlg = *ui::AfxGetApp()->m_pMainWnd;
         for (auto _ : state) work(dlg);
     });
     h.stopAll();
@@ -32,12 +33,12 @@ void RunOnMainWindow(benchmark::State& state, const std::function<void(CStatusCl
 }
 
 void BM_StatusPoll(benchmark::State& state) {
-    RunOnMainWindow(state, [](CStatusClientDlg& dlg) { dlg.pollStatus(); });
+    RunOnMainWindow(state, [](ui::Dialog& dlg) { dlg.OnTimer(app::kStatusTimer); });
 }
 BENCHMARK(BM_StatusPoll)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 void BM_SettingsRefresh(benchmark::State& state) {
-    RunOnMainWindow(state, [](CStatusClientDlg& dlg) { dlg.RefreshSettingsDisplay(); });
+    RunOnMainWindow(state, [](ui::Dialog& dlg) { dlg.OnCommand(IDC_DEFAULTS, ui::BN_CLICKED); });
 }
 BENCHMARK(BM_SettingsRefresh)->UseRealTime()->Unit(benchmark::kMicrosecond);
 

@@ -29,11 +29,6 @@ if(WIN32)
   # The console glue (os/win32/console.*) comes with zev_win32.
   target_sources(ZevStatus PRIVATE ${ZEV_CLI_MAIN_WINDOWS})
   target_link_libraries(ZevStatus PRIVATE zev_cli)
-  # The Windows entry point asks the program for its command-line tool.
-  if(TARGET zev_e2e_driver)
-    target_sources(zev_e2e_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine/zevstatus_cli_test.cpp)
-    target_include_directories(zev_e2e_driver SYSTEM PRIVATE ${ZEV_JSON_INCLUDE})
-  endif()
   return()
 endif()
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "ui/black_on_white.h"
 #include "app/maker_links.h"
 #include "os/shell.h"
 #include "res/resource.h"
+#include "ui/black_on_white.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
 // The main window's discovery passes: the start-up pass, the locate timer, the
 // ready-wait timer, and the choice of a printer from the list.
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -62,76 +63,122 @@ std::optional<std::uint8_t> StateCodeOf(const std::string& deviceId) {
 
 constexpr bool IsReady(std::optional<std::uint8_t> state) { return state == 0; }
 
-// A device ID without "MFG:" in one of the main window's passes ends the program.
-// The program ends as after "Beenden": no icon is left behind in the notification area.
-void EndProgram(CStatusClientDlg& dlg) {
-    dlg.DeleteTrayIcon();
-    dlg.EndDialog(ui::IDCANCEL);
-}
-
 void AddAndSelect(CStatusClientDlg& dlg, const std::string& displayName) {
     dlg.ComboAddString(IDC_PRINTER_LIST, displayName);
     dlg.ComboSelectString(IDC_PRINTER_LIST, 0, displayName);
 }
 
-void ReadFirstSettings(CStatusClientDlg& dlg) {
-    dlg.ReadPaperHandling();
-    dlg.ReadPrintOptions();
-    dlg.ReadLeftMargin();
-}
-
-// Nothing usable was found: say so and let both timers look again.
-void StartLookingFromNothing(CStatusClientDlg& dlg) {
-    dlg.StartTimer(CStatusClientDlg::kLocateTimer);
-    dlg.StartTimer(CStatusClientDlg::kReadyWaitTimer);
-    dlg.ShowNotFoundText();
-    dlg.ResetInkDisplays();
-}
-
-void StartAtStartup(CStatusClientDlg& dlg, const Candidate& candidate) {
-    dlg.UpdateData(true);
-    const std::optional<std::string> serial = SerialOf(candidate.deviceId);
-    if (!serial) return;
-    AddAndSelect(dlg, DisplayNameOf(candidate.deviceId, *serial));
-    dlg.UpdateData(true);
-    dlg.m_strDevicePath = candidate.path;
-    printer::AppendToPathLog(dlg.m_strPathLog, candidate.path);
-
-    const std::optional<std::uint8_t> state = StateCodeOf(candidate.deviceId);
-    if (state) dlg.SetDlgItemInt(IDC_STATE_CODE, *state);
-    dlg.StartTimer(CStatusClientDlg::kLocateTimer);
-    if (IsReady(state)) {
-        dlg.ShowStartDialog();
-    } else {
-        dlg.StartTimer(CStatusClientDlg::kReadyWaitTimer);
-    }
-}
-
-void TakeOverReadyPrinter(CStatusClientDlg& dlg, const Candidate& candidate) {
-    dlg.UpdateData(true);
-    const std::optional<std::string> serial = SerialOf(candidate.deviceId);
-    if (!serial) return;
-    printer::AppendToPathLog(dlg.m_strPathLog, candidate.path);
-
-    const std::optional<std::uint8_t> state = StateCodeOf(candidate.deviceId);
-    if (state) {
-        dlg.SetDlgItemInt(IDC_STATE_CODE, *state);
-        dlg.m_strDevicePath = candidate.path;
-    }
-    if (!IsReady(state)) return;  // the timer keeps waiting
-
-    if (const auto language = dlg.language()) dlg.SetDlgItemText(IDC_STATUS_LINE, status::kReceivingText.in(*language));
-    // The printer needs the time to settle after reporting ready; nothing
-    // else runs meanwhile.
-    os::Sleep(kReceivingWaitMs);
-    dlg.ComboResetContent(IDC_PRINTER_LIST);
-    AddAndSelect(dlg, DisplayNameOf(candidate.deviceId, *serial));
-    dlg.UpdateData(true);
-    ReadFirstSettings(dlg);
-    dlg.StopTimer(CStatusClientDlg::kReadyWaitTimer);
-}
+// How one pass answers what the walk finds; an empty answer does nothing.
+struct PassAnswers {
+    std::function<void()> unreadable = {};  // a device whose ID cannot be read
+    std::function<void()> otherModel = {};  // a BRENLATO device whose model is missing or not ZEV
+    std::function<void(const Candidate&)> zev = {};
+};
 
 }  // namespace
+
+struct CStatusClientDlg::DiscoverySteps {
+    // Walks the printer interfaces and answers each device as `answers` says,
+    // until a device without "MFG:" ends the program: a device on a ZEV
+    // interface that does not say who made it is not one this program may
+    // drive. It ends as after "Beenden", with no icon left behind in the
+    // notification area. deliberate(D4)
+    static printer::WalkEnd Walk(CStatusClientDlg& dlg, const PassAnswers& answers) {
+        bool ending = false;
+        return printer::WalkPrinterInterfaces([&](const std::string& path) {
+            if (ending) return;
+            const std::optional<Candidate> candidate = ReadCandidate(path);
+            if (!candidate) {
+                if (answers.unreadable) answers.unreadable();
+                return;
+            }
+            switch (candidate->identity) {
+                case printer::Identity::MfgMissing:
+                    ending = true;
+                    dlg.DeleteTrayIcon();
+                    dlg.EndDialog(ui::IDCANCEL);
+                    return;
+                case printer::Identity::MfgMismatch: return;
+                case printer::Identity::MdlMissing:
+                case printer::Identity::MdlMismatch:
+                    if (answers.otherModel) answers.otherModel();
+                    return;
+                case printer::Identity::Zev:
+                    if (answers.zev) answers.zev(*candidate);
+                    return;
+            }
+        });
+    }
+
+    static void ReadFirstSettings(CStatusClientDlg& dlg) {
+        dlg.ReadPaperHandling();
+        dlg.ReadPrintOptions();
+        dlg.ReadLeftMargin();
+    }
+
+    // Nothing usable was found: say so and let both timers look again.
+    static void StartLookingFromNothing(CStatusClientDlg& dlg) {
+        dlg.StartTimer(kLocateTimer);
+        dlg.StartTimer(kReadyWaitTimer);
+        dlg.ShowNotFoundText();
+        dlg.ResetInkDisplays();
+    }
+
+    static void StartAtStartup(CStatusClientDlg& dlg, const Candidate& candidate) {
+        dlg.UpdateData(true);
+        const std::optional<std::string> serial = SerialOf(candidate.deviceId);
+        if (!serial) return;
+        AddAndSelect(dlg, DisplayNameOf(candidate.deviceId, *serial));
+        dlg.UpdateData(true);
+        dlg.m_strDevicePath = candidate.path;
+        printer::AppendToPathLog(dlg.m_strPathLog, candidate.path);
+
+        const std::optional<std::uint8_t> state = StateCodeOf(candidate.deviceId);
+        if (state) dlg.SetDlgItemInt(IDC_STATE_CODE, *state);
+        dlg.StartTimer(kLocateTimer);
+        if (IsReady(state)) {
+            dlg.ShowStartDialog();
+        } else {
+            dlg.StartTimer(kReadyWaitTimer);
+        }
+    }
+
+    static void TakeOverReadyPrinter(CStatusClientDlg& dlg, const Candidate& candidate) {
+        dlg.UpdateData(true);
+        const std::optional<std::string> serial = SerialOf(candidate.deviceId);
+        if (!serial) return;
+        printer::AppendToPathLog(dlg.m_strPathLog, candidate.path);
+
+        const std::optional<std::uint8_t> state = StateCodeOf(candidate.deviceId);
+        if (state) {
+            dlg.SetDlgItemInt(IDC_STATE_CODE, *state);
+            dlg.m_strDevicePath = candidate.path;
+        }
+        if (!IsReady(state)) return;  // the timer keeps waiting
+
+        if (const auto language = dlg.language())
+            dlg.SetDlgItemText(IDC_STATUS_LINE, status::kReceivingText.in(*language));
+        // The printer needs the time to settle after reporting ready; nothing
+        // else runs meanwhile, so no poll or click can reach it early. deliberate(D3)
+        os::Sleep(kReceivingWaitMs);
+        dlg.ComboResetContent(IDC_PRINTER_LIST);
+        AddAndSelect(dlg, DisplayNameOf(candidate.deviceId, *serial));
+        dlg.UpdateData(true);
+        ReadFirstSettings(dlg);
+        dlg.StopTimer(kReadyWaitTimer);
+    }
+
+    // The locate timer's find: the poller takes the printer over.
+    static void WatchFoundPrinter(CStatusClientDlg& dlg, const Candidate& candidate) {
+        dlg.m_strDevicePath = candidate.path;
+        dlg.m_strDeviceId = candidate.deviceId;
+        // Stopped before the status update: a popup it opens runs a modal loop
+        // in which this timer would otherwise find the printer again.
+        dlg.StopTimer(kLocateTimer);
+        dlg.updateStatusDisplay();
+        dlg.startStatusTimer();
+    }
+};
 
 void CStatusClientDlg::KeepLookingForPrinter() {
     if (!IsTimerRunning(kLocateTimer)) StartTimer(kLocateTimer);
@@ -139,66 +186,28 @@ void CStatusClientDlg::KeepLookingForPrinter() {
 }
 
 void CStatusClientDlg::StartupPass() {
-    bool ending = false;
-    const printer::WalkEnd end = printer::WalkPrinterInterfaces([&](const std::string& path) {
-        if (ending) return;
-        const std::optional<Candidate> candidate = ReadCandidate(path);
-        if (!candidate) return;
-        switch (candidate->identity) {
-            case printer::Identity::MfgMissing:
-                ending = true;
-                EndProgram(*this);
-                return;
-            case printer::Identity::MfgMismatch: return;
-            case printer::Identity::MdlMissing:
-            case printer::Identity::MdlMismatch: StartLookingFromNothing(*this); return;
-            case printer::Identity::Zev: StartAtStartup(*this, *candidate); return;
-        }
-    });
-    if (end == printer::WalkEnd::NoInterface) {
-        StartLookingFromNothing(*this);
-    }
+    const printer::WalkEnd end =
+        DiscoverySteps::Walk(*this,
+                             {
+                                 .otherModel = [this] { DiscoverySteps::StartLookingFromNothing(*this); },
+                                 .zev = [this](const Candidate& c) { DiscoverySteps::StartAtStartup(*this, c); },
+                             });
+    if (end == printer::WalkEnd::NoInterface) DiscoverySteps::StartLookingFromNothing(*this);
 }
 
 void CStatusClientDlg::LocatePass() {
-    bool ending = false;
-    const printer::WalkEnd end = printer::WalkPrinterInterfaces([&](const std::string& path) {
-        if (ending) return;
-        const std::optional<Candidate> candidate = ReadCandidate(path);
-        if (!candidate) {
-            KeepLookingForPrinter();
-            return;
-        }
-        if (candidate->identity == printer::Identity::MfgMissing) {
-            ending = true;
-            EndProgram(*this);
-            return;
-        }
-        if (candidate->identity != printer::Identity::Zev) return;
-        m_strDevicePath = candidate->path;
-        m_strDeviceId = candidate->deviceId;
-        // Stopped before the status update: a popup it opens runs a modal loop
-        // in which this timer would otherwise find the printer again.
-        StopTimer(kLocateTimer);
-        updateStatusDisplay();
-        startStatusTimer();
-    });
+    const printer::WalkEnd end =
+        DiscoverySteps::Walk(*this,
+                             {
+                                 .unreadable = [this] { KeepLookingForPrinter(); },
+                                 .zev = [this](const Candidate& c) { DiscoverySteps::WatchFoundPrinter(*this, c); },
+                             });
     if (end == printer::WalkEnd::NoInterface && !IsTimerRunning(kReadyWaitTimer)) StartTimer(kReadyWaitTimer);
 }
 
 void CStatusClientDlg::ReadyWaitPass() {
-    bool ending = false;
-    const printer::WalkEnd end = printer::WalkPrinterInterfaces([&](const std::string& path) {
-        if (ending) return;
-        const std::optional<Candidate> candidate = ReadCandidate(path);
-        if (!candidate) return;
-        if (candidate->identity == printer::Identity::MfgMissing) {
-            ending = true;
-            EndProgram(*this);
-            return;
-        }
-        if (candidate->identity == printer::Identity::Zev) TakeOverReadyPrinter(*this, *candidate);
-    });
+    const printer::WalkEnd end = DiscoverySteps::Walk(
+        *this, {.zev = [this](const Candidate& c) { DiscoverySteps::TakeOverReadyPrinter(*this, c); }});
     if (end == printer::WalkEnd::NoInterface) {
         ResetInkDisplays();
         ShowNotFoundText();
@@ -214,7 +223,7 @@ void CStatusClientDlg::OnPrinterListChanged() {
             m_strDevicePath = std::move(*path);
     }
     StopTimer(kLocateTimer);
-    ReadFirstSettings(*this);
+    DiscoverySteps::ReadFirstSettings(*this);
     startStatusTimer();
     EnableItem(IDC_PRINTER_LIST, false);
 }

@@ -72,6 +72,7 @@ void CStatusClientDlg::OnCancel() {
 void CStatusClientDlg::OnOK() {
     // Enter must neither end the tray program nor send settings the user has not
     // confirmed with OK or Apply, nor hide what is being typed: it does nothing.
+    // deliberate(D13)
 }
 
 void CStatusClientDlg::SwitchLanguage(const std::string& code) {

@@ -12,16 +12,18 @@ namespace {
 
 constexpr int kActivityPrinting = 15;
 
-void WarnAboutLowInk(CStatusClientDlg& dlg, status::Language language) {
-    dlg.stopStatusTimer();
-    const int result = status::RunLowInkWarning(
-        language, &dlg, dlg.m_strDevicePath, dlg.GetDlgItemText(IDC_PEN1_LEVEL), dlg.m_strPen1Kind);
-    const status::PopupOutcome outcome = status::OutcomeOf(status::PopupKind::LowInk, language, result);
-    if (outcome.message) ui::AfxMessageBox(*outcome.message);
-    if (outcome.restartStatusTimer) dlg.startStatusTimer();
-}
-
 }  // namespace
+
+struct CStatusClientDlg::InkSteps {
+    static void WarnAboutLowInk(CStatusClientDlg& dlg, status::Language language) {
+        dlg.stopStatusTimer();
+        const int result = status::RunLowInkWarning(
+            language, &dlg, dlg.m_strDevicePath, dlg.GetDlgItemText(IDC_PEN1_LEVEL), dlg.m_strPen1Kind);
+        const status::PopupOutcome outcome = status::OutcomeOf(status::PopupKind::LowInk, language, result);
+        if (outcome.message) ui::AfxMessageBox(*outcome.message);
+        if (outcome.restartStatusTimer) dlg.startStatusTimer();
+    }
+};
 
 void CStatusClientDlg::updateInkPictures() {
     const int level1 = status::LevelOfText(m_strPen1Level);
@@ -32,7 +34,7 @@ void CStatusClientDlg::updateInkPictures() {
         SetPictureBitmap(IDC_PEN1_PICTURE, *picture);
     const std::optional<status::Language> language = this->language();
     if (status::Pen1IsLow(level1) && printer::ParseDecimalInt32(m_strActivity) == kActivityPrinting && language)
-        WarnAboutLowInk(*this, *language);
+        InkSteps::WarnAboutLowInk(*this, *language);
 
     if (auto picture = status::Pen2Picture(level2)) SetPictureBitmap(IDC_PEN2_PICTURE, *picture);
 }

@@ -1,6 +1,7 @@
 // The main window's opening sequence, the single-instance guard and the start
 // dialog. The order of the steps matters: a refused second instance has already
 // put up its icon and may have created data.txt before it finds the first one.
+// deliberate(D10)
 #include <string>
 
 #include "app/program_directory.h"
@@ -8,6 +9,7 @@
 #include "app/status_client_dlg.h"
 #include "os/process.h"
 #include "settings/settings_file.h"
+#include "ui/creation_failure_texts.h"
 #include "ui/menu.h"
 #include "ui/twin_dialog.h"
 #include "update/elevated_install.h"
@@ -44,7 +46,7 @@ bool CStatusClientDlg::OnInitDialog() {
     update::RecoverInterruptedSwap();
     PrepareSettingsControls();
 
-    m_wPaperHandling = 0x4000;
+    m_wPaperHandling = settings::kDefaultPaperHandling;
     m_wPrintOptions = 0;
     m_nTopMargin = 0;
     m_nLeftMargin = 0;
@@ -67,12 +69,12 @@ void CStatusClientDlg::PrepareSettingsControls() {
     EnableItem(IDC_TOLERANCE_SPIN, false);
     EnableItem(IDC_DRYTIME, false);
     EnableItem(IDC_DRYTIME_SPIN, false);
-    SpinSetRange(IDC_TOLERANCE_SPIN, 0, 31);
-    SpinSetRange(IDC_DRYTIME_SPIN, 0, 120);
-    SpinSetRange(IDC_TOP_MARGIN_SPIN, 0, 345);
+    SpinSetRange(IDC_TOLERANCE_SPIN, 0, settings::kToleranceLimitTenths - 1);
+    SpinSetRange(IDC_DRYTIME_SPIN, 0, settings::kDryTimeMaxSeconds);
+    SpinSetRange(IDC_TOP_MARGIN_SPIN, 0, settings::kTopMarginLimitTenths - 1);
     SpinSetPos(IDC_TOP_MARGIN_SPIN, 0);
     SetDlgItemText(IDC_TOP_MARGIN, "0.0");
-    SpinSetRange(IDC_LEFT_MARGIN_SPIN, 0, 595);
+    SpinSetRange(IDC_LEFT_MARGIN_SPIN, 0, settings::kLeftMarginSpinMaxTenths);
     SpinSetPos(IDC_LEFT_MARGIN_SPIN, 0);
     SetDlgItemText(IDC_LEFT_MARGIN, "0.0");
     SetDlgItemText(IDC_DRYTIME, "0");
@@ -86,9 +88,7 @@ void CStatusClientDlg::ShowStartDialog() {
     const int result =
         ui::RunTwin<CStartDlg, CstartEDlg>(*language, this, [&](StartDialogBase& dlg) { dlg.m_strPrinter = printer; });
     if (result == -1) {
-        ui::AfxMessageBox(*language == ui::Language::German ? "Dialogbox kann nicht erstellt werden !"
-                                                            : "Dialog box could not be created !",
-                          ui::MB_OK);
+        ui::AfxMessageBox(ui::CannotCreateSpaced(*language), ui::MB_OK);
     } else if (result == ui::IDCANCEL) {
         // The dialog closed by itself: the printer is ready for the first reads.
         ReadPaperHandling();

@@ -20,7 +20,7 @@ ui::TrayIconRecord TrayRecord() {
     ui::TrayIconRecord record;
     record.iconId = kTrayIconId;
     record.flags = ui::kNifMessage | ui::kNifIcon | ui::kNifTip;
-    record.callbackMessage = CStatusClientDlg::WM_TRAYNOTIFY;
+    record.callbackMessage = app::kTrayNotifyMessage;
     record.iconResource = IDI_APP;
     const ui::WinApp* app = ui::AfxGetApp();
     record.setTip(app ? app->m_pszAppName : std::string());

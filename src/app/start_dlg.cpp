@@ -29,6 +29,8 @@ void StartDialogBase::RunProgress() {
 
 CStartDlg::CStartDlg(ui::Dialog* parent) : StartDialogBase(IDD_START_DE, parent) {}
 
+// Enter fills the bar and leaves the German dialog to close by itself, so its
+// settings reads still follow. deliberate(D11)
 void CStartDlg::OnOK() { RunProgress(); }
 
 CstartEDlg::CstartEDlg(ui::Dialog* parent) : StartDialogBase(IDD_START_EN, parent) {}

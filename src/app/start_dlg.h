@@ -16,7 +16,7 @@ public:
     bool OnInitDialog() override;
     void OnTimer(unsigned id) override;
 
-    std::string m_strPrinter;  // shown in static 1084
+    std::string m_strPrinter;  // shown in static IDC_PRINTER_TEXT
 
 protected:
     StartDialogBase(int templateId, ui::Dialog* parent);

@@ -17,7 +17,6 @@ bool CStatusClientApp::InitInstance() {
     ui::InitCommonControls();
     // Before any window exists, so no taskbar restart can go unnoticed.
     RegisterTaskbarCreatedMessage();
-    SetRegistryKey("Vom lokalen Anwendungs-Assistenten generierte Anwendungen");
 
     // With ZEV_EMULATOR set the program talks to emulated printers; a scenario that
     // cannot be read must not leave the program running on half of it.

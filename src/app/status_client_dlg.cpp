@@ -32,7 +32,7 @@ void CStatusClientDlg::OnScroll(int ctrlId, int code, int pos, bool horizontal) 
 }
 
 bool CStatusClientDlg::OnMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) {
-    if (msg == WM_TRAYNOTIFY) {
+    if (msg == app::kTrayNotifyMessage) {
         result = OnTrayNotify(wParam, lParam);
         return true;
     }
@@ -53,10 +53,10 @@ void CStatusClientDlg::OnCommand(int id, int code) {
         case IDC_MANUAL: OnManual(); return;
         case IDC_HOMEPAGE: OnHomepage(); return;
         case IDC_FLAG_DE:
-            if (code == ui::STN_CLICKED) SwitchLanguage("0");
+            if (code == ui::STN_CLICKED) SwitchLanguage(std::string(ui::kGermanCode));
             return;
         case IDC_FLAG_EN:
-            if (code == ui::STN_CLICKED) SwitchLanguage("1");
+            if (code == ui::STN_CLICKED) SwitchLanguage(std::string(ui::kEnglishCode));
             return;
         case IDC_SELECT_PRINTER: OnSelectPrinter(); return;
         case IDC_PRINTER_LIST:

@@ -14,18 +14,25 @@
 
 #include "os/process.h"
 #include "res/resource.h"
+#include "settings/settings_file.h"
+#include "settings/settings_words.h"
 #include "ui/black_on_white.h"
 #include "ui/language.h"
 
+namespace app {
+
+// The main window's timers, 1000 ms each. Their IDs are what the platform
+// reports, so tests can see which of them run.
+inline constexpr unsigned kLocateTimer = 1;
+inline constexpr unsigned kReadyWaitTimer = 2;
+inline constexpr unsigned kStatusTimer = 3;
+// The message the notification-area icon sends to the main window.
+inline constexpr unsigned kTrayNotifyMessage = ui::WM_USER + 100;
+
+}  // namespace app
+
 class CStatusClientDlg : public ui::BlackOnWhiteDialog {
 public:
-    // Main-window timers, 1000 ms each.
-    static constexpr unsigned kLocateTimer = 1;
-    static constexpr unsigned kReadyWaitTimer = 2;
-    static constexpr unsigned kStatusTimer = 3;
-    static constexpr unsigned kTimerInterval = 1000;
-    static constexpr unsigned WM_TRAYNOTIFY = ui::WM_USER + 100;
-
     CStatusClientDlg();
     ~CStatusClientDlg() override;
 
@@ -36,29 +43,47 @@ public:
     bool OnMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam, std::intptr_t& result) override;
     void DoDataExchange(ui::DataExchange& dx) override;
     int IconResource() const override { return IDI_APP; }
+    bool OnInitDialog() override;  // main_window_startup.cpp
+    // main_window_frame.cpp
+    bool OnSysCommand(unsigned cmd) override;
+    int CursorFor(int ctrlId) override;
+    void OnCancel() override;
+    void OnOK() override;
+    void OnWindowPosChanging(unsigned& flags) override;  // main_window_tray.cpp
+
+    // The single-instance mutex, for whoever outlives the window (the application).
+    std::unique_ptr<os::NamedMutex> TakeInstanceMutex() { return std::move(m_instanceMutex); }
+
+private:
+    // The helpers of the member files, each kept in that file. Being nested,
+    // they share the window's state without widening its interface.
+    struct DiscoverySteps;
+    struct PollSteps;
+    struct InkSteps;
+    struct SettingsSteps;
+    struct MaintenanceSteps;
+
+    static constexpr unsigned kLocateTimer = app::kLocateTimer;
+    static constexpr unsigned kReadyWaitTimer = app::kReadyWaitTimer;
+    static constexpr unsigned kStatusTimer = app::kStatusTimer;
+    static constexpr unsigned kTimerInterval = 1000;
+
     // Starts a main-window timer (restarting a running one) and remembers that it runs.
     void StartTimer(unsigned id);
     void StopTimer(unsigned id);
     bool IsTimerRunning(unsigned id) const;
 
     // ---- Start-up (main_window_startup.cpp) ----
-    bool OnInitDialog() override;
     void LoadStartValues();
     void PrepareSettingsControls();
     // The start dialog for a ready printer; reads the settings when it closes by itself.
     void ShowStartDialog();
     // Program directory + "\" + name.
     std::string ProgramFile(const std::string& name) const;
-    // The single-instance mutex, for whoever outlives the window (the application).
-    std::unique_ptr<os::NamedMutex> TakeInstanceMutex() { return std::move(m_instanceMutex); }
 
     // ---- Window frame, language and links (main_window_frame.cpp) ----
-    bool OnSysCommand(unsigned cmd) override;
-    int CursorFor(int ctrlId) override;
-    void OnCancel() override;
-    void OnOK() override;
-    void SwitchLanguage(const std::string& code);  // "0" German, "1" English
-    // The language of m_strLanguage; none for a code other than "0" and "1".
+    void SwitchLanguage(const std::string& code);  // ui::kGermanCode or ui::kEnglishCode
+    // The language of m_strLanguage; none for any other code.
     std::optional<ui::Language> language() const { return ui::LanguageOf(m_strLanguage); }
     void OnHelp();
     void OnManual();
@@ -70,7 +95,6 @@ public:
     void DeleteTrayIcon();
     std::intptr_t OnTrayNotify(std::uintptr_t wParam, std::intptr_t lParam);
     void OnTaskbarCreated();
-    void OnWindowPosChanging(unsigned& flags) override;
     void OnTrayToolbox();
     void OnTrayExit();
 
@@ -112,27 +136,28 @@ public:
     // ---- Settings file (main_window_settings_file.cpp) ----
     void SettingsFileStep();   // last step of RefreshSettingsDisplay
     void WriteSettingsFile();  // m_strInkPopup, " ", m_strLanguage; silently skipped on failure
-    void OnInkPopupOption();   // check box 1015
+    void OnInkPopupOption();   // check box IDC_INKPOPUP_ENABLE
 
     // ---- Maintenance (main_window_maintenance.cpp) ----
-    void OnMaintenance(int buttonId);  // 1042, 1054, 1083, 1116, 1118
+    // IDC_CLEAN_NORMAL, IDC_CLEAN_MEDIUM, IDC_CLEAN_SUPER, IDC_CALIBRATE_START, IDC_CALIBRATE_RESET
+    void OnMaintenance(int buttonId);
 
     // ---- Driver online update (main_window_update.cpp) ----
-    void OnOnlineUpdate();  // command 1021
+    void OnOnlineUpdate();  // command IDC_ONLINE_UPDATE
 
     // ---- State owned by the main window ----
     // Settings file values.
-    std::string m_strInkPopup = "1";
-    std::string m_strLanguage = "0";
+    std::string m_strInkPopup{settings::kInkPopupOn};
+    std::string m_strLanguage{ui::kGermanCode};
     // Whether the window may become visible (set by "ZEV Toolbox").
     std::int32_t m_bShowAllowed = 0;
     // Current printer.
     std::string m_strDevicePath;   // at most 199 characters
     std::string m_strDeviceId;     // the last device ID read
-    std::string m_strPrinterText;  // the printer list's text (exchanged with 1022)
+    std::string m_strPrinterText;  // the printer list's text (exchanged with IDC_PRINTER_LIST)
     std::string m_strPathLog;      // every accepted printer's path, in order
     // Printer settings.
-    std::uint16_t m_wPaperHandling = 0x4000;
+    std::uint16_t m_wPaperHandling = settings::kDefaultPaperHandling;
     std::uint16_t m_wPrintOptions = 0;
     std::int32_t m_nTopMargin = 0;
     std::int32_t m_nLeftMargin = 0;
@@ -144,7 +169,6 @@ public:
     std::string m_strPen1Level;
     std::string m_strPen2Level;
 
-private:
     std::unique_ptr<os::NamedMutex> m_instanceMutex;
     unsigned m_runningTimers = 0;  // bit n: timer n runs
 };

@@ -1,9 +1,9 @@
 #include "emulator/emulated_printer.h"
 
 #include <charconv>
-#include <string_view>
 #include <limits>
 #include <optional>
+#include <string_view>
 
 #include "emulator/status_builder.h"
 #include "emulator/write_log.h"

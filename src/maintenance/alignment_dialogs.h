@@ -15,7 +15,7 @@ public:
 
 protected:
     void OnStart() override;
-    // The status check; the state code read goes into the hidden static 1118.
+    // The status check; the state code read goes into the hidden static IDC_MAINT_STATE.
     void OnCloseTimer() override;
 };
 

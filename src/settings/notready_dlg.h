@@ -1,7 +1,7 @@
 // The notice that the settings cannot be sent because the printer is busy or
 // in an error state. The class names are swapped against the usual pattern:
 // the German program runs CNotreadyEDlg on the German template, the English
-// program CNotreadyDlg on the English one.
+// program CNotreadyDlg on the English one. deliberate(D9)
 #pragma once
 
 #include "res/resource.h"

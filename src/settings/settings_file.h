@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/language.h"
+
 namespace settings {
 
 inline constexpr std::string_view kSettingsFileName = "data.txt";
@@ -14,7 +16,7 @@ inline constexpr std::string_view kSettingsFileName = "data.txt";
 // The values a token may hold.
 inline const std::string kInkPopupOn = "1";
 inline const std::string kInkPopupOff = "0";
-inline const std::string kGerman = "0";
+inline const std::string kGerman{ui::kGermanCode};
 
 // The first two whitespace-separated tokens of the file. A token that is not
 // exactly "0" or "1" is refused (nullopt) just like a missing one, so a stray

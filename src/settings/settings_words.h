@@ -24,6 +24,8 @@ inline constexpr std::uint16_t kInkBackupBit = 0x0008;
 inline constexpr int kToleranceLimitTenths = 32;  // 0.0-3.1 mm
 inline constexpr int kDryTimeMaxSeconds = 120;
 inline constexpr int kTopMarginLimitTenths = 346;  // 0.0-34.5 mm
+// The left margin has no range check; its spin simply stops here (59.5 mm).
+inline constexpr int kLeftMarginSpinMaxTenths = 595;
 
 // The printer keeps the top margin 50 above its millimetre value × 100.
 inline constexpr std::int32_t kTopMarginOffset = 50;

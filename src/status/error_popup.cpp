@@ -1,6 +1,8 @@
 #include "status/error_popup.h"
 
 #include <array>
+#include <cassert>
+#include <cstdlib>
 #include <memory>
 
 #include "os/clock.h"
@@ -86,9 +88,11 @@ const ErrorPopupRow& ErrorPopupRowOf(PopupKind kind) {
     for (const ErrorPopupRow& row : kRows) {
         if (row.kind == kind) return row;
     }
-    // Only the self-closing popups have a row; the unknown-error row is the
-    // harmless answer for a caller that asks for another kind.
-    return kRows.back();
+    // Only the self-closing popups have a row. Another kind here is a
+    // programming error, stopped in every build rather than answered with a
+    // row that belongs to a different window.
+    assert(false && "ErrorPopupRowOf: a kind without a row");
+    std::abort();
 }
 
 int WatchedValue(const ErrorPopupRow& row, std::string_view statusValue) {
@@ -111,6 +115,9 @@ void ErrorPopup::onStatusValue(std::string_view value) {
     if (ConditionCleared(m_row, watched)) closeWith(ui::IDOK);
 }
 
+// Esc asks the printer to drop the job and shows what was sent, byte for byte,
+// so a support call can read it out; the popup then stays open without
+// watching, until the user closes it with OK. deliberate(D2)
 void OutofPaperDlg::OnCancel() {
     stopWatching();
     const std::unique_ptr<os::DeviceHandle> device =

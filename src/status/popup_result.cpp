@@ -1,22 +1,26 @@
 #include "status/popup_result.h"
 
+#include "ui/creation_failure_texts.h"
 #include "ui/win_types.h"
 
 namespace status {
 
 namespace {
 
-constexpr Texts kCannotCreate{"Dialogbox kann nicht erstellt werden!", "Dialog box could not be created!"};
-constexpr Texts kCannotCreateSpaced{"Dialogbox kann nicht erstellt werden !", "Dialog box could not be created !"};
+using ui::kCannotCreateDe;
+using ui::kCannotCreateDeSpaced;
+using ui::kCannotCreateDeSplit;
+using ui::kCannotCreateEn;
 
 constexpr PopupOutcome Resume(bool rereadSettings = false) { return {true, rereadSettings, std::nullopt}; }
 constexpr PopupOutcome StayStopped() { return {false, false, std::nullopt}; }
 constexpr PopupOutcome Tell(std::string_view message) { return {false, false, message}; }
 
-// The German carriage-stall popup's opener reports every result itself.
+// The German carriage-stall popup's opener reports every result itself, in
+// words its long-time users recognise and support staff ask for. deliberate(D1)
 PopupOutcome GermanCarriageStallOutcome(int result) {
     switch (result) {
-        case -1: return Tell("Dialog box kann nicht erstellt werden!");
+        case -1: return Tell(kCannotCreateDeSplit);
         case ui::IDOK: return Resume();
         case ui::IDCANCEL: return Tell("IDCANCEL!");
         case ui::IDABORT: return Tell("IDABORT!");
@@ -39,15 +43,14 @@ std::optional<PopupKind> PopupForState(std::uint8_t state) {
     }
 }
 
+// deliberate(D6)
 std::string_view CreationFailureText(PopupKind kind, Language language) {
     switch (kind) {
-        case PopupKind::IncompleteJob: return kCannotCreateSpaced.in(language);
-        case PopupKind::InkLevel: return kCannotCreateSpaced.german;
-        case PopupKind::LowInk: return kCannotCreate.german;
-        case PopupKind::OutOfPaper:
-            return language == Language::German ? kCannotCreateSpaced.german : kCannotCreate.english;
-        case PopupKind::CarriageStall:
-            return language == Language::German ? "Dialog box kann nicht erstellt werden!" : kCannotCreate.english;
+        case PopupKind::IncompleteJob: return ui::CannotCreateSpaced(language);
+        case PopupKind::InkLevel: return kCannotCreateDeSpaced;
+        case PopupKind::LowInk: return kCannotCreateDe;
+        case PopupKind::OutOfPaper: return language == Language::German ? kCannotCreateDeSpaced : kCannotCreateEn;
+        case PopupKind::CarriageStall: return language == Language::German ? kCannotCreateDeSplit : kCannotCreateEn;
         case PopupKind::Cover:
         case PopupKind::PaperJam:
         case PopupKind::PaperMotorStall:
@@ -55,7 +58,7 @@ std::string_view CreationFailureText(PopupKind kind, Language language) {
         case PopupKind::SevereHardError:
         case PopupKind::UnknownError: break;
     }
-    return kCannotCreate.in(language);
+    return ui::CannotCreate(language);
 }
 
 PopupOutcome OutcomeOf(PopupKind kind, Language language, int result) {
@@ -63,6 +66,9 @@ PopupOutcome OutcomeOf(PopupKind kind, Language language, int result) {
     switch (result) {
         case -1: return Tell(CreationFailureText(kind, language));
         case ui::IDOK: return Resume(kind == PopupKind::InkLevel);
+        // Closing a popup by hand means "leave me alone": polling stays off
+        // until the user starts something. An open cover is the exception,
+        // since closing it is the cure. deliberate(D7)
         case ui::IDCANCEL: return kind == PopupKind::Cover ? Resume() : StayStopped();
         default: return StayStopped();
     }

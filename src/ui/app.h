@@ -1,9 +1,9 @@
 // The application object: the program's start routine runs in InitInstance.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
 
 namespace ui {
 
@@ -15,19 +15,18 @@ public:
     // The program's start; returns false so that no message pump runs afterwards.
     virtual bool InitInstance() = 0;
 
-    void SetRegistryKey(std::string_view key) { m_registryKey = key; }
-    const std::string& registryKey() const { return m_registryKey; }
-
     Dialog* m_pMainWnd = nullptr;
     int m_nExitCode = 0;       // what the process ends with
     std::string m_pszAppName;  // executable file name without extension
-
-private:
-    std::string m_registryKey;
 };
 
 // Defined by the program: builds its application object.
 std::unique_ptr<WinApp> CreateApplication();
+
+// Defined by the program: its whole run once the platform has started it.
+// `runWindow` installs the platform's windows and runs the application object;
+// the program decides whether it is wanted at all.
+int ProgramEntry(const std::function<int()>& runWindow);
 
 // Runs one application object to its end on the calling thread.
 int RunApplication(WinApp& app);

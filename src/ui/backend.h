@@ -32,11 +32,8 @@ public:
     virtual void killTimer(Window& w, unsigned id) = 0;
     virtual void showWindow(Window& w, int cmd) = 0;
     virtual bool isVisible(const Window& w) const = 0;
-    virtual bool isIconic(const Window& w) const = 0;
     virtual void setForeground(Window& w) = 0;
     virtual void setIcon(Window& w, int iconResource) = 0;
-    virtual void setWindowText(Window& w, std::string_view text) = 0;
-    virtual std::string windowText(const Window& w) const = 0;
     virtual bool hasSystemMenu(const Window& w) const = 0;
     virtual void appendSystemMenu(Window& w, unsigned id, std::string_view text, bool separator) = 0;
     virtual void postMessage(Window& w, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) = 0;
@@ -46,21 +43,17 @@ public:
     virtual void setCheck(Window& w, int id, int state) = 0;
     virtual int check(const Window& w, int id) const = 0;
     virtual void enableItem(Window& w, int id, bool enable) = 0;
-    virtual bool isItemEnabled(const Window& w, int id) const = 0;
     virtual void showItem(Window& w, int id, bool show) = 0;
-    virtual bool isItemVisible(const Window& w, int id) const = 0;
     virtual void redrawItem(Window& w, int id) = 0;
 
     virtual int comboAdd(Window& w, int id, std::string_view text) = 0;
     virtual void comboReset(Window& w, int id) = 0;
     virtual int comboSelectString(Window& w, int id, int startAfter, std::string_view prefix) = 0;
     virtual int comboCurSel(const Window& w, int id) const = 0;
-    virtual int comboCount(const Window& w, int id) const = 0;
     virtual std::string comboText(const Window& w, int id, int index) const = 0;
 
     virtual void spinSetRange(Window& w, int id, int lo, int hi) = 0;
     virtual void spinSetPos(Window& w, int id, int pos) = 0;
-    virtual int spinPos(const Window& w, int id) const = 0;
     virtual void progressSetRange(Window& w, int id, int lo, int hi) = 0;
     virtual void progressSetPos(Window& w, int id, int pos) = 0;
     virtual void setPicture(Window& w, int id, int bitmapResource) = 0;

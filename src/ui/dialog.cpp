@@ -1,6 +1,5 @@
 #include "ui/dialog.h"
 
-#include <cstdlib>
 #include <string>
 
 #include "ui/app.h"
@@ -59,7 +58,7 @@ bool Dialog::UpdateData(bool save) {
     if (!m_window) return false;
     DataExchange dx(*this, save);
     DoDataExchange(dx);
-    return !dx.failed();
+    return true;
 }
 
 void Dialog::SetTimer(unsigned id, unsigned ms) {
@@ -72,17 +71,12 @@ void Dialog::ShowWindow(int cmd) {
     if (m_window) backend().showWindow(*m_window, cmd);
 }
 bool Dialog::IsWindowVisible() const { return m_window && backend().isVisible(*m_window); }
-bool Dialog::IsIconic() const { return m_window && backend().isIconic(*m_window); }
 void Dialog::SetForegroundWindow() {
     if (m_window) backend().setForeground(*m_window);
 }
 void Dialog::SetIcon(int iconResource) {
     if (m_window) backend().setIcon(*m_window, iconResource);
 }
-void Dialog::SetWindowText(std::string_view text) {
-    if (m_window) backend().setWindowText(*m_window, text);
-}
-std::string Dialog::GetWindowText() const { return m_window ? backend().windowText(*m_window) : std::string(); }
 bool Dialog::HasSystemMenu() const { return m_window && backend().hasSystemMenu(*m_window); }
 void Dialog::AppendSystemMenuSeparator() {
     if (m_window) backend().appendSystemMenu(*m_window, 0, {}, true);
@@ -107,15 +101,6 @@ void Dialog::SetDlgItemInt(int id, long value, bool isSigned) {
     SetDlgItemText(id, text);
 }
 
-long Dialog::GetDlgItemInt(int id, bool* ok, bool isSigned) const {
-    const std::string text = GetDlgItemText(id);
-    char* end = nullptr;
-    const long value =
-        isSigned ? std::strtol(text.c_str(), &end, 10) : static_cast<long>(std::strtoul(text.c_str(), &end, 10));
-    if (ok) *ok = end != text.c_str();
-    return value;
-}
-
 void Dialog::CheckDlgButton(int id, int state) {
     if (m_window) backend().setCheck(*m_window, id, state);
 }
@@ -123,11 +108,9 @@ int Dialog::IsDlgButtonChecked(int id) const { return m_window ? backend().check
 void Dialog::EnableItem(int id, bool enable) {
     if (m_window) backend().enableItem(*m_window, id, enable);
 }
-bool Dialog::IsItemEnabled(int id) const { return m_window && backend().isItemEnabled(*m_window, id); }
 void Dialog::ShowItem(int id, bool show) {
     if (m_window) backend().showItem(*m_window, id, show);
 }
-bool Dialog::IsItemVisible(int id) const { return m_window && backend().isItemVisible(*m_window, id); }
 void Dialog::RedrawItem(int id) {
     if (m_window) backend().redrawItem(*m_window, id);
 }
@@ -142,7 +125,6 @@ int Dialog::ComboSelectString(int id, int startAfter, std::string_view prefix) {
     return m_window ? backend().comboSelectString(*m_window, id, startAfter, prefix) : -1;
 }
 int Dialog::ComboGetCurSel(int id) const { return m_window ? backend().comboCurSel(*m_window, id) : -1; }
-int Dialog::ComboGetCount(int id) const { return m_window ? backend().comboCount(*m_window, id) : 0; }
 std::string Dialog::ComboGetLBText(int id, int index) const {
     return m_window ? backend().comboText(*m_window, id, index) : std::string();
 }
@@ -153,7 +135,6 @@ void Dialog::SpinSetRange(int id, int lo, int hi) {
 void Dialog::SpinSetPos(int id, int pos) {
     if (m_window) backend().spinSetPos(*m_window, id, pos);
 }
-int Dialog::SpinGetPos(int id) const { return m_window ? backend().spinPos(*m_window, id) : 0; }
 void Dialog::ProgressSetRange(int id, int lo, int hi) {
     if (m_window) backend().progressSetRange(*m_window, id, lo, hi);
 }

@@ -4,6 +4,8 @@
 // active backend (real Win32 windows, or the in-memory headless windows).
 #pragma once
 
+#include "ui/refuse_windows_macros.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -97,7 +99,9 @@ public:
     virtual int IconResource() const { return 0; }
     virtual void DoDataExchange(DataExchange& dx) { (void)dx; }
 
-    // true: controls -> members; false: members -> controls.
+    // true: controls -> members; false: members -> controls. The windows
+    // exchange only texts, which cannot be refused, so this is false only
+    // when the dialog has no window (it was never created or has ended).
     bool UpdateData(bool save = true);
 
     // --- Window operations ---
@@ -105,11 +109,8 @@ public:
     void KillTimer(unsigned id);
     void ShowWindow(int cmd);
     bool IsWindowVisible() const;
-    bool IsIconic() const;
     void SetForegroundWindow();
     void SetIcon(int iconResource);
-    void SetWindowText(std::string_view text);
-    std::string GetWindowText() const;
     bool HasSystemMenu() const;
     void AppendSystemMenuSeparator();
     void AppendSystemMenuItem(unsigned id, std::string_view text);
@@ -119,13 +120,10 @@ public:
     void SetDlgItemText(int id, std::string_view text);  // an edit raises EN_CHANGE
     std::string GetDlgItemText(int id) const;
     void SetDlgItemInt(int id, long value, bool isSigned = true);
-    long GetDlgItemInt(int id, bool* ok = nullptr, bool isSigned = true) const;
     void CheckDlgButton(int id, int state);
     int IsDlgButtonChecked(int id) const;
     void EnableItem(int id, bool enable);
-    bool IsItemEnabled(int id) const;
     void ShowItem(int id, bool show);
-    bool IsItemVisible(int id) const;
     void RedrawItem(int id);  // invalidate, erase, update at once
 
     // Combo box.
@@ -133,13 +131,11 @@ public:
     void ComboResetContent(int id);
     int ComboSelectString(int id, int startAfter, std::string_view prefix);  // CB_ERR (-1) when none
     int ComboGetCurSel(int id) const;
-    int ComboGetCount(int id) const;
     std::string ComboGetLBText(int id, int index) const;
 
     // Spin (up-down) and progress.
     void SpinSetRange(int id, int lo, int hi);
     void SpinSetPos(int id, int pos);
-    int SpinGetPos(int id) const;
     void ProgressSetRange(int id, int lo, int hi);
     void ProgressSetPos(int id, int pos);
 
@@ -164,13 +160,10 @@ public:
     DataExchange(Dialog& dlg, bool saving) : m_dlg(dlg), m_saving(saving) {}
     bool saving() const { return m_saving; }
     Dialog& dialog() { return m_dlg; }
-    void fail() { m_failed = true; }
-    bool failed() const { return m_failed; }
 
 private:
     Dialog& m_dlg;
     bool m_saving;
-    bool m_failed = false;
 };
 
 void DDX_Text(DataExchange& dx, int id, std::string& value);

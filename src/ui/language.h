@@ -1,6 +1,6 @@
 // The two languages the program speaks, and how the kept language code maps to
-// them: "0" German, "1" English. Any other code selects neither, and every step
-// that depends on the language then does nothing.
+// them. Any other code selects neither, and every step that depends on the
+// language then does nothing.
 #pragma once
 
 #include <optional>
@@ -10,9 +10,13 @@ namespace ui {
 
 enum class Language { German, English };
 
+// The language codes as the settings file and the main window keep them.
+inline constexpr std::string_view kGermanCode = "0";
+inline constexpr std::string_view kEnglishCode = "1";
+
 inline std::optional<Language> LanguageOf(std::string_view code) {
-    if (code == "0") return Language::German;
-    if (code == "1") return Language::English;
+    if (code == kGermanCode) return Language::German;
+    if (code == kEnglishCode) return Language::English;
     return std::nullopt;
 }
 

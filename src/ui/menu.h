@@ -1,6 +1,8 @@
 // A loaded menu resource (RAII) and its pop-up tracking, for context menus.
 #pragma once
 
+#include "ui/refuse_windows_macros.h"
+
 #include "ui/backend.h"
 
 namespace ui {

@@ -3,6 +3,11 @@
 // and the win32 backend can pass them through unchanged.
 #pragma once
 
+// Read after <windows.h>, every name below would already be one of its macros.
+#if defined(IDOK) || defined(RGB)
+#error "<windows.h> came before ui/win_types.h: include os/win32/windows_api.h instead"
+#endif
+
 #include <cstdint>
 
 namespace ui {

@@ -12,6 +12,7 @@
 // folders.
 #pragma once
 
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>

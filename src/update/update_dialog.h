@@ -22,7 +22,7 @@ private:
 };
 
 // The text both check and install show when one of their result windows cannot
-// be created; German in both languages.
+// be created; German in both languages. deliberate(D6)
 inline constexpr const char* kResultDialogFailedText = "Dialogbox kann nicht erstellt werden!";
 
 }  // namespace update

@@ -1,12 +1,13 @@
 // The program-start dialog. With a printer attached it comes from the
 // discovery's start-up pass, and the settings reads follow when it has closed
-// itself after half a second; shown by hand, it covers a language that selects
-// neither twin and a window that cannot open.
+// itself after half a second.
 #include <gtest/gtest.h>
 
 #include <tuple>
 
 #include "harness/app_harness.h"
+#include "ui/app.h"
+#include "ui/backend.h"
 
 namespace {
 
@@ -49,26 +50,22 @@ TEST(StartDialogAtStart, AReadyPrinterGetsTheStartDialogOfTheLanguageThenTheFour
     }
 }
 
-class StartDialog : public ::testing::Test {
-protected:
-    void SetUp() override { h.startApp(); }
-    // Shows the start dialog the way the start-up pass does, for `language`.
-    void show(const std::string& language) {
-        h.onMainDialog([language](CStatusClientDlg& dlg) {
-            dlg.m_strLanguage = language;
-            dlg.ShowStartDialog();
-        });
+TEST(StartDialogAtStart, EnterFillsTheGermanBarButClosesOnlyTheEnglishDialog) {
+    for (const auto& [file, templateId, closes] :
+         {std::tuple{"1 0", IDD_START_DE, false}, {"1 1", IDD_START_EN, true}}) {
+        AppHarness h;
+        h.addPrinter("A1");
+        h.settingsFile(file);
+        h.startApp();
+        ASSERT_TRUE(h.has(templateId)) << file;
+        h.window(templateId).enter();
+        EXPECT_EQ(h.has(templateId), !closes) << file;
+        h.advance(500ms);
+        EXPECT_EQ(h.bus.log().writesTo("A1").size(), closes ? 0u : 4u) << "only closing by itself reads the settings";
     }
-
-    AppHarness h;
-};
-
-TEST_F(StartDialog, AnUnknownLanguageShowsNoStartDialog) {
-    show("x");
-    EXPECT_EQ(h.top().templateId(), IDD_MAIN);
 }
 
-TEST_F(StartDialog, ADialogThatCannotBeCreatedIsReportedInItsLanguage) {
+TEST(StartDialogAtStart, ADialogThatCannotBeCreatedIsReportedInItsLanguage) {
     struct Case {
         const char* language;
         int templateId;
@@ -78,8 +75,15 @@ TEST_F(StartDialog, ADialogThatCannotBeCreatedIsReportedInItsLanguage) {
         {"1", IDD_START_EN, "Dialog box could not be created !"},
     };
     for (const auto& c : cases) {
-        h.primary().backend().failTemplate(c.templateId);
-        show(c.language);
+        AppHarness h;
+        h.addPrinter("A1");
+        h.settingsFile(std::string("1 ") + c.language);
+        h.start([templateId = c.templateId] {
+            static_cast<HeadlessBackend&>(ui::backend()).failTemplate(templateId);
+            const std::unique_ptr<ui::WinApp> app = ui::CreateApplication();
+            app->m_pszAppName = "ZevStatus";
+            ui::RunApplication(*app);
+        });
         auto box = h.messageBox();
         ASSERT_TRUE(box) << c.language;
         EXPECT_EQ(std::tuple(box->caption(), box->messageText(), box->messageType()),

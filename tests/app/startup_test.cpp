@@ -11,6 +11,8 @@ namespace {
 using namespace zevtest;
 
 constexpr const char* kMutexName = "KeinDoppelstart";
+constexpr const char* kNotFoundDe = "KEIN BRENLATO ZEV GEFUNDEN !!!";
+constexpr const char* kNotFoundEn = "NO BRENLATO ZEV FOUND !!!";
 
 TEST(Startup, ASecondInstanceIsRefusedAndTheFirstRunsOn) {
     AppHarness h;
@@ -40,21 +42,24 @@ TEST(Startup, TheStartValuesComeFromDataTxt) {
     struct Case {
         const char* name;
         std::optional<std::string> file;
-        std::string language;
+        const char* notFound;  // the status line, in the language read
         std::optional<std::string> fileAfter;
+        const char* storedOnCancel;
     } cases[] = {
-        {"missing", std::nullopt, "0", "1 0"},
-        {"popup off, English", "0 1", "1", "0 1"},
-        {"outside the format", "11 2", "0", "11 2"},
+        {"missing", std::nullopt, kNotFoundDe, "1 0", "1 0"},
+        {"popup off, English", "0 1", kNotFoundEn, "0 1", "1 1"},
+        {"outside the format", "11 2", kNotFoundDe, "11 2", "1 0"},
     };
     for (const auto& c : cases) {
         AppHarness h;
         if (c.file) h.settingsFile(*c.file);
         h.startApp();
-        EXPECT_EQ(h.mainDialog().m_strLanguage, c.language) << c.name;
-        // The option is reset until the first settings refresh reads the file again.
-        EXPECT_EQ(h.mainDialog().m_strInkPopup, "1") << c.name;
+        EXPECT_EQ(h.main().text(IDC_STATUS_LINE), c.notFound) << c.name;
         EXPECT_EQ(h.settingsFile(), c.fileAfter) << c.name;
+        // The option is reset until the first settings refresh reads the file again.
+        h.openFromTray();
+        h.main().click(ui::IDCANCEL);
+        EXPECT_EQ(h.settingsFile(), c.storedOnCancel) << c.name;
     }
 }
 
@@ -63,8 +68,7 @@ TEST(Startup, AProgramFolderThatCannotBeWrittenStillStartsWithDefaults) {
     h.machine().commandLine = "\"C:\\Nowhere\\ZevStatus.exe\"";
     h.startApp();
     EXPECT_FALSE(h.primary().finished());
-    EXPECT_EQ(h.mainDialog().m_strLanguage, "0");
-    EXPECT_EQ(h.mainDialog().m_strInkPopup, "1");
+    EXPECT_EQ(h.main().text(IDC_STATUS_LINE), kNotFoundDe);
 }
 
 TEST(Startup, TheMainWindowStartsHiddenWithItsSettingsControlsPrepared) {
@@ -73,6 +77,7 @@ TEST(Startup, TheMainWindowStartsHiddenWithItsSettingsControlsPrepared) {
     auto w = h.main();
     EXPECT_FALSE(w.visible());
     EXPECT_EQ(w.raw().icon, IDI_APP);
+    EXPECT_FALSE(w.itemVisible(IDC_ONLINE_UPDATE)) << "nothing ever shows the update's button";
 
     for (int id : {IDC_PRINTER_LIST, IDC_TOLERANCE, IDC_TOLERANCE_SPIN, IDC_DRYTIME, IDC_DRYTIME_SPIN})
         EXPECT_FALSE(w.itemEnabled(id)) << id;
@@ -88,10 +93,6 @@ TEST(Startup, TheMainWindowStartsHiddenWithItsSettingsControlsPrepared) {
     for (const auto& s : spins) EXPECT_EQ(w.range(s.id), s.range) << s.id;
     EXPECT_EQ(std::pair(w.spinPos(IDC_TOP_MARGIN_SPIN), w.spinPos(IDC_LEFT_MARGIN_SPIN)), std::pair(0, 0));
     EXPECT_EQ(w.text(IDC_TOP_MARGIN) + " " + w.text(IDC_LEFT_MARGIN) + " " + w.text(IDC_DRYTIME), "0.0 0.0 0");
-
-    const CStatusClientDlg& dlg = h.mainDialog();
-    EXPECT_EQ(std::tuple(dlg.m_wPaperHandling, dlg.m_wPrintOptions, dlg.m_nTopMargin, dlg.m_nLeftMargin),
-              std::tuple(0x4000, 0, 0, 0));
 }
 
 }  // namespace

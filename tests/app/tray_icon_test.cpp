@@ -95,7 +95,7 @@ TEST_F(TrayIcon, MessagesForAnotherIconIdAreIgnored) {
     h.openFromTray();
     h.main().click(ui::IDCANCEL);
     for (unsigned msg : {ui::WM_LBUTTONDBLCLK, ui::WM_RBUTTONDOWN}) {
-        h.main().send(CStatusClientDlg::WM_TRAYNOTIFY, 2, static_cast<std::intptr_t>(msg));
+        h.main().send(app::kTrayNotifyMessage, 2, static_cast<std::intptr_t>(msg));
         EXPECT_FALSE(h.popupMenu()) << msg;
         EXPECT_FALSE(h.main().visible()) << msg;
     }

@@ -35,12 +35,6 @@ public:
         trayMouse(ui::WM_RBUTTONDOWN);
         chooseMenu(ID_TRAY_TOOLBOX);
     }
-    CStatusClientDlg& mainDialog() { return *static_cast<CStatusClientDlg*>(main().raw().dialog); }
-    // Runs `work` on the program's thread, as a handler of the main window would.
-    void onMainDialog(std::function<void(CStatusClientDlg&)> work) {
-        CStatusClientDlg& dlg = mainDialog();
-        primary().act([&dlg, work = std::move(work)](HeadlessBackend&) { work(dlg); });
-    }
     bool mainTimerRuns(unsigned id) {
         const std::vector<unsigned> timers = main().timers();
         return std::find(timers.begin(), timers.end(), id) != timers.end();

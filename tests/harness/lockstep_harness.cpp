@@ -1,9 +1,9 @@
 #include "harness/lockstep_harness.h"
 
+#include <unistd.h>
 #include <atomic>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
 #include <stdexcept>
 
 #include "ui/app.h"

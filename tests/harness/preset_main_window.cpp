@@ -9,27 +9,25 @@ namespace {
 
 class PresetMainWindow final : public CStatusClientDlg {
 public:
-    explicit PresetMainWindow(MainWindowPreset preset) : m_preset(std::move(preset)) {}
+    explicit PresetMainWindow(std::string printerText) : m_printerText(std::move(printerText)) {}
 
     bool OnInitDialog() override {
-        m_strLanguage = m_preset.language;
-        m_strDevicePath = m_preset.devicePath;
-        ComboAddString(IDC_PRINTER_LIST, m_preset.printerText);
-        ComboSelectString(IDC_PRINTER_LIST, -1, m_preset.printerText);
-        StartTimer(kStatusTimer);
+        ComboAddString(IDC_PRINTER_LIST, m_printerText);
+        ComboSelectString(IDC_PRINTER_LIST, -1, m_printerText);
+        SetTimer(app::kLocateTimer, 1000);
         return true;
     }
 
 private:
-    MainWindowPreset m_preset;
+    std::string m_printerText;
 };
 
 class PresetApp final : public ui::WinApp {
 public:
-    explicit PresetApp(MainWindowPreset preset) : m_preset(std::move(preset)) { m_pszAppName = "ZevStatus"; }
+    explicit PresetApp(std::string printerText) : m_printerText(std::move(printerText)) { m_pszAppName = "ZevStatus"; }
 
     bool InitInstance() override {
-        PresetMainWindow window(m_preset);
+        PresetMainWindow window(m_printerText);
         m_pMainWnd = &window;
         window.DoModal();
         m_pMainWnd = nullptr;
@@ -37,16 +35,22 @@ public:
     }
 
 private:
-    MainWindowPreset m_preset;
+    std::string m_printerText;
 };
 
 }  // namespace
 
-Instance& startPresetMainWindow(Harness& h, MainWindowPreset preset) {
-    return h.start([preset] {
-        PresetApp app(preset);
+Instance& startPresetMainWindow(Harness& h, const MainWindowPreset& preset) {
+    Instance& instance = h.start([printerText = preset.printerText] {
+        PresetApp app(printerText);
         ui::RunApplication(app);
     });
+    // What the user did before: the flag of the language, and a click that
+    // left the ink-level popup box unticked (no settings refresh ticked it yet).
+    WindowView main = h.window(IDD_MAIN);
+    sendCommand(main, preset.language == "1" ? IDC_FLAG_EN : IDC_FLAG_DE);
+    if (preset.inkPopup != "1") sendCommand(main, IDC_INKPOPUP_ENABLE);
+    return instance;
 }
 
 void sendCommand(WindowView window, int commandId) {

@@ -1,6 +1,8 @@
-// The real main window with its start-up replaced by a fixed state: a chosen
-// language and an already found printer, with the status timer running. For
-// scenarios that start from a running program without depending on discovery.
+// The real main window with its start-up replaced by a short one: the user has
+// picked a language and the ink-level popup option, the printer list shows a
+// printer, and the next locate pass (one second after the start) finds
+// whatever printer is attached. For scenarios that start from a running
+// program without depending on the start-up pass.
 #pragma once
 
 #include <string>
@@ -10,13 +12,13 @@
 namespace zevtest {
 
 struct MainWindowPreset {
-    std::string language = "0";
-    std::string devicePath;
-    std::string printerText;  // the printer list's entry
+    std::string language = "0";  // "0" German, "1" English
+    std::string printerText;     // the printer list's entry
+    std::string inkPopup = "1";
 };
 
 // Starts the program with the preset main window as its primary instance.
-Instance& startPresetMainWindow(Harness& h, MainWindowPreset preset);
+Instance& startPresetMainWindow(Harness& h, const MainWindowPreset& preset);
 
 // Delivers a command to the main window as its button (shown or hidden) would.
 void sendCommand(WindowView window, int commandId);

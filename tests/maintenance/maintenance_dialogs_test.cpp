@@ -164,13 +164,6 @@ TEST(MaintenanceDialogs, ADialogThatCannotBeCreatedIsReportedAndPollingStaysStop
     }
 }
 
-TEST(MaintenanceDialogs, AnUnknownLanguageOpensNothing) {
-    MaintenanceWorld w("2");
-    w.press(IDC_CLEAN_NORMAL);
-    EXPECT_EQ(w.h.top().templateId(), IDD_MAIN);
-    EXPECT_TRUE(w.statusTimerRuns());
-}
-
 TEST(MaintenanceDialogs, StartTakesEffectOnceEvenWhenEnterFollows) {
     MaintenanceWorld w("0");
     w.start(IDC_CLEAN_NORMAL).enter();

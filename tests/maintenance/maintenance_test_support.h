@@ -18,7 +18,8 @@ inline const std::string kPrinterA1 = "BRENLATO ZEV SERIAL NUMBER: A1 ;";
 struct MaintenanceWorld {
     explicit MaintenanceWorld(const std::string& language) {
         h.addPrinter("A1");
-        startPresetMainWindow(h, {language, h.printer("A1").interfacePath(), kPrinterA1});
+        startPresetMainWindow(h, {language, kPrinterA1});
+        h.advance(1s);  // the first locate pass finds the printer
     }
 
     void press(int button) { sendCommand(h.main(), button); }
@@ -34,7 +35,7 @@ struct MaintenanceWorld {
     }
     emulator::EmulatedPrinter& printer() { return h.printer("A1"); }
     std::vector<std::string> writes() const { return h.bus.log().writesTo("A1"); }
-    bool statusTimerRuns() { return h.mainTimerRuns(CStatusClientDlg::kStatusTimer); }
+    bool statusTimerRuns() { return h.mainTimerRuns(app::kStatusTimer); }
 
     AppHarness h;
 };

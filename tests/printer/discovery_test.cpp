@@ -47,8 +47,8 @@ TEST_F(Discovery, WithoutAPrinterTheWindowSaysSoAndKeepsLooking) {
         for (int id : {IDC_PEN1_LABEL, IDC_PEN2_LABEL, IDC_PEN1_LEVEL, IDC_PEN2_LEVEL})
             EXPECT_EQ(main.text(id), "- -") << id;
         EXPECT_FALSE(h.has(IDD_START_DE) || h.has(IDD_START_EN));
-        EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
-        EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
+        EXPECT_TRUE(h.mainTimerRuns(app::kLocateTimer));
+        EXPECT_TRUE(h.mainTimerRuns(app::kReadyWaitTimer));
 
         h.advance(3s);
         EXPECT_EQ(main.text(IDC_STATUS_LINE), c.text);
@@ -59,8 +59,8 @@ TEST_F(Discovery, WithoutAPrinterTheWindowSaysSoAndKeepsLooking) {
         EXPECT_EQ(main.text(IDC_STATUS_LINE), std::string(c.file) == "1 0" ? "Leerlauf" : "Idle")
             << "found once plugged in";
         EXPECT_EQ(main.text(IDC_PEN1_LEVEL), "80%");
-        EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kStatusTimer));
-        EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
+        EXPECT_TRUE(h.mainTimerRuns(app::kStatusTimer));
+        EXPECT_FALSE(h.mainTimerRuns(app::kLocateTimer));
         h.bus.printer("A1")->faults.unplugged = true;  // leave the bus empty for the next case
     }
 }
@@ -72,8 +72,10 @@ TEST_F(Discovery, TwoPrintersAreListedSortedAndTheSecondCanBeChosen) {
     h.advance(5s);
     const std::vector<std::string> expected = {"BRENLATO ZEV SERIAL NUMBER: A1 ;", "BRENLATO ZEV SERIAL NUMBER: B2 ;"};
     EXPECT_EQ(h.main().comboItems(IDC_PRINTER_LIST), expected);
-    EXPECT_EQ(h.mainDialog().m_strDevicePath, h.printer("A1").interfacePath()) << "the last one accepted is current";
-    EXPECT_EQ(h.mainDialog().m_strPathLog, h.printer("B2").interfacePath() + h.printer("A1").interfacePath());
+    h.printer("A1").condition.state = 3;
+    h.advance(1s);
+    EXPECT_EQ(h.main().text(IDC_STATUS_LINE), "Ausgeschaltet") << "the last one accepted is current";
+    h.printer("A1").condition.state = 0;
     EXPECT_FALSE(h.main().itemEnabled(IDC_PRINTER_LIST));
 
     h.openFromTray();
@@ -81,11 +83,10 @@ TEST_F(Discovery, TwoPrintersAreListedSortedAndTheSecondCanBeChosen) {
     ASSERT_TRUE(h.main().itemEnabled(IDC_PRINTER_LIST));
     h.bus.log().clear();
     h.main().choose(IDC_PRINTER_LIST, 1);
-    EXPECT_EQ(h.mainDialog().m_strDevicePath, "\\\\?\\usb#vid_7a51&pid_6004#B2#{28d78fad-5a12-11d1-ae5b-0000f803a8c2}");
     EXPECT_EQ(h.main().text(IDC_PRINTER_LIST), expected[1]);
     EXPECT_FALSE(h.main().itemEnabled(IDC_PRINTER_LIST));
-    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kStatusTimer));
-    EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
+    EXPECT_TRUE(h.mainTimerRuns(app::kStatusTimer));
+    EXPECT_FALSE(h.mainTimerRuns(app::kLocateTimer));
     EXPECT_TRUE(wrote("B2", "ds2.get 70016;"));
     EXPECT_FALSE(wrote("A1", "ds2.get 70016;"));
 
@@ -99,10 +100,10 @@ TEST_F(Discovery, ABusyPrinterIsTakenOverOnceReady) {
     h.startApp();
     EXPECT_FALSE(h.has(IDD_START_DE));
     EXPECT_EQ(h.main().text(IDC_STATE_CODE), "3");
-    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
+    EXPECT_TRUE(h.mainTimerRuns(app::kReadyWaitTimer));
     h.advance(2s);
     EXPECT_EQ(h.main().text(IDC_STATUS_LINE), "Ausgeschaltet") << "the locate timer hands it to the poller";
-    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer)) << "it waits for ready";
+    EXPECT_TRUE(h.mainTimerRuns(app::kReadyWaitTimer)) << "it waits for ready";
 
     h.bus.log().clear();
     h.printer("A1").condition.state = 0;
@@ -115,7 +116,7 @@ TEST_F(Discovery, ABusyPrinterIsTakenOverOnceReady) {
     for (const char* query : {"ds2.get 70016;", "ds2.get 70017;", "fm.push_value 49;"})
         EXPECT_TRUE(wrote("A1", query)) << query;
     EXPECT_FALSE(wrote("A1", "fm.push_value 48;")) << "the top margin is not among the first three";
-    EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
+    EXPECT_FALSE(h.mainTimerRuns(app::kReadyWaitTimer));
 }
 
 TEST_F(Discovery, AnUnreadableStatusRecordCountsAsNotReady) {
@@ -123,9 +124,9 @@ TEST_F(Discovery, AnUnreadableStatusRecordCountsAsNotReady) {
     h.startApp();
     EXPECT_FALSE(h.has(IDD_START_DE)) << "no settings are read from it";
     EXPECT_EQ(h.main().comboItems(IDC_PRINTER_LIST).size(), 1u);
-    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
+    EXPECT_TRUE(h.mainTimerRuns(app::kReadyWaitTimer));
     h.advance(3s);
-    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer)) << "nor taken over by the ready wait";
+    EXPECT_TRUE(h.mainTimerRuns(app::kReadyWaitTimer)) << "nor taken over by the ready wait";
     EXPECT_FALSE(h.messageBox());
 }
 
@@ -133,7 +134,6 @@ TEST_F(Discovery, ADeviceIdWithoutSerialNumberIsNotListed) {
     startWithDeviceId("MFG:brenlato;MDL:zev;");
     EXPECT_EQ(h.answerBox(), "fehler/tq");
     EXPECT_TRUE(h.main().comboItems(IDC_PRINTER_LIST).empty());
-    EXPECT_EQ(h.mainDialog().m_strDevicePath, "");
 }
 
 TEST_F(Discovery, ASerialNumberTooLongForItsFieldIsRefusedQuietly) {

@@ -61,7 +61,7 @@ struct Session {
         main().type(id, std::string(main().text(id).size(), '\b'));
         main().type(id, text);
     }
-    bool statusTimerRuns() { return h.mainTimerRuns(CStatusClientDlg::kStatusTimer); }
+    bool statusTimerRuns() { return h.mainTimerRuns(app::kStatusTimer); }
     // A block of controls in one comparison: their texts blank-separated, or
     // one digit per control for checked.
     std::string texts(std::initializer_list<int> ids) {
@@ -241,6 +241,20 @@ TEST_F(PrinterSettings, OkAndApplyConfirmHideTheWindowAndResumePolling) {
         s.h.window(c.confirmation).enter();
         EXPECT_EQ(s.h.now() - closedAt, 300u) << "the window hides after a short wait";
         EXPECT_FALSE(s.main().visible());
+        EXPECT_TRUE(s.statusTimerRuns());
+    }
+}
+
+TEST_F(PrinterSettings, ApplyOnABusyPrinterShowsTheNoticeOfTheLanguageAndSendsNothing) {
+    for (const auto& [language, notice] : {std::pair{"0", IDD_NOTREADY_DE}, {"1", IDD_NOTREADY_EN}}) {
+        SCOPED_TRACE(language);
+        Session s(language);
+        s.printer.condition.state = 3;
+        s.h.advance(1s);
+        s.main().click(IDC_APPLY);
+        ASSERT_TRUE(s.h.has(notice));
+        s.h.window(notice).enter();
+        EXPECT_TRUE(s.sent().empty());
         EXPECT_TRUE(s.statusTimerRuns());
     }
 }

@@ -14,14 +14,13 @@ protected:
         h.startApp();
         h.openFromTray();
     }
-    void refresh() {
-        h.onMainDialog([](CStatusClientDlg& dlg) { dlg.SettingsFileStep(); });
-    }
-    void setValues(const std::string& inkPopup, const std::string& language) {
-        h.onMainDialog([=](CStatusClientDlg& dlg) {
-            dlg.m_strInkPopup = inkPopup;
-            dlg.m_strLanguage = language;
-        });
+    // "Standard" refreshes the settings display, whose last step is the file's.
+    void refresh() { h.main().click(IDC_DEFAULTS); }
+    // The user ticks the ink-level popup box as asked and picks a language.
+    void setValues(int inkPopup, int languageFlag) {
+        do h.main().click(IDC_INKPOPUP_ENABLE);
+        while (h.main().checked(IDC_INKPOPUP_ENABLE) != inkPopup);
+        h.main().click(languageFlag);
     }
 
     AppHarness h;
@@ -41,8 +40,7 @@ TEST_F(SettingsFileSteps, TheRefreshAppliesWhatTheFileHoldsAndRewritesItWithoutL
         {"deleted while in English", std::nullopt, 1, "Druckkopf Kalibrierung", "1 0"},
     };
     for (const auto& c : cases) {
-        setValues("1", "1");
-        h.main().click(IDC_FLAG_EN);
+        setValues(1, IDC_FLAG_EN);
         if (c.file)
             h.settingsFile(*c.file);
         else
@@ -66,11 +64,9 @@ TEST_F(SettingsFileSteps, ValuesTheFileDoesNotHoldValidlyStayAsTheyWere) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE('"' + std::string(c.file) + '"');
-        setValues("0", "1");
+        setValues(0, IDC_FLAG_EN);
         h.settingsFile(c.file);
         refresh();
-        EXPECT_EQ(h.mainDialog().m_strInkPopup, c.inkPopup);
-        EXPECT_EQ(h.mainDialog().m_strLanguage, c.language);
         EXPECT_EQ(h.settingsFile(), std::string(c.inkPopup) + " " + c.language);
     }
 }
@@ -82,7 +78,6 @@ TEST_F(SettingsFileSteps, TheInkPopupCheckBoxWritesEveryClick) {
     for (const std::string popup : {"0", "1"}) {
         h.main().click(IDC_INKPOPUP_ENABLE);
         EXPECT_EQ(h.settingsFile(), popup + " 1");
-        EXPECT_EQ(h.mainDialog().m_strInkPopup, popup);
     }
 }
 

@@ -11,14 +11,13 @@ using StatusPoll = PollingProgram;
 TEST_F(StatusPoll, AnIdlePrinterShowsItsPensInTheActiveLanguage) {
     struct Case {
         const char* language;
-        const char* line;  // "" when no language text may be written
+        const char* line;
         const char* pen1;
         const char* pen2;
     };
     const Case cases[] = {
         {"0", "Leerlauf", "Schwarz", "Farbe"},
         {"1", "Idle", "(K) Black", "(CMY)Colour"},
-        {"2", "", "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.language);
@@ -145,8 +144,8 @@ TEST_F(StatusPoll, UnpluggedWhilePollingTheProgramLooksForThePrinterAgain) {
     ASSERT_EQ(statusLine(), "Leerlauf");
     faults().unplugged = true;
     h.advance(1s);
-    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
-    EXPECT_TRUE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer));
+    EXPECT_TRUE(h.mainTimerRuns(app::kLocateTimer));
+    EXPECT_TRUE(h.mainTimerRuns(app::kReadyWaitTimer));
     EXPECT_TRUE(polling()) << "the status timer runs beside discovery";
     h.advance(3s);
     EXPECT_EQ(statusLine(), "KEIN BRENLATO ZEV GEFUNDEN !!!") << "discovery is not starved by the failing polls";
@@ -156,10 +155,10 @@ TEST_F(StatusPoll, UnpluggedWhilePollingTheProgramLooksForThePrinterAgain) {
     faults().unplugged = false;
     printer().state = 14;
     EXPECT_EQ(topAfter(2s), IDD_PAPERJAM_DE) << "the printer is found again and watched";
-    EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kLocateTimer));
+    EXPECT_FALSE(h.mainTimerRuns(app::kLocateTimer));
     printer().state = 0;
     EXPECT_EQ(topAfter(15s), IDD_MAIN);
-    EXPECT_FALSE(h.mainTimerRuns(CStatusClientDlg::kReadyWaitTimer)) << "the ready printer was taken over";
+    EXPECT_FALSE(h.mainTimerRuns(app::kReadyWaitTimer)) << "the ready printer was taken over";
     EXPECT_EQ(statusLine(), "Leerlauf");
     EXPECT_EQ(openMessageBoxes(), 0);
 }
@@ -171,14 +170,13 @@ TEST_F(StatusPoll, MissingPensAndUnclampedLevels) {
         const char* pen1Label;
         const char* pen2Label;
         const char* pen1Level;
-        int pen1Picture;  // the template's first picture is IDB_BLACK_10
-        int pen2Picture;  // IDB_COLOUR_10
+        int pen1Picture;  // without a picture of its own, the ready display's IDB_BLACK_80 stays
+        int pen2Picture;  // and IDB_COLOUR_60
     };
     const Case cases[] = {
-        {"1", {0, 0}, {0, 0}, "- -", "- - No Pen", "0%", 0, IDB_COLOUR_10},
-        {"0", {0, 0}, {0, 0}, "- -", "- -", "0%", 0, IDB_COLOUR_10},
-        {"2", {0, 0}, {0, 0}, "- -", "", "0%", 0, IDB_COLOUR_10},
-        {"1", {3, 255}, {2, 101}, "(KCM)Photo", "(CMY)Colour", "255%", IDB_BLACK_10, IDB_COLOUR_10},
+        {"1", {0, 0}, {0, 0}, "- -", "- - No Pen", "0%", 0, IDB_COLOUR_60},
+        {"0", {0, 0}, {0, 0}, "- -", "- -", "0%", 0, IDB_COLOUR_60},
+        {"1", {3, 255}, {2, 101}, "(KCM)Photo", "(CMY)Colour", "255%", IDB_BLACK_80, IDB_COLOUR_60},
         {"0", {3, 5}, {2, 100}, "Foto", "Farbe", "5%", IDB_PHOTO_10, IDB_COLOUR_100},
     };
     for (const Case& c : cases) {

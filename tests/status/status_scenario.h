@@ -1,14 +1,14 @@
 // Scenario support for the status monitor: printer A1 on the bus, watched by
-// a main window that has already found it (the first poll comes one second
-// after the start), and the user's view of it.
+// a main window that has found it (the first poll comes one second after the
+// start), and the user's view of it.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <string>
+#include <utility>
 
-#include "app/status_client_dlg.h"
 #include "harness/app_harness.h"
 #include "harness/preset_main_window.h"
 #include "res/resource.h"
@@ -24,8 +24,14 @@ protected:
 
     void start(const std::string& language = "0", const std::string& inkPopup = "1") {
         h.settingsFile(inkPopup + " " + language);
-        startPresetMainWindow(h, {language, h.printer("A1").interfacePath(), "BRENLATO ZEV SERIAL NUMBER: A1 ;"});
-        h.onMainDialog([inkPopup](CStatusClientDlg& dlg) { dlg.m_strInkPopup = inkPopup; });
+        // The first locate pass finds the printer ready; what the test set
+        // takes effect from the status poll after it.
+        const emulator::PrinterCondition condition = std::exchange(printer(), {});
+        const emulator::PrinterFaults faults = std::exchange(this->faults(), {});
+        startPresetMainWindow(h, {language, "BRENLATO ZEV SERIAL NUMBER: A1 ;", inkPopup});
+        h.advance(1s);
+        printer() = condition;
+        this->faults() = faults;
     }
 
     // Starts the program and lets its first poll run; gives the window then on top.
@@ -51,7 +57,7 @@ protected:
     emulator::PrinterCondition& printer() { return h.printer("A1").condition; }
     emulator::PrinterFaults& faults() { return h.printer("A1").faults; }
 
-    bool polling() { return h.mainTimerRuns(CStatusClientDlg::kStatusTimer); }
+    bool polling() { return h.mainTimerRuns(app::kStatusTimer); }
     std::string statusLine() { return h.main().text(IDC_STATUS_LINE); }
 
     // The popups are gone and the once-a-second poll runs again.

@@ -9,6 +9,7 @@
 #include "status/error_popup.h"
 #include "status/popup_result.h"
 #include "status/status_texts.h"
+#include "ui/win_types.h"
 
 namespace {
 
@@ -53,6 +54,18 @@ TEST(ErrorPopupRow, WhenEachPopupsConditionClears) {
         const int watched = status::WatchedValue(popup, row.statusValue);
         EXPECT_EQ(watched, row.watched) << row.statusValue;
         EXPECT_EQ(status::ConditionCleared(popup, watched), row.cleared) << row.statusValue;
+    }
+}
+
+TEST(ErrorPopupRowDeathTest, AKindWithoutARowIsAProgrammingError) {
+    EXPECT_DEATH(status::ErrorPopupRowOf(PopupKind::InkLevel), "a kind without a row");
+}
+
+TEST(PopupOutcome, TheGermanCarriageStallOpenerNamesResultsNoPopupGives) {
+    for (const auto& [result, message] : {std::pair{ui::IDABORT, "IDABORT!"}, {0, "default!"}, {7, "default!"}}) {
+        const status::PopupOutcome outcome = status::OutcomeOf(PopupKind::CarriageStall, Language::German, result);
+        EXPECT_EQ(outcome.message, message) << result;
+        EXPECT_FALSE(outcome.restartStatusTimer) << result;
     }
 }
 

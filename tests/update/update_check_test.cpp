@@ -74,7 +74,6 @@ TEST(UpdateCheck, EndingsOfTheCheckThatInstallNothing) {
         {"brmod_e.txt missing stops the chain", "1", "f", "e", true, IDD_UPDONLERROR_EN, ui::IDOK, "ae"},
         {"No means no network access", "0", "f", "", false, IDD_UPDATE_DE, ui::IDCANCEL, ""},
         {"No in the install dialog", "0", "f", "", true, IDD_UPDFOUND_DE, ui::IDCANCEL, "aedfcb"},
-        {"an unknown language does nothing", "2", "f", "", false, IDD_MAIN, 0, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

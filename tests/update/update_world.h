@@ -31,7 +31,7 @@ public:
     // later and offers replacements for.
     UpdateWorld(const std::string& language, std::string_view newer) {
         useServer(server.baseUrl());
-        startPresetMainWindow(h, {language, "", ""});
+        startPresetMainWindow(h, {language, ""});
         for (const auto& f : update::kDriverFiles) {
             install(f.letter, 1, 1, 2010);
             const bool isNewer = newer.find(f.letter) != std::string_view::npos;

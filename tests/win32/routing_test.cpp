@@ -5,8 +5,8 @@
 #include <string>
 
 #include "backend_test_resource.h"
-#include "scripted_dialog.h"
 #include "os/win32/wide.h"
+#include "scripted_dialog.h"
 #include "ui/app.h"
 #include "ui/menu.h"
 

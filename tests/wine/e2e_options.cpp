@@ -1,6 +1,7 @@
 #include "e2e_options.h"
 
 #include <windows.h>
+
 #include <shellapi.h>
 
 #include <string_view>

@@ -7,6 +7,7 @@
 // Wine prefix's system folders with an old date, and the whole chain from
 // command 1021 to the success dialog.
 #include <windows.h>
+
 #include <shlobj.h>
 
 #include <gtest/gtest.h>

@@ -6,10 +6,14 @@
 // macros exist), and the name macros that collide with functions of the layer
 // are removed, so the platform code calls the wide (W) functions by their full
 // names. Use the Windows macros (IDOK, RGB) in platform code, not ui:: ones.
+// The three include blocks keep that order when includes are sorted; the ui
+// headers refuse to be read after a bare <windows.h>.
 #pragma once
 
 #include "ui/win_types.h"
+
 #include <windows.h>
+
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -20,8 +24,6 @@
 #undef LoadMenu
 #undef RegisterWindowMessage
 #undef PostMessage
-#undef SetWindowText
-#undef GetWindowText
 #undef SetDlgItemText
 #undef GetDlgItemText
 #undef InitCommonControls

@@ -364,16 +364,8 @@ int HeadlessBackend::check(const Window& w, int id) const {
 void HeadlessBackend::enableItem(Window& w, int id, bool enable) {
     if (Control* c = find(w, id)) c->enabled = enable;
 }
-bool HeadlessBackend::isItemEnabled(const Window& w, int id) const {
-    const Control* c = find(w, id);
-    return c && c->enabled;
-}
 void HeadlessBackend::showItem(Window& w, int id, bool show) {
     if (Control* c = find(w, id)) c->visible = show;
-}
-bool HeadlessBackend::isItemVisible(const Window& w, int id) const {
-    const Control* c = find(w, id);
-    return c && c->visible;
 }
 void HeadlessBackend::redrawItem(Window& w, int id) {
     if (Control* c = find(w, id)) ++c->redraws;
@@ -422,10 +414,6 @@ int HeadlessBackend::comboCurSel(const Window& w, int id) const {
     const Control* c = find(w, id);
     return c ? c->selection : -1;
 }
-int HeadlessBackend::comboCount(const Window& w, int id) const {
-    const Control* c = find(w, id);
-    return c ? static_cast<int>(c->items.size()) : 0;
-}
 
 std::string HeadlessBackend::comboText(const Window& w, int id, int index) const {
     const Control* c = find(w, id);
@@ -442,10 +430,6 @@ void HeadlessBackend::spinSetRange(Window& w, int id, int lo, int hi) {
 }
 void HeadlessBackend::spinSetPos(Window& w, int id, int pos) {
     if (Control* c = find(w, id)) c->pos = clampTo(pos, c->lo, c->hi);
-}
-int HeadlessBackend::spinPos(const Window& w, int id) const {
-    const Control* c = find(w, id);
-    return c ? c->pos : 0;
 }
 
 void HeadlessBackend::progressSetRange(Window& w, int id, int lo, int hi) {

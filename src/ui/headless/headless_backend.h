@@ -178,11 +178,8 @@ public:
     void killTimer(Window& w, unsigned id) override;
     void showWindow(Window& w, int cmd) override;
     bool isVisible(const Window& w) const override { return w.visible; }
-    bool isIconic(const Window& w) const override { return w.iconic; }
     void setForeground(Window& w) override { m_foreground = w.serial; }
     void setIcon(Window& w, int iconResource) override { w.icon = iconResource; }
-    void setWindowText(Window& w, std::string_view text) override { w.caption = text; }
-    std::string windowText(const Window& w) const override { return w.caption; }
     bool hasSystemMenu(const Window& w) const override;
     void appendSystemMenu(Window& w, unsigned id, std::string_view text, bool separator) override;
     void postMessage(Window& w, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
@@ -192,21 +189,17 @@ public:
     void setCheck(Window& w, int id, int state) override;
     int check(const Window& w, int id) const override;
     void enableItem(Window& w, int id, bool enable) override;
-    bool isItemEnabled(const Window& w, int id) const override;
     void showItem(Window& w, int id, bool show) override;
-    bool isItemVisible(const Window& w, int id) const override;
     void redrawItem(Window& w, int id) override;
 
     int comboAdd(Window& w, int id, std::string_view text) override;
     void comboReset(Window& w, int id) override;
     int comboSelectString(Window& w, int id, int startAfter, std::string_view prefix) override;
     int comboCurSel(const Window& w, int id) const override;
-    int comboCount(const Window& w, int id) const override;
     std::string comboText(const Window& w, int id, int index) const override;
 
     void spinSetRange(Window& w, int id, int lo, int hi) override;
     void spinSetPos(Window& w, int id, int pos) override;
-    int spinPos(const Window& w, int id) const override;
     void progressSetRange(Window& w, int id, int lo, int hi) override;
     void progressSetPos(Window& w, int id, int pos) override;
     void setPicture(Window& w, int id, int bitmapResource) override;

@@ -1,5 +1,5 @@
-#include "ui/app.h"
 #include "os/win32/windows_api.h"
+#include "ui/app.h"
 
 namespace ui {
 

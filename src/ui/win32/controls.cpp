@@ -1,8 +1,8 @@
 // Control access by ID. A missing control (or a window without a handle) makes
 // a setter do nothing and a getter return the control's empty value.
+#include "os/win32/wide.h"
 #include "ui/win32/resources.h"
 #include "ui/win32/win32_backend.h"
-#include "os/win32/wide.h"
 
 namespace ui::win32 {
 
@@ -53,20 +53,8 @@ void Win32Backend::enableItem(Window& w, int id, bool enable) {
     if (HWND item = Item(w, id)) ::EnableWindow(item, enable ? TRUE : FALSE);
 }
 
-bool Win32Backend::isItemEnabled(const Window& w, int id) const {
-    HWND item = Item(w, id);
-    return item != nullptr && ::IsWindowEnabled(item);
-}
-
 void Win32Backend::showItem(Window& w, int id, bool show) {
     if (HWND item = Item(w, id)) ::ShowWindow(item, show ? SW_SHOW : SW_HIDE);
-}
-
-bool Win32Backend::isItemVisible(const Window& w, int id) const {
-    // The control's own state: IsWindowVisible would also say false for every
-    // control of the hidden main window.
-    HWND item = Item(w, id);
-    return item != nullptr && (::GetWindowLongW(item, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
 void Win32Backend::redrawItem(Window& w, int id) {
@@ -92,8 +80,6 @@ int Win32Backend::comboCurSel(const Window& w, int id) const {
     return Item(w, id) != nullptr ? static_cast<int>(Send(w, id, CB_GETCURSEL)) : CB_ERR;
 }
 
-int Win32Backend::comboCount(const Window& w, int id) const { return static_cast<int>(Send(w, id, CB_GETCOUNT)); }
-
 std::string Win32Backend::comboText(const Window& w, int id, int index) const {
     if (Item(w, id) == nullptr) return {};
     const LRESULT length = Send(w, id, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
@@ -109,11 +95,6 @@ void Win32Backend::spinSetRange(Window& w, int id, int lo, int hi) {
 }
 
 void Win32Backend::spinSetPos(Window& w, int id, int pos) { Send(w, id, UDM_SETPOS32, 0, static_cast<LPARAM>(pos)); }
-
-int Win32Backend::spinPos(const Window& w, int id) const {
-    BOOL error = FALSE;
-    return static_cast<int>(Send(w, id, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&error)));
-}
 
 void Win32Backend::progressSetRange(Window& w, int id, int lo, int hi) {
     Send(w, id, PBM_SETRANGE32, static_cast<WPARAM>(lo), static_cast<LPARAM>(hi));

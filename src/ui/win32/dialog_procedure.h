@@ -2,8 +2,8 @@
 // Dialog overridables.
 #pragma once
 
-#include "ui/win32/window.h"
 #include "os/win32/windows_api.h"
+#include "ui/win32/window.h"
 
 namespace ui::win32 {
 

@@ -1,16 +1,14 @@
-// The program's entry point on Windows: installs the real backend and runs the
-// application object that the program defines.
+// The program's entry point on Windows: hands the program a way to run its
+// window on the real backend, and reports what escapes it.
 #include <exception>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "cli/windows_status.h"
-#include "ui/app.h"
-#include "ui/win32/win32_backend.h"
 #include "os/win32/dll_search_path.h"
 #include "os/win32/wide.h"
 #include "os/win32/windows_api.h"
+#include "ui/app.h"
+#include "ui/win32/win32_backend.h"
 
 #include <objbase.h>
 
@@ -70,9 +68,7 @@ int Run(HINSTANCE instance) {
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     os::win32::RestrictDllSearchToSystemFolder();
     try {
-        // `--status` runs the command-line tool on the caller's console instead of the window.
-        if (const std::optional<int> code = cli::RunStatusCommandIfAsked()) return *code;
-        return Run(instance);
+        return ui::ProgramEntry([instance] { return Run(instance); });
     } catch (const std::exception& e) {
         // Nothing above us could report it; say what happened instead of vanishing.
         ::MessageBoxW(nullptr, os::win32::ToWide(e.what()).c_str(), L"Error", MB_OK | MB_ICONSTOP);

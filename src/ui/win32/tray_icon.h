@@ -1,8 +1,8 @@
 // One notification-area icon, removed from the shell when its owner releases it.
 #pragma once
 
-#include "ui/tray.h"
 #include "os/win32/unique_handle.h"
+#include "ui/tray.h"
 
 namespace ui::win32 {
 

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
+#include "os/win32/wide.h"
 #include "ui/win32/dialog_procedure.h"
 #include "ui/win32/resources.h"
-#include "os/win32/wide.h"
 
 namespace ui::win32 {
 
@@ -28,8 +28,6 @@ void Win32Backend::showWindow(Window& w, int cmd) {
 
 bool Win32Backend::isVisible(const Window& w) const { return w.handle() != nullptr && ::IsWindowVisible(w.handle()); }
 
-bool Win32Backend::isIconic(const Window& w) const { return w.handle() != nullptr && ::IsIconic(w.handle()); }
-
 void Win32Backend::setForeground(Window& w) {
     if (w.handle() != nullptr) ::SetForegroundWindow(w.handle());
 }
@@ -43,18 +41,6 @@ void Win32Backend::setIcon(Window& w, int iconResource) {
     // The window no longer uses the previous icons once the new ones are set.
     w.bigIcon = std::move(big);
     w.smallIcon = std::move(small);
-}
-
-void Win32Backend::setWindowText(Window& w, std::string_view text) {
-    if (w.handle() != nullptr) ::SetWindowTextW(w.handle(), ToWide(text).c_str());
-}
-
-std::string Win32Backend::windowText(const Window& w) const {
-    if (w.handle() == nullptr) return {};
-    std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(w.handle())) + 1, L'\0');
-    const int n = ::GetWindowTextW(w.handle(), text.data(), static_cast<int>(text.size()));
-    text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
-    return ToUtf8(text);
 }
 
 bool Win32Backend::hasSystemMenu(const Window& w) const {

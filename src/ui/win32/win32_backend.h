@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
+#include "os/win32/windows_api.h"
 #include "ui/backend.h"
 #include "ui/win32/menu_handle.h"
 #include "ui/win32/window.h"
-#include "os/win32/windows_api.h"
 
 namespace ui::win32 {
 
@@ -27,11 +27,8 @@ public:
     void killTimer(Window& w, unsigned id) override;
     void showWindow(Window& w, int cmd) override;
     bool isVisible(const Window& w) const override;
-    bool isIconic(const Window& w) const override;
     void setForeground(Window& w) override;
     void setIcon(Window& w, int iconResource) override;
-    void setWindowText(Window& w, std::string_view text) override;
-    std::string windowText(const Window& w) const override;
     bool hasSystemMenu(const Window& w) const override;
     void appendSystemMenu(Window& w, unsigned id, std::string_view text, bool separator) override;
     void postMessage(Window& w, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
@@ -41,21 +38,17 @@ public:
     void setCheck(Window& w, int id, int state) override;
     int check(const Window& w, int id) const override;
     void enableItem(Window& w, int id, bool enable) override;
-    bool isItemEnabled(const Window& w, int id) const override;
     void showItem(Window& w, int id, bool show) override;
-    bool isItemVisible(const Window& w, int id) const override;
     void redrawItem(Window& w, int id) override;
 
     int comboAdd(Window& w, int id, std::string_view text) override;
     void comboReset(Window& w, int id) override;
     int comboSelectString(Window& w, int id, int startAfter, std::string_view prefix) override;
     int comboCurSel(const Window& w, int id) const override;
-    int comboCount(const Window& w, int id) const override;
     std::string comboText(const Window& w, int id, int index) const override;
 
     void spinSetRange(Window& w, int id, int lo, int hi) override;
     void spinSetPos(Window& w, int id, int pos) override;
-    int spinPos(const Window& w, int id) const override;
     void progressSetRange(Window& w, int id, int lo, int hi) override;
     void progressSetPos(Window& w, int id, int pos) override;
     void setPicture(Window& w, int id, int bitmapResource) override;

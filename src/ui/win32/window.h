@@ -5,10 +5,10 @@
 #include <map>
 #include <memory>
 
+#include "os/win32/unique_handle.h"
 #include "ui/dialog.h"
 #include "ui/win32/picture_scaling.h"
 #include "ui/win32/tray_icon.h"
-#include "os/win32/unique_handle.h"
 
 namespace ui {
 
