@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
+#include "e2e_options.h"
 #include "poll.h"
 #include "screenshot.h"
 #include "wide_text.h"
 #include "window_finder.h"
-#include "e2e_options.h"
 #include "zev_status_fixture.h"
 
 #include "res/resource.h"
