@@ -32,7 +32,7 @@ public:
 
     // State of the last run.
     MaskFlags m_pending{};
-    std::string m_strStatus;     // the text last put into the status line 1119
+    std::string m_strStatus;     // the text last put into the status line, IDC_UPDATE_STATUS
     std::string m_strTimestamp;  // German runs only
 
 private:
