@@ -21,7 +21,8 @@ using ChainOf = BOOL WINAPI(HCERTCHAINENGINE, PCCERT_CONTEXT, LPFILETIME, HCERTS
 using FreeChainOf = void WINAPI(PCCERT_CHAIN_CONTEXT);
 
 // All revocation lists of one signer's chain together may take this long to
-// fetch; an offline or captive network costs the update no more than that.
+// fetch, so that an offline or captive network costs the update no more than
+// that (where the chain engine honours it: Wine's passes it on to no fetch).
 constexpr DWORD kRevocationFetchMs = 10000;
 
 #if defined(ZEV_DRIVER_SIGNER)
