@@ -6,6 +6,8 @@ download tests under Wine. Prints its port on the first line, then serves:
   /stall    a length header of 64, half the body, then silence (10 s at most)
   /big      65 bytes without a length header
   /drip     a length header of 64, then one byte a second: never a stall
+  /test-ca.crl  the file named by the second argument, if any (the signature
+            tests' CRL); each fetch is logged
   anything else: 404
 """
 import socket
@@ -47,6 +49,11 @@ def answer(conn):
                     conn.sendall(bytes([byte]))
                 except OSError:
                     return
+        elif path == "/test-ca.crl" and len(sys.argv) > 2:
+            with open(sys.argv[2], "rb") as crl:
+                body = crl.read()
+            print("fetched", path, flush=True)
+            conn.sendall(ok + b"Content-Type: application/pkix-crl\r\nContent-Length: %d\r\n\r\n" % len(body) + body)
         elif path == "/big":
             conn.sendall(ok + b"\r\n" + BODY + b"z")
         else:

@@ -6,6 +6,7 @@
 #include <ctime>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "os/clock.h"
@@ -179,6 +180,23 @@ TEST(Signature, AnUnsignedFileAndATextFileCarryNone) {
     wchar_t self[MAX_PATH + 1] = {};
     ASSERT_GT(::GetModuleFileNameW(nullptr, self, MAX_PATH + 1), 0u);
     EXPECT_EQ(os::FileSignature(ToUtf8(self)), os::Signature::None);  // the test program is not signed
+}
+
+// Copies of this program signed by run-win32-tests.sh (sign-test-files.sh)
+// under a test CA trusted in this prefix only; the build pins the first name.
+TEST(Signature, OnlyThePinnedSignerUnderATrustedRootIsValid) {
+    const char* folder = std::getenv("ZEV_SIGNED_DIR");
+    ASSERT_NE(folder, nullptr) << "run through run-win32-tests.sh, which signs the files";
+    const std::pair<const char*, os::Signature> cases[] = {
+        {"pinned.exe", os::Signature::Valid},
+        {"other.exe", os::Signature::Invalid},      // same trusted CA, another signer
+        {"untrusted.exe", os::Signature::Invalid},  // the pinned name, from a CA nobody trusts
+        {"tampered.exe", os::Signature::Invalid},   // changed after signing
+        {"revoked.exe", os::Signature::Invalid},    // the pinned name, in the CA's CRL
+    };
+    for (const auto& [file, expected] : cases) {
+        EXPECT_EQ(os::FileSignature(std::string(folder) + "\\" + file), expected) << file;
+    }
 }
 
 TEST(Service, AnUnknownServiceIsNeverConfirmed) {

@@ -24,11 +24,19 @@ source "$root/scripts/lib/wine_env.sh"
 wine_env_init "$build/wineprefix-win32-tests" "$(wine_arch_of "$exe")"
 # The download tests' server: answers that go wrong on purpose (see the script).
 server_log=$build/win32-tests/faulty-http.log
-python3 -u "$root/tests/win32/faulty_http_server.py" "$timeout_s" >"$server_log" 2>&1 &
+signed=$build/win32-tests/signed
+rm -f "$server_log"  # else the wait below may read the last run's port
+python3 -u "$root/tests/win32/faulty_http_server.py" "$timeout_s" "$signed/test-ca.crl" >"$server_log" 2>&1 &
 server_pid=$!
 for _ in $(seq 50); do [[ -s $server_log ]] && break; sleep 0.1; done
 export ZEV_FAULTY_HTTP_URL
 ZEV_FAULTY_HTTP_URL=http://127.0.0.1:$(head -1 "$server_log")
+
+# Signed copies of the test program for the signature tests; their CA is
+# trusted in this prefix only (imported below), and its CRL is on the server.
+bash "$root/tests/win32/sign-test-files.sh" "$signed" "$exe" "$ZEV_FAULTY_HTTP_URL/test-ca.crl"
+export ZEV_SIGNED_DIR
+ZEV_SIGNED_DIR=$(unix_to_wine "$signed")
 
 # A Unix symbolic link to a folder, which Wine shows as a reparse point (its
 # own CreateSymbolicLinkW makes none), for the copy that must not follow it.
@@ -49,6 +57,10 @@ trap cleanup EXIT
 
 xvfb_start 1024x768
 wine_warm_prefix "$desktop"
+wine_exec wine reg import "$(unix_to_wine "$signed/test-ca.reg")" >/dev/null 2>&1
+# Wine keeps revocation verdicts on disk by serial number alone: a verdict
+# about the last run's certificates must not answer for this run's.
+rm -rf "$WINEPREFIX/drive_c/users/"*/AppData/LocalLow/Microsoft/CryptnetUrlCache
 rm -f "$report"
 wine_exec timeout "$timeout_s" wine explorer "/desktop=$desktop,1024x768" "$(unix_to_wine "$exe")" \
   --gtest_output="xml:$(unix_to_wine "$report")" "$@" >"$build/win32-tests/wine.log" 2>&1 || true

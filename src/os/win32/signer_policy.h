@@ -1,7 +1,8 @@
 // What an Authenticode signature must prove before a driver file counts as
 // validly signed: a chain the system trusts, not revoked as far as the system
-// can tell without going to the network (the check must not hang), and, when
-// the build names one (ZEV_DRIVER_SIGNER), the maker's own signer.
+// can tell (revocation lists are fetched, but for a bounded time: an offline
+// machine still updates, and the check cannot hang), and, when the build
+// names one (ZEV_DRIVER_SIGNER), the maker's own signer.
 #pragma once
 
 #include "os/signature.h"
