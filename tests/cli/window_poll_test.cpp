@@ -12,8 +12,9 @@ using nlohmann::json;
 using BesideTheWindow = statustest::PollingProgram;
 
 TEST_F(BesideTheWindow, TheWindowsPrinterComesFromItsLastPollAndSaysWhenPollsPause) {
-    h.addPrinter("B2");
     firstPoll("1");
+    // Plugged in after the window chose A1: the window keeps watching A1.
+    h.addPrinter("B2");
     zevtest::VirtualClock clock(h);
     std::string out;
     const cli::Console console{
@@ -30,7 +31,7 @@ TEST_F(BesideTheWindow, TheWindowsPrinterComesFromItsLastPollAndSaysWhenPollsPau
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0]["source"], "window");
     EXPECT_EQ(records[0]["polling"], true);
-    EXPECT_EQ(records[0]["polled_at"], "2025-12-05T00:00:01Z");
+    EXPECT_EQ(records[0]["polled_at"], "2025-12-05T00:00:02Z");
     EXPECT_EQ(records[1]["source"], "device");
     EXPECT_FALSE(records[1]["settings"].is_null());  // B2 is read: the window does not watch it
     EXPECT_TRUE(h.bus.log().writesTo("A1").empty());
