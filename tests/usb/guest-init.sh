@@ -27,10 +27,12 @@ mount -t 9p -o trans=virtio,version=9p2000.L results /host$results
 # A proc of its own, so the sanitizers find their processes' tasks.
 mount -t proc proc /host/proc
 for fs in sys dev; do mount --rbind /$fs /host/$fs; done
-mount -t tmpfs tmp /host/tmp
+# Scratch space in a tmpfs of its own. Not over /tmp: the checkout and its
+# results folder may lie there (a CI clone does), and would be hidden.
 mount -t tmpfs run /host/run
+mkdir /host/run/tmp
 
-chroot /host /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/tmp \
+chroot /host /usr/bin/env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/run/tmp TMPDIR=/run/tmp \
   /bin/bash "$checks" "$results" "$release" "$sanitized" 2>&1 | tee /host$results/guest.log
 sync
 poweroff -f
