@@ -10,7 +10,8 @@
 # sanitized zev-status, skipped with a note when absent).
 set -euo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+# The physical path: the guest resolves links against its own root, not the host's.
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd -P)
 cd "$root"
 release=$(realpath "${1:-build/linux-release}")
 sanitized=$(realpath -m "${2:-build/linux}")
