@@ -32,6 +32,8 @@ protected:
     // program's menu opens, then clicks its first item, "ZEV Toolbox". With a
     // name, the open menu is saved as a screenshot of that name.
     void openMainWindowFromTrayMenu(const std::string& menuScreenshot = {});
+    // Right-clicks the icon slots until the program's menu opens; null when none did.
+    HWND openTrayMenu();
     // Where the program's icon was found by openMainWindowFromTrayMenu.
     POINT trayIcon() const { return m_trayIcon; }
 
